@@ -1,0 +1,125 @@
+// The caret and the selection.
+#include "editor/CodeMemo.h"
+
+#include <algorithm>
+
+namespace {
+
+// The line without its trailing bytes of value 32 or below.
+std::string_view WithoutTrailingBlanks(std::string_view s) {
+    std::size_t end = s.size();
+    while (end > 0 && static_cast<unsigned char>(s[end - 1]) <= 32)
+        --end;
+    return s.substr(0, end);
+}
+
+} // namespace
+
+void TCodeCustomMemo::SetCurX(int x) {
+    if (x == FCurX)
+        return;
+    if (x < 0) {
+        if (FCurY > 0) {
+            SetCurY(FCurY - 1);
+            x = FLines->Count() > FCurY ? FLines->LineLength(FCurY) : 0;
+        } else {
+            x = 0;
+        }
+    }
+    FCurX = x;
+    if (FCurY >= 0 && FCurY < FLines->Count()) {
+        bool notify = FNotifyChanges;
+        FNotifyChanges = false;
+        if (x > FMaxLineLength) {
+            FLeftCol = std::max(0, x - VisibleCols());
+            FMaxLineLength = x;
+        } else {
+            FMaxLineLength = FLines->LineLengths().Max();
+        }
+        int length = FLines->LineLength(FCurY);
+        if (x > length) {
+            if (FAutoExpand) {
+                std::string padded(FLines->Line(FCurY));
+                padded.append(static_cast<std::size_t>(x - length), ' ');
+                FLines->Put(FCurY, padded);
+            } else {
+                x = length;
+            }
+        }
+        FHost.Invalidate();
+        FNotifyChanges = notify;
+    }
+    FCurX = x;
+    ScrollCaretIntoView();
+    if (OnStatusChange)
+        OnStatusChange(*this);
+    CaretChanged();
+    UpdateSystemCaret();
+    if (OnColumnChange)
+        OnColumnChange(*this, FCurX);
+}
+
+void TCodeCustomMemo::SetCurY(int y) {
+    if (y == FCurY)
+        return;
+    if (FLines->Count() == 0)
+        FLines->Add("");
+    y = std::clamp(y, 0, FLines->Count() - 1);
+    int left = FCurY;
+    FCurY = y;
+    if (left >= 0 && left < FLines->Count()) {
+        std::string_view line = FLines->Line(left);
+        std::string_view trimmed = WithoutTrailingBlanks(line);
+        if (trimmed.size() != line.size()) {
+            bool notify = FNotifyChanges;
+            FNotifyChanges = false;
+            FLines->Put(left, std::string(trimmed));
+            FNotifyChanges = notify;
+        }
+    }
+    HideParameterHint();
+    // Re-applying the unchanged column does nothing: the caret keeps its column even where the
+    // new line is shorter.
+    ScrollCaretIntoView();
+    if (OnStatusChange)
+        OnStatusChange(*this);
+    CaretChanged();
+}
+
+void TCodeCustomMemo::SetSelectionBounds(int startX, int startY, int endX, int endY) {
+    FSelStartX = startX;
+    FSelStartY = startY;
+    FSelEndX = endX;
+    FSelEndY = endY;
+}
+
+void TCodeCustomMemo::ClearSelection() {
+    bool wasEmpty = SelectionEmpty();
+    FSelStartX = FSelEndX = FSelMarkX = FCurX;
+    FSelStartY = FSelEndY = FSelMarkY = FCurY;
+    if (!wasEmpty) {
+        if (OnSelectionChange)
+            OnSelectionChange(*this);
+        FHost.Invalidate();
+    }
+}
+
+void TCodeCustomMemo::ExtendSelection() {
+    int previous = FSelMarkY;
+    FSelEndX = FSelMarkX = FCurX;
+    FSelEndY = FSelMarkY = FCurY;
+    if (OnSelectionChange)
+        OnSelectionChange(*this);
+    int first = std::max(std::min(previous, FCurY), FTopLine);
+    int last = std::min(std::max(previous, FCurY), FTopLine + VisibleRows() + 1);
+    for (int line = first; line <= last; ++line)
+        InvalidateLine(line);
+}
+
+void TCodeCustomMemo::UpdateSystemCaret() {
+    if (!FCaretCreated)
+        return;
+    TRect area = TextArea();
+    FHost.SetCaretPos(area.Left + (FCurX - FLeftCol) * FCharWidth,
+                      area.Top + (FCurY - FTopLine) * FLineHeight + 2);
+}

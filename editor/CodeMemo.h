@@ -1,0 +1,146 @@
+// The code editor: TCodeCustomMemo holds the text, the caret, the selection and the view, and
+// talks to its window only through the Host of editor/Platform.h. TCodeMemo is the published
+// editor the workbench places on its window.
+#pragma once
+
+#include "editor/LineStore.h"
+#include "editor/Platform.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+enum class TScrollMode { smAuto, smStrict };
+
+class TCodeCustomMemo {
+public:
+    using TNotifyEvent = std::function<void(TCodeCustomMemo&)>;
+    using TColumnEvent = std::function<void(TCodeCustomMemo&, int)>;
+
+    explicit TCodeCustomMemo(Host& host);
+    virtual ~TCodeCustomMemo();
+    TCodeCustomMemo(const TCodeCustomMemo&) = delete;
+    TCodeCustomMemo& operator=(const TCodeCustomMemo&) = delete;
+
+    TCodeMemoStrings& Lines() { return *FLines; }
+    const TCodeMemoStrings& Lines() const { return *FLines; }
+    Host& GetHost() { return FHost; }
+
+    // Caret and selection.
+    int CurX() const { return FCurX; }
+    int CurY() const { return FCurY; }
+    void SetCurX(int x);
+    void SetCurY(int y);
+    int SelStartX() const { return FSelStartX; }
+    int SelStartY() const { return FSelStartY; }
+    int SelEndX() const { return FSelEndX; }
+    int SelEndY() const { return FSelEndY; }
+    int SelMarkX() const { return FSelMarkX; }
+    int SelMarkY() const { return FSelMarkY; }
+    // Sets both ends of the selection as given (anchor first); no events.
+    void SetSelectionBounds(int startX, int startY, int endX, int endY);
+    bool SelectionEmpty() const { return FSelStartX == FSelEndX && FSelStartY == FSelEndY; }
+    void ClearSelection();
+    void ExtendSelection();
+
+    // View.
+    int TopLine() const { return FTopLine; }
+    void SetTopLine(int line);
+    int LeftCol() const { return FLeftCol; }
+    void SetLeftCol(int col);
+    int MaxLineLength() const { return FMaxLineLength; }
+    void SetMaxLineLength(int length) { FMaxLineLength = length; }
+    int CharWidth() const { return FCharWidth; }
+    int LineHeight() const { return FLineHeight; }
+    // The rectangle in which lines are drawn.
+    virtual TRect TextArea();
+    int VisibleCols();
+    int VisibleRows();
+    void ScrollCaretIntoView();
+    void UpdateScrollBars();
+
+    // Options.
+    int TabSize() const { return FTabSize; }
+    void SetTabSize(int size);
+    bool AutoExpand() const { return FAutoExpand; }
+    void SetAutoExpand(bool value) { FAutoExpand = value; }
+    bool TrimTrailingSpaces() const { return FTrimTrailingSpaces; }
+    void SetTrimTrailingSpaces(bool value) { FTrimTrailingSpaces = value; }
+    TScrollMode ScrollMode() const { return FScrollMode; }
+    void SetScrollMode(TScrollMode mode) { FScrollMode = mode; }
+
+    // Change notification: false during bulk changes, which silences LinesChanged.
+    bool NotifyChanges() const { return FNotifyChanges; }
+    void SetNotifyChanges(bool value) { FNotifyChanges = value; }
+    // The line store's OnChange handler.
+    void LinesChanged();
+
+    // Per-line flags.
+    void SetBreakpoint(int index, bool value);
+    void SetModified(int index, bool value);
+    // Empties the text: no lines afterwards.
+    void ClearAll();
+    // Deletes the caret's line (a single line is emptied instead).
+    virtual void DeleteLine();
+
+    // The tokenizer's cached state for the first visible line.
+    bool TopStateCacheValid() const { return FTopStateCacheValid; }
+    void InvalidateTopStateCache() { FTopStateCacheValid = false; }
+
+    // Runs after every caret move.
+    virtual void CaretChanged();
+    // Empties the undo history.
+    virtual void ClearUndo() {}
+    void HideParameterHint();
+
+    // Repaint requests.
+    void Invalidate() { FHost.Invalidate(); }
+    void InvalidateLine(int line);
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnSelectionChange;
+    TNotifyEvent OnStatusChange;
+    TNotifyEvent OnCursorChange;
+    TNotifyEvent OnTopLeftChanged;
+    TColumnEvent OnColumnChange;
+
+protected:
+    // Places the system caret at the caret's cell, when the caret exists.
+    void UpdateSystemCaret();
+    void AttachLines();
+    void DetachLines();
+
+    Host& FHost;
+    std::unique_ptr<TCodeMemoStrings> FLines;
+
+    int FCurX = 0;
+    int FCurY = 0;
+    int FSelStartX = 0;
+    int FSelStartY = 0;
+    int FSelEndX = 0;
+    int FSelEndY = 0;
+    int FSelMarkX = 0;
+    int FSelMarkY = 0;
+    int FTopLine = 0;
+    int FLeftCol = 0;
+    int FMaxLineLength = 0;
+    int FCharWidth = 8;
+    int FLineHeight = 16;
+    int FTabSize = 4;
+    bool FAutoExpand = true;
+    bool FTrimTrailingSpaces = false;
+    bool FNotifyChanges = true;
+    bool FTopStateCacheValid = false;
+    bool FCaretCreated = false;
+    bool FHintVisible = false;
+    bool FVertBarVisible = false;
+    bool FHorzBarVisible = false;
+    TScrollMode FScrollMode = TScrollMode::smAuto;
+
+    friend class TCodeMemoStrings;
+};
+
+class TCodeMemo : public TCodeCustomMemo {
+public:
+    explicit TCodeMemo(Host& host) : TCodeCustomMemo(host) {}
+};

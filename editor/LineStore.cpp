@@ -1,0 +1,443 @@
+// The editor's line list, its per-line records and the text file format.
+#include "editor/LineStore.h"
+
+#include "base/Errors.h"
+#include "base/FileIO.h"
+#include "editor/CodeMemo.h"
+
+#include <algorithm>
+#include <cstring>
+
+// ---- TIntList -------------------------------------------------------------------------------
+
+void TIntList::Set(int index, std::int32_t value) {
+    auto& item = FItems[static_cast<std::size_t>(index)];
+    if (FMaxValid) {
+        if (value >= FMax)
+            FMax = value;
+        else if (item == FMax)
+            FMaxValid = false;
+    }
+    item = value;
+}
+
+void TIntList::Add(std::int32_t value) {
+    if (FMaxValid && (FItems.empty() || value > FMax))
+        FMax = value;
+    FItems.push_back(value);
+}
+
+void TIntList::Insert(int index, std::int32_t value) {
+    if (FMaxValid && (FItems.empty() || value > FMax))
+        FMax = value;
+    FItems.insert(FItems.begin() + index, value);
+}
+
+void TIntList::Delete(int index) {
+    auto it = FItems.begin() + index;
+    if (FMaxValid && *it == FMax)
+        FMaxValid = false;
+    FItems.erase(it);
+}
+
+void TIntList::Clear() {
+    FItems.clear();
+    FMax = 0;
+    FMaxValid = true;
+}
+
+std::int32_t TIntList::Max() const {
+    if (!FMaxValid) {
+        FMax = FItems.empty() ? 0 : *std::max_element(FItems.begin(), FItems.end());
+        FMaxValid = true;
+    }
+    return FItems.empty() ? 0 : FMax;
+}
+
+// ---- The text file format ------------------------------------------------------------------
+
+std::string ExpandTabs(std::string_view s, int tabSize) {
+    if (s.find('\t') == std::string_view::npos)
+        return std::string(s);
+    std::string out;
+    out.reserve(s.size() + static_cast<std::size_t>(std::max(tabSize, 0)) * 4);
+    for (char c : s) {
+        if (c == '\t')
+            out.append(static_cast<std::size_t>(std::max(tabSize, 0)), ' ');
+        else
+            out += c;
+    }
+    return out;
+}
+
+namespace {
+
+// Calls emit(lineBytes) for every line of the text, in order.
+template <typename Emit> void ForEachLine(std::string_view bytes, Emit&& emit) {
+    if (auto nul = bytes.find('\0'); nul != std::string_view::npos)
+        bytes = bytes.substr(0, nul);
+    const char* p = bytes.data();
+    const char* end = p + bytes.size();
+    while (p < end) {
+        const char* start = p;
+        while (p < end && *p != '\r' && *p != '\n')
+            ++p;
+        emit(std::string_view(start, static_cast<std::size_t>(p - start)));
+        if (p < end) {
+            if (*p == '\r' && p + 1 < end && p[1] == '\n')
+                ++p;
+            ++p;
+        }
+    }
+}
+
+} // namespace
+
+std::vector<std::string> SplitTextFile(std::string_view bytes) {
+    std::size_t count = 0;
+    ForEachLine(bytes, [&](std::string_view) { ++count; });
+    std::vector<std::string> lines;
+    lines.reserve(count);
+    ForEachLine(bytes, [&](std::string_view line) { lines.emplace_back(line); });
+    return lines;
+}
+
+std::string JoinTextFile(const std::vector<std::string>& lines) {
+    std::size_t size = 0;
+    for (const auto& line : lines)
+        size += line.size() + 2;
+    std::string out;
+    out.reserve(size);
+    for (const auto& line : lines) {
+        out += line;
+        out += "\r\n";
+    }
+    return out;
+}
+
+namespace {
+
+// Writes every line of a list through an atomic writer; raises EFCreateError on failure.
+template <typename Lines> void WriteLines(const std::string& fileName, int count, Lines&& lineAt) {
+    AtomicFileWriter writer;
+    int err = writer.Open(fileName);
+    for (int i = 0; err == 0 && i < count; ++i) {
+        err = writer.Write(lineAt(i));
+        if (err == 0)
+            err = writer.Write("\r\n");
+    }
+    if (err == 0)
+        err = writer.Commit();
+    if (err != 0)
+        throw EFCreateError(fileName, SystemReason(err));
+}
+
+} // namespace
+
+void WriteTextFile(const std::string& fileName, const std::vector<std::string>& lines) {
+    WriteLines(fileName, static_cast<int>(lines.size()),
+               [&](int i) { return std::string_view(lines[static_cast<std::size_t>(i)]); });
+}
+
+// ---- TCodeMemoStrings -----------------------------------------------------------------------
+
+TCodeMemoStrings::TCodeMemoStrings(TCodeCustomMemo& memo) : FMemo(memo) {}
+
+TCodeMemoStrings::~TCodeMemoStrings() = default;
+
+void TCodeMemoStrings::CheckIndex(int index) const {
+    if (index < 0 || index >= Count())
+        throw EListError(index);
+}
+
+void TCodeMemoStrings::Changing() {
+    if (FUpdateCount == 0 && OnChanging)
+        OnChanging(*this);
+}
+
+void TCodeMemoStrings::Changed() {
+    if (FUpdateCount == 0 && OnChange)
+        OnChange(*this);
+}
+
+void TCodeMemoStrings::RawInsert(int index, std::string s, TObject* obj) {
+    Changing();
+    FLines.insert(FLines.begin() + index, TEntry{std::move(s), obj});
+    Changed();
+}
+
+void TCodeMemoStrings::RawDelete(int index) {
+    Changing();
+    FLines.erase(FLines.begin() + index);
+    Changed();
+}
+
+void TCodeMemoStrings::RawClear() {
+    if (FLines.empty())
+        return;
+    Changing();
+    FLines.clear();
+    FLines.shrink_to_fit();
+    Changed();
+}
+
+void TCodeMemoStrings::RebuildLineLengths() {
+    FLineLengths.Clear();
+    FLineLengths.Reserve(FLines.size());
+    for (const auto& entry : FLines)
+        FLineLengths.Add(static_cast<std::int32_t>(entry.Text.size()));
+}
+
+int TCodeMemoStrings::Add(std::string_view s) {
+    std::string text = ExpandTabs(s, FMemo.TabSize());
+    auto length = static_cast<std::int32_t>(text.size());
+    int index = Count();
+    RawInsert(index, std::move(text), nullptr);
+    FLineLengths.Add(length);
+    FMemo.LinesChanged();
+    return index;
+}
+
+void TCodeMemoStrings::InsertLine(int index, std::string_view s) {
+    std::string text = ExpandTabs(s, FMemo.TabSize());
+    if (index < FMemo.TopLine())
+        FMemo.InvalidateTopStateCache();
+    if (index < 0 || index > Count())
+        throw EListError(index);
+    FLineLengths.Insert(index, static_cast<std::int32_t>(text.size()));
+    RawInsert(index, std::move(text), nullptr);
+}
+
+void TCodeMemoStrings::Insert(int index, std::string_view s) {
+    FMemo.ClearSelection();
+    InsertLine(index, s);
+    FMemo.Invalidate();
+}
+
+void TCodeMemoStrings::Delete(int index) {
+    if (index < 0 || index >= Count())
+        return;
+    if (FDeleting) {
+        RemoveLine(index);
+        return;
+    }
+    if (index < FMemo.TopLine())
+        FMemo.InvalidateTopStateCache();
+    FDeleting = true;
+    int x = FMemo.CurX();
+    int y = FMemo.CurY();
+    int n = Count();
+    FMemo.SetCurY(index);
+    FMemo.DeleteLine();
+    FMemo.SetCurX(n == 1 ? 0 : x);
+    FMemo.SetCurY(index < y ? y - 1 : y);
+    FDeleting = false;
+}
+
+void TCodeMemoStrings::RemoveLine(int index) {
+    CheckIndex(index);
+    FLineLengths.Delete(index);
+    RawDelete(index);
+}
+
+void TCodeMemoStrings::Clear() {
+    FMemo.SetSelectionBounds(0, 0, 0, 0);
+    FMemo.SetCurY(0);
+    FMemo.SetCurX(0);
+    FMemo.Invalidate();
+    FLinePropList.clear();
+    FLinePropList.shrink_to_fit();
+    FLineLengths.Clear();
+    RawClear();
+}
+
+std::string TCodeMemoStrings::Get(int index) const {
+    CheckIndex(index);
+    return FLines[static_cast<std::size_t>(index)].Text;
+}
+
+std::string_view TCodeMemoStrings::Line(int index) const {
+    CheckIndex(index);
+    return FLines[static_cast<std::size_t>(index)].Text;
+}
+
+int TCodeMemoStrings::LineLength(int index) const {
+    CheckIndex(index);
+    return static_cast<int>(FLines[static_cast<std::size_t>(index)].Text.size());
+}
+
+void TCodeMemoStrings::Put(int index, std::string_view s) {
+    std::string text = ExpandTabs(s, FMemo.TabSize());
+    auto length = static_cast<std::int32_t>(text.size());
+    if (index >= 0 && index < FLineLengths.Count())
+        FLineLengths.Set(index, length);
+    else if (index >= 0)
+        FLineLengths.Add(length);
+    CheckIndex(index);
+    Changing();
+    FLines[static_cast<std::size_t>(index)].Text = std::move(text);
+    Changed();
+    if (index < FMemo.TopLine())
+        FMemo.InvalidateTopStateCache();
+}
+
+TObject* TCodeMemoStrings::GetObject(int index) const {
+    if (index < 0 || index >= Count())
+        return nullptr;
+    TObject* obj = FLines[static_cast<std::size_t>(index)].Object;
+    if (auto* prop = dynamic_cast<TLineProp*>(obj))
+        return prop->LineObject;
+    return obj;
+}
+
+void TCodeMemoStrings::PutObject(int index, TObject* obj) {
+    if (index < 0 || index >= Count())
+        return;
+    TObject*& slot = FLines[static_cast<std::size_t>(index)].Object;
+    if (auto* prop = dynamic_cast<TLineProp*>(slot))
+        prop->LineObject = obj;
+    else
+        slot = obj;
+}
+
+TLineProp* TCodeMemoStrings::GetLineProp(int index) const {
+    if (index < 0 || index >= Count())
+        return nullptr;
+    return dynamic_cast<TLineProp*>(FLines[static_cast<std::size_t>(index)].Object);
+}
+
+TLineProp* TCodeMemoStrings::CreateLineProp(int index) {
+    CheckIndex(index);
+    auto prop = std::make_unique<TLineProp>();
+    TObject*& slot = FLines[static_cast<std::size_t>(index)].Object;
+    prop->LineObject = slot;
+    slot = prop.get();
+    FLinePropList.push_back(std::move(prop));
+    return FLinePropList.back().get();
+}
+
+void TCodeMemoStrings::AddStrings(const TCodeMemoStrings& source) {
+    BeginUpdate();
+    // Copy first: source may be this very list.
+    std::vector<TEntry> entries = source.FLines;
+    for (auto& entry : entries)
+        RawInsert(Count(), std::move(entry.Text), entry.Object);
+    EndUpdate();
+    RebuildLineLengths();
+    if (FLockCount == 0)
+        FMemo.Invalidate();
+}
+
+void TCodeMemoStrings::AddStrings(const std::vector<std::string>& source) {
+    BeginUpdate();
+    FLines.reserve(FLines.size() + source.size());
+    for (const auto& line : source)
+        RawInsert(Count(), line, nullptr);
+    EndUpdate();
+    RebuildLineLengths();
+    if (FLockCount == 0)
+        FMemo.Invalidate();
+}
+
+namespace {
+
+std::string WithoutTrailingSpaces(std::string_view s) {
+    auto end = s.find_last_not_of(' ');
+    return std::string(end == std::string_view::npos ? std::string_view() : s.substr(0, end + 1));
+}
+
+} // namespace
+
+template <typename Source> static void AssignLines(TCodeMemoStrings& self, const Source& source) {
+    TCodeCustomMemo& memo = self.Memo();
+    memo.ClearAll();
+    memo.InvalidateTopStateCache();
+    self.Clear();
+    self.AddStrings(source);
+    if (memo.TrimTrailingSpaces())
+        for (int i = 0; i < self.Count(); ++i)
+            self.Put(i, WithoutTrailingSpaces(self.Line(i)));
+    if (memo.OnSelectionChange)
+        memo.OnSelectionChange(memo);
+    memo.Invalidate();
+    memo.SetMaxLineLength(self.LineLengths().Max());
+}
+
+void TCodeMemoStrings::Assign(const TCodeMemoStrings& source) {
+    if (&source == this)
+        return;
+    AssignLines(*this, source);
+}
+
+void TCodeMemoStrings::Assign(const std::vector<std::string>& source) {
+    AssignLines(*this, source);
+}
+
+void TCodeMemoStrings::SetUpdateState(bool updating) {
+    if (updating)
+        ++FLockCount;
+    else if (FLockCount > 0)
+        --FLockCount;
+}
+
+void TCodeMemoStrings::BeginUpdate() {
+    if (FUpdateCount++ == 0)
+        SetUpdateState(true);
+}
+
+void TCodeMemoStrings::EndUpdate() {
+    if (FUpdateCount > 0 && --FUpdateCount == 0) {
+        SetUpdateState(false);
+        Changed();
+    }
+}
+
+void TCodeMemoStrings::LoadLines(std::vector<std::string>&& lines) {
+    Clear();
+    FLines.reserve(lines.size());
+    for (auto& line : lines) {
+        // What Add does, without a change notification per line: these are silenced anyway.
+        std::string text = ExpandTabs(line, FMemo.TabSize());
+        FLineLengths.Add(static_cast<std::int32_t>(text.size()));
+        FLines.push_back(TEntry{std::move(text), nullptr});
+    }
+}
+
+void TCodeMemoStrings::LoadFromFile(const std::string& fileName) {
+    // Read before anything is reset, so that a file that cannot be read changes nothing.
+    std::string bytes;
+    if (int err = ReadWholeFile(fileName, bytes))
+        throw EFOpenError(fileName, SystemReason(err));
+    std::vector<std::string> lines = SplitTextFile(bytes);
+    bytes.clear();
+    bytes.shrink_to_fit();
+
+    FMemo.ClearSelection();
+    FMemo.ClearUndo();
+    FMemo.SetCurY(0);
+    FMemo.SetCurX(0);
+    FMemo.SetNotifyChanges(false);
+    FMemo.DetachLines();
+    LoadLines(std::move(lines));
+    FMemo.InvalidateTopStateCache();
+    FMemo.SetCurY(0);
+    FMemo.SetCurX(0);
+    // TABs are already expanded by the load itself.
+    FMemo.SetMaxLineLength(FLineLengths.Max());
+    FMemo.AttachLines();
+    FMemo.SetNotifyChanges(true);
+    FMemo.LinesChanged();
+    FMemo.Invalidate();
+}
+
+void TCodeMemoStrings::SaveToFile(const std::string& fileName) const {
+    WriteLines(fileName, Count(), [&](int i) { return Line(i); });
+}
+
+std::vector<std::string> TCodeMemoStrings::ToVector() const {
+    std::vector<std::string> out;
+    out.reserve(FLines.size());
+    for (const auto& entry : FLines)
+        out.push_back(entry.Text);
+    return out;
+}

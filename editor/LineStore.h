@@ -1,0 +1,149 @@
+// The editor's text: a list of single-byte lines without line breaks and without TABs, each
+// with an object slot that may carry the line's property record, plus a cache of line lengths.
+// Also the program text file format.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TCodeCustomMemo;
+
+// The root of the objects a line's slot can hold.
+class TObject {
+public:
+    virtual ~TObject() = default;
+};
+
+// The tokenizer's state at the start of a line.
+struct TScanState {
+    std::int32_t Values[3] = {0, 0, 0};
+    bool operator==(const TScanState&) const = default;
+};
+
+// Per-line flags, created on demand the first time a flag of the line is set.
+class TLineProp : public TObject {
+public:
+    TObject* LineObject = nullptr; // the caller's object for this line; not owned
+    bool Breakpoint = false;       // compile mark
+    bool Modified = false;         // changed by editing
+    TScanState SavedStyleState;
+    bool SavedStyleStateValid = false;
+};
+
+// An ordered list of signed 32-bit integers that also knows its largest entry.
+class TIntList {
+public:
+    std::int32_t Get(int index) const { return FItems[static_cast<std::size_t>(index)]; }
+    void Set(int index, std::int32_t value);
+    void Add(std::int32_t value);
+    void Insert(int index, std::int32_t value);
+    void Delete(int index);
+    // Removes line index and its length entry and nothing else: the removal that the editor's
+    // own line deletion performs.
+    void RemoveLine(int index);
+    void Clear();
+    int Count() const { return static_cast<int>(FItems.size()); }
+    void Reserve(std::size_t n) { FItems.reserve(n); }
+    // The largest entry, 0 for an empty list.
+    std::int32_t Max() const;
+
+private:
+    std::vector<std::int32_t> FItems;
+    mutable std::int32_t FMax = 0;
+    mutable bool FMaxValid = true;
+};
+
+// Replaces every TAB by tabSize spaces, whatever column it stands in.
+std::string ExpandTabs(std::string_view s, int tabSize);
+
+// Splits file bytes into lines: CR, LF and CR LF end a line; the first NUL ends the text; a
+// line end at the very end adds no line. TABs are left as they are.
+std::vector<std::string> SplitTextFile(std::string_view bytes);
+
+// The file bytes of lines: each line followed by CR LF.
+std::string JoinTextFile(const std::vector<std::string>& lines);
+
+// Writes lines to fileName in the text file format, atomically: a failure leaves any earlier
+// file whole. Raises EFCreateError with the system's reason.
+void WriteTextFile(const std::string& fileName, const std::vector<std::string>& lines);
+
+class TCodeMemoStrings {
+public:
+    using TNotifyEvent = std::function<void(TCodeMemoStrings&)>;
+
+    explicit TCodeMemoStrings(TCodeCustomMemo& memo);
+    ~TCodeMemoStrings();
+    TCodeMemoStrings(const TCodeMemoStrings&) = delete;
+    TCodeMemoStrings& operator=(const TCodeMemoStrings&) = delete;
+
+    int Count() const { return static_cast<int>(FLines.size()); }
+    int Add(std::string_view s);
+    void InsertLine(int index, std::string_view s);
+    void Insert(int index, std::string_view s);
+    void Delete(int index);
+    // Removes line index and its length entry and nothing else: the removal that the editor's
+    // own line deletion performs.
+    void RemoveLine(int index);
+    void Clear();
+    std::string Get(int index) const;
+    // The line's bytes without a copy; valid until the next change of the list.
+    std::string_view Line(int index) const;
+    // Length of line index from the length cache.
+    int LineLength(int index) const;
+    void Put(int index, std::string_view s);
+    TObject* GetObject(int index) const;
+    void PutObject(int index, TObject* obj);
+    TLineProp* GetLineProp(int index) const;
+    TLineProp* CreateLineProp(int index);
+    // Appends every line of source with its object, without TAB expansion.
+    void AddStrings(const TCodeMemoStrings& source);
+    void AddStrings(const std::vector<std::string>& source);
+    void Assign(const TCodeMemoStrings& source);
+    void Assign(const std::vector<std::string>& source);
+    void SetUpdateState(bool updating);
+    void BeginUpdate();
+    void EndUpdate();
+    // Reads a program file; raises EFOpenError, leaving the text as it was, when it cannot.
+    void LoadFromFile(const std::string& fileName);
+    // Writes the program file; raises EFCreateError when it cannot (an earlier file stays whole).
+    void SaveToFile(const std::string& fileName) const;
+    // All lines as plain strings.
+    std::vector<std::string> ToVector() const;
+
+    TCodeCustomMemo& Memo() const { return FMemo; }
+    int LockCount() const { return FLockCount; }
+    bool Deleting() const { return FDeleting; }
+    int LinePropCount() const { return static_cast<int>(FLinePropList.size()); }
+    const TIntList& LineLengths() const { return FLineLengths; }
+
+    // Fired by the list after every change made outside an update block.
+    TNotifyEvent OnChange;
+    TNotifyEvent OnChanging;
+
+private:
+    struct TEntry {
+        std::string Text;
+        TObject* Object = nullptr; // a TLineProp of this list, or the caller's object
+    };
+
+    void CheckIndex(int index) const;
+    void Changing();
+    void Changed();
+    void RawInsert(int index, std::string s, TObject* obj);
+    void RawDelete(int index);
+    void RawClear();
+    void RebuildLineLengths();
+    void LoadLines(std::vector<std::string>&& lines);
+
+    TCodeCustomMemo& FMemo;
+    int FLockCount = 0;
+    int FUpdateCount = 0;
+    bool FDeleting = false;
+    std::vector<std::unique_ptr<TLineProp>> FLinePropList;
+    TIntList FLineLengths;
+    std::vector<TEntry> FLines;
+};
