@@ -87,6 +87,16 @@ public:
     bool TopStateCacheValid() const { return FTopStateCacheValid; }
     void InvalidateTopStateCache() { FTopStateCacheValid = false; }
 
+    // What editing asks of the syntax styler. Without a styler only the space is a delimiter
+    // and there are no block keywords.
+    // Word moves (Ctrl+Left/Right) stop at these characters.
+    bool IsWordDelimiter(char c) const;
+    // Bounds of words for the word at the caret, double clicks and block matching.
+    bool IsDelimiter(char c) const;
+    // The block start and end keywords ("" when there are none).
+    std::string BlockStartWord() const;
+    std::string BlockEndWord() const;
+
     // Runs after every caret move.
     virtual void CaretChanged();
     // Empties the undo history.
