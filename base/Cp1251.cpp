@@ -24,7 +24,8 @@ struct Tables {
             if (cd != reinterpret_cast<iconv_t>(-1) &&
                 iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1) &&
                 outLeft == 0)
-                cp = out[0] | (out[1] << 8) | (out[2] << 16) | (static_cast<char32_t>(out[3]) << 24);
+                cp =
+                    out[0] | (out[1] << 8) | (out[2] << 16) | (static_cast<char32_t>(out[3]) << 24);
             ToUnicode[b] = cp;
             if (cp != 0xFFFD)
                 ToByte.emplace(cp, static_cast<unsigned char>(b));
@@ -59,7 +60,9 @@ void AppendUtf8(std::string& out, char32_t cp) {
 
 } // namespace
 
-char32_t Cp1251CodePoint(unsigned char byte) { return TheTables().ToUnicode[byte]; }
+char32_t Cp1251CodePoint(unsigned char byte) {
+    return TheTables().ToUnicode[byte];
+}
 
 int Cp1251Byte(char32_t codePoint) {
     const auto& map = TheTables().ToByte;

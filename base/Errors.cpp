@@ -28,30 +28,32 @@ EListError::EListError(long long index)
 
 EInOutError::EInOutError(int errorCode) : ERuntimeError(TextOf(errorCode)), FErrorCode(errorCode) {}
 
-int EInOutError::CodeFromErrno(int err) {
+EInOutError::EInOutError(int errorCode, const std::string& text)
+    : ERuntimeError(text), FErrorCode(errorCode) {}
+
+EInOutError EInOutError::FromErrno(int err) {
     switch (err) {
     case ENOENT:
         // A missing folder on the way to a file that is being created.
-        return ioInvalidFilename;
     case ENOTDIR:
     case ENAMETOOLONG:
     case EINVAL:
-        return ioInvalidFilename;
+        return EInOutError(ioInvalidFilename);
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
     case ETXTBSY:
-        return ioAccessDenied;
+        return EInOutError(ioAccessDenied);
     case EMFILE:
     case ENFILE:
-        return ioTooManyOpenFiles;
+        return EInOutError(ioTooManyOpenFiles);
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-        return ioDiskFull;
+        return EInOutError(ioDiskFull);
     default:
-        return err;
+        return EInOutError(err, "I/O error " + std::to_string(err));
     }
 }
 
@@ -72,4 +74,6 @@ std::string EInOutError::TextOf(int errorCode) {
     }
 }
 
-std::string SystemReason(int err) { return std::strerror(err); }
+std::string SystemReason(int err) {
+    return std::strerror(err);
+}

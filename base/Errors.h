@@ -34,14 +34,16 @@ public:
 class EInOutError : public ERuntimeError {
 public:
     explicit EInOutError(int errorCode);
+    // The error the runtime reports for a failed system call with errno err.
+    static EInOutError FromErrno(int err);
     int ErrorCode() const { return FErrorCode; }
 
-    // The runtime's code for a system errno value.
-    static int CodeFromErrno(int err);
     // The runtime's text for one of its codes.
     static std::string TextOf(int errorCode);
 
 private:
+    EInOutError(int errorCode, const std::string& text);
+
     int FErrorCode;
 };
 

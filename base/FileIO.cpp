@@ -75,7 +75,9 @@ void FailAt(long k, int err) {
     gFailErrno = err;
     gOperations = 0;
 }
-long Operations() { return gOperations; }
+long Operations() {
+    return gOperations;
+}
 int Next() {
     ++gOperations;
     if (gFailAt > 0 && gOperations == gFailAt)
@@ -120,7 +122,9 @@ int ReadWholeFile(const std::string& path, std::string& out) {
     return 0;
 }
 
-AtomicFileWriter::~AtomicFileWriter() { Abandon(); }
+AtomicFileWriter::~AtomicFileWriter() {
+    Abandon();
+}
 
 int AtomicFileWriter::Open(const std::string& target) {
     Abandon();

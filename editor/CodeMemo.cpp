@@ -9,13 +9,17 @@ TCodeCustomMemo::TCodeCustomMemo(Host& host)
     FLines->Add("");
 }
 
-TCodeCustomMemo::~TCodeCustomMemo() { DetachLines(); }
+TCodeCustomMemo::~TCodeCustomMemo() {
+    DetachLines();
+}
 
 void TCodeCustomMemo::AttachLines() {
     FLines->OnChange = [this](TCodeMemoStrings&) { LinesChanged(); };
 }
 
-void TCodeCustomMemo::DetachLines() { FLines->OnChange = nullptr; }
+void TCodeCustomMemo::DetachLines() {
+    FLines->OnChange = nullptr;
+}
 
 void TCodeCustomMemo::LinesChanged() {
     if (!FNotifyChanges)

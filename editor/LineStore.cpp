@@ -267,13 +267,15 @@ int TCodeMemoStrings::LineLength(int index) const {
 }
 
 void TCodeMemoStrings::Put(int index, std::string_view s) {
+    // The index is checked before the length cache is touched, so that a bad index cannot leave
+    // the cache out of step with the lines.
+    CheckIndex(index);
     std::string text = ExpandTabs(s, FMemo.TabSize());
     auto length = static_cast<std::int32_t>(text.size());
-    if (index >= 0 && index < FLineLengths.Count())
+    if (index < FLineLengths.Count())
         FLineLengths.Set(index, length);
-    else if (index >= 0)
+    else
         FLineLengths.Add(length);
-    CheckIndex(index);
     Changing();
     FLines[static_cast<std::size_t>(index)].Text = std::move(text);
     Changed();

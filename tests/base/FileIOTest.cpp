@@ -1,0 +1,124 @@
+// Reading files, atomic replacement and the runtime's error texts.
+#include "base/FileIO.h"
+#include "base/Errors.h"
+#include "support/TempDir.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+TEST(RuntimeErrors, TextsAreTheRuntimes) {
+    EXPECT_STREQ(EFOpenError("a.tovix", "No such file or directory").what(),
+                 "Cannot open file \"a.tovix\". No such file or directory");
+    EXPECT_STREQ(EFCreateError("/x/b.tovix", "Permission denied").what(),
+                 "Cannot create file \"/x/b.tovix\". Permission denied");
+    EXPECT_STREQ(EListError(-1).what(), "List index out of bounds (-1)");
+    EXPECT_STREQ(EListError(7).what(), "List index out of bounds (7)");
+    EXPECT_STREQ(EInOutError::FromErrno(EACCES).what(), "File access denied");
+    EXPECT_STREQ(EInOutError::FromErrno(ENOSPC).what(), "Disk full");
+    EXPECT_STREQ(EInOutError::FromErrno(ENOENT).what(), "Invalid filename");
+    EXPECT_STREQ(EInOutError::FromErrno(EIO).what(), "I/O error 5");
+    EXPECT_STREQ(EInOutError(2).what(), "File not found");
+}
+
+TEST(ReadWholeFile, ReadsEveryByteAndReportsFailures) {
+    TempDir dir;
+    std::string bytes;
+    for (int i = 0; i < 300000; ++i)
+        bytes += static_cast<char>(i * 7);
+    WriteBytes(dir.File("f"), bytes);
+    std::string out = "untouched";
+    EXPECT_EQ(ReadWholeFile(dir.File("f"), out), 0);
+    EXPECT_EQ(out, bytes);
+
+    out = "untouched";
+    EXPECT_EQ(ReadWholeFile(dir.File("missing"), out), ENOENT);
+    EXPECT_EQ(ReadWholeFile(dir.Path(), out), EISDIR);
+    EXPECT_EQ(out, "untouched");
+}
+
+TEST(AtomicFileWriter, ReplacesOnlyOnCommit) {
+    TempDir dir;
+    std::string target = dir.File("prog.tovix");
+    WriteBytes(target, "old");
+    {
+        AtomicFileWriter w;
+        ASSERT_EQ(w.Open(target), 0);
+        ASSERT_EQ(w.Write("new content"), 0);
+        EXPECT_EQ(ReadBytes(target), "old");
+    } // destroyed without Commit
+    EXPECT_EQ(ReadBytes(target), "old");
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"prog.tovix"});
+
+    AtomicFileWriter w;
+    ASSERT_EQ(w.Open(target), 0);
+    std::string big(200000, 'x');
+    ASSERT_EQ(w.Write(big), 0);
+    ASSERT_EQ(w.WriteByte(0x0A), 0);
+    ASSERT_EQ(w.Commit(), 0);
+    EXPECT_EQ(ReadBytes(target), big + "\n");
+    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"prog.tovix"});
+}
+
+TEST(AtomicFileWriter, KeepsPermissionsAndFollowsLinks) {
+    TempDir dir;
+    std::string real = dir.File("real.tovix");
+    WriteBytes(real, "old");
+    ASSERT_EQ(chmod(real.c_str(), 0640), 0);
+    ASSERT_EQ(symlink("real.tovix", dir.File("link.tovix").c_str()), 0);
+
+    AtomicFileWriter w;
+    ASSERT_EQ(w.Open(dir.File("link.tovix")), 0);
+    ASSERT_EQ(w.Write("new"), 0);
+    ASSERT_EQ(w.Commit(), 0);
+
+    struct stat st;
+    ASSERT_EQ(lstat(dir.File("link.tovix").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode)) << "the link itself stays a link";
+    EXPECT_EQ(ReadBytes(real), "new");
+    ASSERT_EQ(stat(real.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+TEST(AtomicFileWriter, RefusesWhatMayNotBeWritten) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    TempDir dir;
+    std::string target = dir.File("ro.tovix");
+    WriteBytes(target, "keep");
+    ASSERT_EQ(chmod(target.c_str(), 0444), 0);
+    AtomicFileWriter w;
+    EXPECT_EQ(w.Open(target), EACCES);
+    EXPECT_EQ(ReadBytes(target), "keep");
+}
+
+TEST(AtomicFileWriter, EveryFailingStepLeavesTheOldFileAndNoTemporary) {
+    TempDir dir;
+    std::string target = dir.File("prog.tovix");
+    std::string big(150000, 'y'); // several buffer flushes
+    for (long k = 1;; ++k) {
+        WriteBytes(target, "old");
+        FileFaults::FailAt(k, ENOSPC);
+        AtomicFileWriter w;
+        int err = w.Open(target);
+        if (err == 0)
+            err = w.Write(big);
+        if (err == 0)
+            err = w.Write(big);
+        if (err == 0)
+            err = w.Commit();
+        long seen = FileFaults::Operations();
+        FileFaults::FailAt(0, 0);
+        w.Abandon();
+        if (seen < k) {
+            ASSERT_EQ(err, 0);
+            EXPECT_EQ(ReadBytes(target), big + big);
+            ASSERT_GT(k, 3) << "open, writes, sync and rename are all counted";
+            break;
+        }
+        EXPECT_EQ(err, ENOSPC) << "operation " << k;
+        EXPECT_EQ(ReadBytes(target), "old") << "operation " << k;
+        EXPECT_EQ(dir.Entries(), std::vector<std::string>{"prog.tovix"}) << "operation " << k;
+    }
+}
