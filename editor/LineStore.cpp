@@ -160,9 +160,9 @@ void TCodeMemoStrings::Changed() {
         OnChange(*this);
 }
 
-void TCodeMemoStrings::RawInsert(int index, std::string s, TObject* obj) {
+void TCodeMemoStrings::RawInsert(int index, std::string_view s, TObject* obj) {
     Changing();
-    FLines.insert(FLines.begin() + index, TEntry{std::move(s), obj});
+    FLines.insert(FLines.begin() + index, TEntry{LineText(s), obj});
     Changed();
 }
 
@@ -185,14 +185,14 @@ void TCodeMemoStrings::RebuildLineLengths() {
     FLineLengths.Clear();
     FLineLengths.Reserve(FLines.size());
     for (const auto& entry : FLines)
-        FLineLengths.Add(static_cast<std::int32_t>(entry.Text.size()));
+        FLineLengths.Add(static_cast<std::int32_t>(entry.Text.Size()));
 }
 
 int TCodeMemoStrings::Add(std::string_view s) {
     std::string text = ExpandTabs(s, FMemo.TabSize());
     auto length = static_cast<std::int32_t>(text.size());
     int index = Count();
-    RawInsert(index, std::move(text), nullptr);
+    RawInsert(index, text, nullptr);
     FLineLengths.Add(length);
     FMemo.LinesChanged();
     return index;
@@ -205,7 +205,7 @@ void TCodeMemoStrings::InsertLine(int index, std::string_view s) {
     if (index < 0 || index > Count())
         throw EListError(index);
     FLineLengths.Insert(index, static_cast<std::int32_t>(text.size()));
-    RawInsert(index, std::move(text), nullptr);
+    RawInsert(index, text, nullptr);
 }
 
 void TCodeMemoStrings::Insert(int index, std::string_view s) {
@@ -253,17 +253,17 @@ void TCodeMemoStrings::Clear() {
 
 std::string TCodeMemoStrings::Get(int index) const {
     CheckIndex(index);
-    return FLines[static_cast<std::size_t>(index)].Text;
+    return std::string(FLines[static_cast<std::size_t>(index)].Text.View());
 }
 
 std::string_view TCodeMemoStrings::Line(int index) const {
     CheckIndex(index);
-    return FLines[static_cast<std::size_t>(index)].Text;
+    return FLines[static_cast<std::size_t>(index)].Text.View();
 }
 
 int TCodeMemoStrings::LineLength(int index) const {
     CheckIndex(index);
-    return static_cast<int>(FLines[static_cast<std::size_t>(index)].Text.size());
+    return static_cast<int>(FLines[static_cast<std::size_t>(index)].Text.Size());
 }
 
 void TCodeMemoStrings::Put(int index, std::string_view s) {
@@ -277,7 +277,7 @@ void TCodeMemoStrings::Put(int index, std::string_view s) {
     else
         FLineLengths.Add(length);
     Changing();
-    FLines[static_cast<std::size_t>(index)].Text = std::move(text);
+    FLines[static_cast<std::size_t>(index)].Text = LineText(text);
     Changed();
     if (index < FMemo.TopLine())
         FMemo.InvalidateTopStateCache();
@@ -323,7 +323,7 @@ void TCodeMemoStrings::AddStrings(const TCodeMemoStrings& source) {
     // Copy first: source may be this very list.
     std::vector<TEntry> entries = source.FLines;
     for (auto& entry : entries)
-        RawInsert(Count(), std::move(entry.Text), entry.Object);
+        RawInsert(Count(), entry.Text.View(), entry.Object);
     EndUpdate();
     RebuildLineLengths();
     if (FLockCount == 0)
@@ -394,25 +394,30 @@ void TCodeMemoStrings::EndUpdate() {
     }
 }
 
-void TCodeMemoStrings::LoadLines(std::vector<std::string>&& lines) {
-    Clear();
-    FLines.reserve(lines.size());
-    for (auto& line : lines) {
-        // What Add does, without a change notification per line: these are silenced anyway.
-        std::string text = ExpandTabs(line, FMemo.TabSize());
-        FLineLengths.Add(static_cast<std::int32_t>(text.size()));
-        FLines.push_back(TEntry{std::move(text), nullptr});
-    }
+std::vector<TCodeMemoStrings::TEntry> TCodeMemoStrings::ParseLines(std::string_view bytes) const {
+    std::size_t count = 0;
+    ForEachLine(bytes, [&](std::string_view) { ++count; });
+    std::vector<TEntry> entries;
+    entries.reserve(count);
+    ForEachLine(bytes, [&](std::string_view line) {
+        if (line.find('\t') == std::string_view::npos)
+            entries.push_back(TEntry{LineText(line), nullptr});
+        else
+            entries.push_back(TEntry{LineText(ExpandTabs(line, FMemo.TabSize())), nullptr});
+    });
+    return entries;
 }
 
 void TCodeMemoStrings::LoadFromFile(const std::string& fileName) {
-    // Read before anything is reset, so that a file that cannot be read changes nothing.
-    std::string bytes;
-    if (int err = ReadWholeFile(fileName, bytes))
-        throw EFOpenError(fileName, SystemReason(err));
-    std::vector<std::string> lines = SplitTextFile(bytes);
-    bytes.clear();
-    bytes.shrink_to_fit();
+    // Read and split before anything is reset, so that a file that cannot be read changes
+    // nothing.
+    std::vector<TEntry> entries;
+    {
+        std::string bytes;
+        if (int err = ReadWholeFile(fileName, bytes))
+            throw EFOpenError(fileName, SystemReason(err));
+        entries = ParseLines(bytes);
+    }
 
     FMemo.ClearSelection();
     FMemo.ClearUndo();
@@ -420,11 +425,14 @@ void TCodeMemoStrings::LoadFromFile(const std::string& fileName) {
     FMemo.SetCurX(0);
     FMemo.SetNotifyChanges(false);
     FMemo.DetachLines();
-    LoadLines(std::move(lines));
+    // The list is cleared and every line appended, as Add would, without a notification per
+    // line (they are silenced anyway); TABs are already expanded.
+    Clear();
+    FLines = std::move(entries);
+    RebuildLineLengths();
     FMemo.InvalidateTopStateCache();
     FMemo.SetCurY(0);
     FMemo.SetCurX(0);
-    // TABs are already expanded by the load itself.
     FMemo.SetMaxLineLength(FLineLengths.Max());
     FMemo.AttachLines();
     FMemo.SetNotifyChanges(true);
@@ -440,6 +448,6 @@ std::vector<std::string> TCodeMemoStrings::ToVector() const {
     std::vector<std::string> out;
     out.reserve(FLines.size());
     for (const auto& entry : FLines)
-        out.push_back(entry.Text);
+        out.emplace_back(entry.Text.View());
     return out;
 }

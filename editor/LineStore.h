@@ -3,6 +3,8 @@
 // Also the program text file format.
 #pragma once
 
+#include "editor/LineText.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -126,18 +128,18 @@ public:
 
 private:
     struct TEntry {
-        std::string Text;
+        LineText Text;
         TObject* Object = nullptr; // a TLineProp of this list, or the caller's object
     };
 
     void CheckIndex(int index) const;
     void Changing();
     void Changed();
-    void RawInsert(int index, std::string s, TObject* obj);
+    void RawInsert(int index, std::string_view s, TObject* obj);
     void RawDelete(int index);
     void RawClear();
     void RebuildLineLengths();
-    void LoadLines(std::vector<std::string>&& lines);
+    std::vector<TEntry> ParseLines(std::string_view bytes) const;
 
     TCodeCustomMemo& FMemo;
     int FLockCount = 0;

@@ -219,3 +219,28 @@ TEST(Caret, MovingBetweenLinesTrimsTheLineLeftAndPadsOnlyOnColumnMoves) {
     EXPECT_EQ(f.memo.CurY(), 1) << "left of column 0 goes to the end of the line above";
     EXPECT_EQ(f.memo.CurX(), 6);
 }
+
+TEST(LineStore, LinesOfEveryLengthKeepTheirBytes) {
+    Fixture f;
+    f.lines.Clear();
+    Lines expected;
+    for (int n : {0, 1, 14, 15, 16, 17, 100, 70000}) {
+        std::string s;
+        for (int i = 0; i < n; ++i)
+            s += static_cast<char>(1 + (i * 37) % 255);
+        if (s.find('\t') != std::string::npos)
+            s = ExpandTabs(s, 4);
+        expected.push_back(s);
+        f.lines.Add(s);
+    }
+    f.lines.Put(1, expected[7]);
+    f.lines.Put(7, "short");
+    expected[1] = expected[7];
+    expected[7] = "short";
+    f.lines.InsertLine(0, expected[1]);
+    expected.insert(expected.begin(), expected[1]);
+    EXPECT_EQ(f.Text(), expected);
+    Fixture copy;
+    copy.lines.Assign(f.lines);
+    EXPECT_EQ(copy.Text(), expected);
+}
