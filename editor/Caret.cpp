@@ -67,16 +67,7 @@ void TCodeCustomMemo::SetCurY(int y) {
     y = std::clamp(y, 0, FLines->Count() - 1);
     int left = FCurY;
     FCurY = y;
-    if (left >= 0 && left < FLines->Count()) {
-        std::string_view line = FLines->Line(left);
-        std::string_view trimmed = WithoutTrailingBlanks(line);
-        if (trimmed.size() != line.size()) {
-            bool notify = FNotifyChanges;
-            FNotifyChanges = false;
-            FLines->Put(left, std::string(trimmed));
-            FNotifyChanges = notify;
-        }
-    }
+    TrimLineLeft(left);
     HideParameterHint();
     // Re-applying the unchanged column does nothing: the caret keeps its column even where the
     // new line is shorter.
@@ -84,6 +75,19 @@ void TCodeCustomMemo::SetCurY(int y) {
     if (OnStatusChange)
         OnStatusChange(*this);
     CaretChanged();
+}
+
+void TCodeCustomMemo::TrimLineLeft(int line) {
+    if (line < 0 || line >= FLines->Count())
+        return;
+    std::string_view text = FLines->Line(line);
+    std::string_view trimmed = WithoutTrailingBlanks(text);
+    if (trimmed.size() == text.size())
+        return;
+    bool notify = FNotifyChanges;
+    FNotifyChanges = false;
+    FLines->Put(line, std::string(trimmed));
+    FNotifyChanges = notify;
 }
 
 void TCodeCustomMemo::SetSelectionBounds(int startX, int startY, int endX, int endY) {

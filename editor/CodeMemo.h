@@ -4,6 +4,7 @@
 #pragma once
 
 #include "editor/LineStore.h"
+#include "editor/Mouse.h"
 #include "editor/Platform.h"
 
 #include <functional>
@@ -16,6 +17,8 @@ class TCodeCustomMemo {
 public:
     using TNotifyEvent = std::function<void(TCodeCustomMemo&)>;
     using TColumnEvent = std::function<void(TCodeCustomMemo&, int)>;
+    using TLineEvent = std::function<void(TCodeCustomMemo&, int)>;
+    using TUrlEvent = std::function<void(TCodeCustomMemo&, const std::string&)>;
 
     explicit TCodeCustomMemo(Host& host);
     virtual ~TCodeCustomMemo();
@@ -58,6 +61,23 @@ public:
     int VisibleRows();
     void ScrollCaretIntoView();
     void UpdateScrollBars();
+
+    // Mouse and scroll bars. Coordinates are client pixels.
+    // The cell (column, row) of the text area under a point, relative to LeftCol and TopLine.
+    TPoint PointToCell(int x, int y);
+    // The offset of a position in the text, counting CR LF between lines.
+    long long TextOffset(int col, int line) const;
+    void MouseDown(TMouseButton button, bool shift, int x, int y);
+    void MouseMove(bool leftDown, int x, int y);
+    void MouseUp(TMouseButton button, int x, int y);
+    void DoubleClick();
+    // One wheel step.
+    void MouseWheel(bool down);
+    void ScrollBarAction(TScrollBarKind kind, TScrollCode code, int position);
+    bool Selecting() const { return FSelecting; }
+    bool DragPending() const { return FDragPending; }
+    bool UrlAware() const { return FUrlAware; }
+    void SetUrlAware(bool value) { FUrlAware = value; }
 
     // Options.
     int TabSize() const { return FTabSize; }
@@ -113,12 +133,19 @@ public:
     TNotifyEvent OnCursorChange;
     TNotifyEvent OnTopLeftChanged;
     TColumnEvent OnColumnChange;
+    TLineEvent OnGutterClick;
+    TUrlEvent OnURLClick;
+    TNotifyEvent OnDblClick;
 
 protected:
     // Places the system caret at the caret's cell, when the caret exists.
     void UpdateSystemCaret();
     void AttachLines();
     void DetachLines();
+    // Rewrites line without its trailing bytes of value 32 or below, silently.
+    void TrimLineLeft(int line);
+    // Moves the caret to a clicked cell, as a left click does.
+    void PlaceCaretAtCell(TPoint cell);
 
     Host& FHost;
     std::unique_ptr<TCodeMemoStrings> FLines;
@@ -145,6 +172,12 @@ protected:
     bool FHintVisible = false;
     bool FVertBarVisible = false;
     bool FHorzBarVisible = false;
+    bool FSelecting = false;
+    bool FDragPending = false;
+    bool FIgnoreNextMouseMove = false;
+    bool FOverLink = false;
+    bool FUrlAware = true;
+    TPoint FDragCell;
     TScrollMode FScrollMode = TScrollMode::smAuto;
 
     friend class TCodeMemoStrings;

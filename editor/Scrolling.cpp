@@ -58,7 +58,9 @@ void TCodeCustomMemo::SetTopLine(int line) {
         return;
     int old = FTopLine;
     int rows = VisibleRows();
-    if (line + rows < FLines->Count())
+    // Moving up is always honoured: otherwise a view that has reached the end of a long text
+    // could never be scrolled back up with the wheel.
+    if (line + rows < FLines->Count() || line < FTopLine)
         FTopLine = line;
     else
         FTopLine = std::max(0, FLines->Count() - rows / 2);

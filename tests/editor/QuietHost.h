@@ -6,7 +6,11 @@
 class QuietHost : public Host {
 public:
     int Invalidations = 0;
+    int Drags = 0;
+    bool Focused = false;
     TRect Client{0, 0, 425, 353};
+    std::vector<std::string> OpenedUrls;
+    TCursorShape Cursor = TCursorShape::IBeam;
 
     void Invalidate() override { ++Invalidations; }
     void InvalidateRect(const TRect&) override { ++Invalidations; }
@@ -20,16 +24,16 @@ public:
     void HideCaret() override {}
     void SetCaretPos(int, int) override {}
     void SetCaretBlinking(bool) override {}
-    void SetFocus() override {}
-    bool HasFocus() override { return false; }
+    void SetFocus() override { Focused = true; }
+    bool HasFocus() override { return Focused; }
     bool IsEnabled() override { return true; }
-    void SetCursor(TCursorShape) override {}
+    void SetCursor(TCursorShape shape) override { Cursor = shape; }
     int PopupMenu(const std::vector<TMenuItem>&, TPoint) override { return -1; }
     bool HasClipboardText() override { return false; }
     std::string ClipboardText() override { return {}; }
     void SetClipboardText(const std::string&) override {}
-    void OpenUrl(const std::string&) override {}
-    void StartDrag() override {}
+    void OpenUrl(const std::string& url) override { OpenedUrls.push_back(url); }
+    void StartDrag() override { ++Drags; }
     void StartTimer(int, int) override {}
     void StopTimer(int) override {}
     void ShowHint(const std::string&, int, int, TPoint) override {}
