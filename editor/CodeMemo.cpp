@@ -99,6 +99,8 @@ void TCodeCustomMemo::HideParameterHint() {
     }
 }
 
+void TCodeCustomMemo::TimerExpired(int) {}
+
 void TCodeCustomMemo::InvalidateLine(int line) {
     TRect area = TextArea();
     int top = area.Top + 1 + (line - FTopLine) * FLineHeight;

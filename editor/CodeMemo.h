@@ -123,6 +123,16 @@ public:
     virtual void ClearUndo() {}
     void HideParameterHint();
 
+    // The input focus: the system caret exists only while the editor has it.
+    void FocusIn();
+    // Losing the focus; toOwnScrollBar keeps the caret when the focus goes to a scroll bar of
+    // the editor itself.
+    void FocusOut(bool toOwnScrollBar);
+    bool HiddenCaret() const { return FHiddenCaret; }
+    void SetHiddenCaret(bool value) { FHiddenCaret = value; }
+    // A timer started through the host ran out.
+    virtual void TimerExpired(int id);
+
     // Repaint requests.
     void Invalidate() { FHost.Invalidate(); }
     void InvalidateLine(int line);
@@ -169,6 +179,7 @@ protected:
     bool FNotifyChanges = true;
     bool FTopStateCacheValid = false;
     bool FCaretCreated = false;
+    bool FHiddenCaret = false;
     bool FHintVisible = false;
     bool FVertBarVisible = false;
     bool FHorzBarVisible = false;

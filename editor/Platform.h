@@ -3,6 +3,7 @@
 #pragma once
 
 #include "editor/Graphics.h"
+#include "editor/ParameterHint.h"
 
 #include <functional>
 #include <string>
@@ -82,9 +83,10 @@ public:
     virtual void StartTimer(int id, int ms) = 0;
     virtual void StopTimer(int id) = 0;
 
-    // The hint window: shows text (single-byte) at a screen point, or hides it.
-    virtual void ShowHint(const std::string& text, int boldStart, int boldLength,
-                          TPoint screenPos) = 0;
+    // The hint window, without taking the focus: parts (single-byte) in the given font and
+    // colours, its top-left corner at a screen point; or hides it.
+    virtual void ShowHint(const THintParts& parts, const std::string& fontName, int fontHeight,
+                          TColor text, TColor bk, TPoint screenPos) = 0;
     virtual void HideHint() = 0;
     virtual TPoint ClientToScreen(TPoint p) = 0;
 };

@@ -3,6 +3,8 @@
 
 #include "editor/Platform.h"
 
+#include <optional>
+
 class QuietHost : public Host {
 public:
     int Invalidations = 0;
@@ -11,6 +13,8 @@ public:
     TRect Client{0, 0, 425, 353};
     std::vector<std::string> OpenedUrls;
     TCursorShape Cursor = TCursorShape::IBeam;
+    std::optional<THintParts> HintShown;
+    TPoint HintAt;
 
     void Invalidate() override { ++Invalidations; }
     void InvalidateRect(const TRect&) override { ++Invalidations; }
@@ -36,7 +40,11 @@ public:
     void StartDrag() override { ++Drags; }
     void StartTimer(int, int) override {}
     void StopTimer(int) override {}
-    void ShowHint(const std::string&, int, int, TPoint) override {}
-    void HideHint() override {}
+    void ShowHint(const THintParts& parts, const std::string&, int, TColor, TColor,
+                  TPoint at) override {
+        HintShown = parts;
+        HintAt = at;
+    }
+    void HideHint() override { HintShown.reset(); }
     TPoint ClientToScreen(TPoint p) override { return p; }
 };

@@ -1,0 +1,10 @@
+// The editor's colours in Qt: plain 0x00BBGGRR values and the named system colours.
+#pragma once
+
+#include "editor/Graphics.h"
+
+#include <QColor>
+#include <QPalette>
+
+// Resolves c; system colours come from palette, clNone and clDefault from fallback.
+QColor ToQColor(TColor c, const QPalette& palette, QColor fallback = Qt::white);
