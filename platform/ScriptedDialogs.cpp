@@ -1,0 +1,54 @@
+// Scripted answers and the call log.
+#include "platform/ScriptedDialogs.h"
+
+#include <stdexcept>
+
+namespace {
+
+template <class T> T Take(std::deque<T>& answers, const char* question) {
+    if (answers.empty())
+        throw std::logic_error(std::string("no scripted answer for ") + question);
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace
+
+bool ScriptedDialogs::AllAnswered() const {
+    return FOpen.empty() && FSave.empty() && FReplace.empty() && FYesNoCancel.empty() &&
+           FSaveChanges.empty();
+}
+
+std::optional<QString> ScriptedDialogs::GetOpenFileName(const QString& filter) {
+    FCalls.push_back({TKind::Open, filter});
+    return Take(FOpen, "the open dialog");
+}
+
+std::optional<QString> ScriptedDialogs::GetSaveFileName() {
+    FCalls.push_back({TKind::Save, {}});
+    return Take(FSave, "the save dialog");
+}
+
+bool ScriptedDialogs::ConfirmReplace(const QString& path) {
+    FCalls.push_back({TKind::Replace, path});
+    return Take(FReplace, "the replace question");
+}
+
+void ScriptedDialogs::ShowMessage(const QString& text) {
+    FCalls.push_back({TKind::Message, text});
+}
+
+void ScriptedDialogs::ShowInformation(const QString& text) {
+    FCalls.push_back({TKind::Information, text});
+}
+
+TYesNoCancel ScriptedDialogs::AskYesNoCancel(const QString& text) {
+    FCalls.push_back({TKind::YesNoCancel, text});
+    return Take(FYesNoCancel, "the Yes/No/Cancel question");
+}
+
+TSaveChanges ScriptedDialogs::AskSaveChanges(const QString& text) {
+    FCalls.push_back({TKind::SaveChanges, text});
+    return Take(FSaveChanges, "the unsaved-changes question");
+}

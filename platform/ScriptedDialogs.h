@@ -1,0 +1,48 @@
+// Dialogs answered from a script, for tests: each question takes the next answer queued for its
+// kind, and every call is logged in order with the text it was given.
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <deque>
+#include <vector>
+
+class ScriptedDialogs final : public Dialogs {
+public:
+    enum class TKind { Open, Save, Replace, Message, Information, YesNoCancel, SaveChanges };
+    // One call: its kind and its text (the filter, the path or the message; empty for Save).
+    struct TCall {
+        TKind Kind;
+        QString Text;
+        bool operator==(const TCall&) const = default;
+    };
+
+    // Answers, taken in the order given by the calls of their kind. nullopt cancels a file
+    // dialog.
+    void AnswerOpen(std::optional<QString> name) { FOpen.push_back(std::move(name)); }
+    void AnswerSave(std::optional<QString> name) { FSave.push_back(std::move(name)); }
+    void AnswerReplace(bool replace) { FReplace.push_back(replace); }
+    void AnswerYesNoCancel(TYesNoCancel answer) { FYesNoCancel.push_back(answer); }
+    void AnswerSaveChanges(TSaveChanges answer) { FSaveChanges.push_back(answer); }
+
+    const std::vector<TCall>& Calls() const { return FCalls; }
+    // True when every queued answer has been asked for.
+    bool AllAnswered() const;
+
+    // A question with no answer queued throws std::logic_error, which fails the test through the
+    // error guard like any other error.
+    std::optional<QString> GetOpenFileName(const QString& filter) override;
+    std::optional<QString> GetSaveFileName() override;
+    bool ConfirmReplace(const QString& path) override;
+    void ShowMessage(const QString& text) override;
+    void ShowInformation(const QString& text) override;
+    TYesNoCancel AskYesNoCancel(const QString& text) override;
+    TSaveChanges AskSaveChanges(const QString& text) override;
+
+private:
+    std::deque<std::optional<QString>> FOpen, FSave;
+    std::deque<bool> FReplace;
+    std::deque<TYesNoCancel> FYesNoCancel;
+    std::deque<TSaveChanges> FSaveChanges;
+    std::vector<TCall> FCalls;
+};
