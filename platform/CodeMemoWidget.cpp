@@ -59,9 +59,13 @@ TCodeMemoWidget::~TCodeMemoWidget() {
     FMemo.reset();
 }
 
-QWidget* TCodeMemoWidget::HintWindow() const { return FHint.get(); }
+QWidget* TCodeMemoWidget::HintWindow() const {
+    return FHint.get();
+}
 
-QRect TCodeMemoWidget::CaretRect() const { return QRect(FCaretPos, FCaretSize); }
+QRect TCodeMemoWidget::CaretRect() const {
+    return QRect(FCaretPos, FCaretSize);
+}
 
 // ---- Qt events --------------------------------------------------------------------------------
 
@@ -98,9 +102,13 @@ void TCodeMemoWidget::resizeEvent(QResizeEvent*) {
     });
 }
 
-void TCodeMemoWidget::keyPressEvent(QKeyEvent* e) { QWidget::keyPressEvent(e); }
+void TCodeMemoWidget::keyPressEvent(QKeyEvent* e) {
+    QWidget::keyPressEvent(e);
+}
 
-void TCodeMemoWidget::keyReleaseEvent(QKeyEvent* e) { QWidget::keyReleaseEvent(e); }
+void TCodeMemoWidget::keyReleaseEvent(QKeyEvent* e) {
+    QWidget::keyReleaseEvent(e);
+}
 
 void TCodeMemoWidget::mousePressEvent(QMouseEvent* e) {
     RunGuarded([&] {
@@ -164,7 +172,9 @@ void TCodeMemoWidget::focusOutEvent(QFocusEvent* e) {
     RunGuarded([this] { FMemo->FocusOut(false); });
 }
 
-void TCodeMemoWidget::contextMenuEvent(QContextMenuEvent* e) { e->accept(); }
+void TCodeMemoWidget::contextMenuEvent(QContextMenuEvent* e) {
+    e->accept();
+}
 
 // ---- Scroll bars ----------------------------------------------------------------------------
 
@@ -214,13 +224,17 @@ void TCodeMemoWidget::OnScrollAction(TScrollBarKind kind, int action) {
 
 // ---- Host -----------------------------------------------------------------------------------
 
-void TCodeMemoWidget::Invalidate() { update(); }
+void TCodeMemoWidget::Invalidate() {
+    update();
+}
 
 void TCodeMemoWidget::InvalidateRect(const TRect& r) {
     update(QRect(r.Left, r.Top, r.Width(), r.Height()));
 }
 
-TRect TCodeMemoWidget::ClientRect() { return TRect{0, 0, width(), height()}; }
+TRect TCodeMemoWidget::ClientRect() {
+    return TRect{0, 0, width(), height()};
+}
 
 void TCodeMemoWidget::SetScrollBar(TScrollBarKind kind, int min, int max, int page, int pos) {
     QScrollBar* bar = kind == TScrollBarKind::Vertical ? FVertBar : FHorzBar;
@@ -239,7 +253,9 @@ void TCodeMemoWidget::ShowScrollBar(TScrollBarKind kind, bool visible) {
     PlaceScrollBars();
 }
 
-int TCodeMemoWidget::ScrollBarWidth() { return style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
+int TCodeMemoWidget::ScrollBarWidth() {
+    return style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
 
 void TCodeMemoWidget::CreateCaret(int width, int height) {
     FCaretCreated = true;
@@ -285,11 +301,17 @@ void TCodeMemoWidget::SetCaretBlinking(bool blinking) {
     update(CaretRect());
 }
 
-void TCodeMemoWidget::SetFocus() { setFocus(Qt::MouseFocusReason); }
+void TCodeMemoWidget::SetFocus() {
+    setFocus(Qt::MouseFocusReason);
+}
 
-bool TCodeMemoWidget::HasFocus() { return hasFocus(); }
+bool TCodeMemoWidget::HasFocus() {
+    return hasFocus();
+}
 
-bool TCodeMemoWidget::IsEnabled() { return isEnabled(); }
+bool TCodeMemoWidget::IsEnabled() {
+    return isEnabled();
+}
 
 void TCodeMemoWidget::SetCursor(TCursorShape shape) {
     switch (shape) {
@@ -373,8 +395,8 @@ void TCodeMemoWidget::StopTimer(int id) {
         it->second->stop();
 }
 
-void TCodeMemoWidget::ShowHint(const THintParts& parts, const std::string& fontName,
-                               int fontHeight, TColor text, TColor bk, TPoint screenPos) {
+void TCodeMemoWidget::ShowHint(const THintParts& parts, const std::string& fontName, int fontHeight,
+                               TColor text, TColor bk, TPoint screenPos) {
     if (!FHint)
         FHint = std::make_unique<TParameterHintWindow>();
     FHint->ShowParts(parts, fontName, fontHeight, text, bk, QPoint(screenPos.X, screenPos.Y));

@@ -70,8 +70,8 @@ private:
     void StartDrag() override;
     void StartTimer(int id, int ms) override;
     void StopTimer(int id) override;
-    void ShowHint(const THintParts& parts, const std::string& fontName, int fontHeight,
-                  TColor text, TColor bk, TPoint screenPos) override;
+    void ShowHint(const THintParts& parts, const std::string& fontName, int fontHeight, TColor text,
+                  TColor bk, TPoint screenPos) override;
     void HideHint() override;
     TPoint ClientToScreen(TPoint p) override;
 
