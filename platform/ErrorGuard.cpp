@@ -27,18 +27,12 @@ ErrorBox* SetErrorBox(ErrorBox* box) {
     return std::exchange(gErrorBox, box);
 }
 
-bool RunGuarded(const std::function<void()>& handler) noexcept {
-    QString text;
+QString CurrentExceptionText() {
     try {
-        handler();
-        return true;
+        throw;
     } catch (const std::exception& e) {
-        text = QString::fromUtf8(e.what());
+        return QString::fromUtf8(e.what());
     } catch (...) {
-        text = QString::fromUtf8(kUnknownErrorText);
+        return QString::fromUtf8(kUnknownErrorText);
     }
-    // Shown outside the catch block, so that an error raised while the box runs its own event
-    // loop is a new error of its own and not one nested in this handler's.
-    CurrentErrorBox().ShowError(text);
-    return false;
 }

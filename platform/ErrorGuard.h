@@ -44,9 +44,26 @@ private:
 // The text the error box shows for an exception that is not a std::exception.
 inline constexpr const char* kUnknownErrorText = "Unknown error";
 
-// Runs handler. If it throws, the exception's what() text (UTF-8) is shown in the current error
-// box and RunGuarded returns false; otherwise it returns true.
-bool RunGuarded(const std::function<void()>& handler) noexcept;
+// The text the error box shows for the exception being handled: its what() (UTF-8), or
+// kUnknownErrorText. Call only inside a catch block.
+QString CurrentExceptionText();
+
+// Runs handler. If it throws, the exception's text is shown in the current error box and
+// RunGuarded returns false; otherwise it returns true. A template, so that guarding every event
+// delivery costs no allocation.
+template <class Handler> bool RunGuarded(Handler&& handler) noexcept {
+    QString text;
+    try {
+        std::forward<Handler>(handler)();
+        return true;
+    } catch (...) {
+        text = CurrentExceptionText();
+    }
+    // Shown outside the catch block, so that an error raised while the box runs its own event
+    // loop is a new error of its own and not one nested in this handler's.
+    CurrentErrorBox().ShowError(text);
+    return false;
+}
 
 // A handler run under RunGuarded when called; made by Guarded.
 template <class Handler> class TGuardedHandler {

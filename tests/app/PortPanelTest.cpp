@@ -5,18 +5,6 @@
 
 namespace {
 
-TEST(PortPanel, NibbleToHexCharOfEveryGroup) {
-    const char* digits = "0123456789ABCDEF";
-    for (int v = 0; v < 16; ++v) {
-        std::string group;
-        for (int bit = 3; bit >= 0; --bit)
-            group += ((v >> bit) & 1) ? '1' : '0';
-        bool invalid = false;
-        EXPECT_EQ(NibbleToHexChar(group, invalid), digits[v]) << group;
-        EXPECT_FALSE(invalid) << group;
-    }
-}
-
 TEST(PortPanel, NibbleToHexCharFlagsOtherGroups) {
     for (const char* group : {"0102", "000", "00000", "", "abcd", "1 10"}) {
         bool invalid = false;

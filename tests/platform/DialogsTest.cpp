@@ -1,5 +1,4 @@
-// The save-name rule with its replace question, the scripted dialogs, and the Qt dialogs as the
-// user meets them.
+// The save-name rule with its replace question, and the Qt dialogs as the user meets them.
 #include "platform/QtDialogs.h"
 #include "platform/ScriptedDialogs.h"
 
@@ -15,280 +14,176 @@
 using TKind = ScriptedDialogs::TKind;
 using TCall = ScriptedDialogs::TCall;
 
-Q_DECLARE_METATYPE(TYesNoCancel)
-Q_DECLARE_METATYPE(TSaveChanges)
-
 class DialogsTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir FDir;
-
     QString Path(const QString& name) const { return FDir.filePath(name); }
-    void Touch(const QString& name) const {
-        QFile file(Path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
 
 private slots:
     void initTestCase() {
-        QVERIFY(FDir.isValid());
-        Touch("taken.tovix");
-        Touch("other");
+        for (const char* name : {"taken.tovix", "other"}) {
+            QFile file(Path(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
         QVERIFY(QFile::link(Path("missing-target"), Path("dangling.tovix")));
     }
 
-    void ExtensionIsAddedOnlyWhenMissing_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("bare") << "/p/a"
-                              << "/p/a.tovix";
-        QTest::newRow("already there") << "/p/a.tovix"
-                                       << "/p/a.tovix";
-        QTest::newRow("other extension") << "/p/a.txt"
-                                         << "/p/a.txt.tovix";
-        QTest::newRow("inside the name") << "/p/a.tovix.old"
-                                         << "/p/a.tovix.old.tovix";
-        QTest::newRow("other case") << "/p/a.TOVIX"
-                                    << "/p/a.TOVIX.tovix";
-        QTest::newRow("only the extension") << ".tovix"
-                                            << ".tovix";
-    }
-
     void ExtensionIsAddedOnlyWhenMissing() {
-        QFETCH(QString, name);
-        QFETCH(QString, path);
-        QCOMPARE(WithExtension(name, ".tovix"), path);
+        const QString cases[][2] = {{"/p/a", "/p/a.tovix"},
+                                    {"/p/a.tovix", "/p/a.tovix"},
+                                    {"/p/a.txt", "/p/a.txt.tovix"},
+                                    {"/p/a.tovix.old", "/p/a.tovix.old.tovix"},
+                                    {"/p/a.TOVIX", "/p/a.TOVIX.tovix"}};
+        for (const auto& c : cases)
+            QCOMPARE(WithExtension(c[0], ".tovix"), c[1]);
     }
 
     void ChooseSavePathAsksBeforeReplacing() {
-        struct Case {
+        const QString taken = Path("taken.tovix"), dangling = Path("dangling.tovix");
+        const TCall save{TKind::Save, {}};
+        const struct {
             const char* what;
             std::vector<std::optional<QString>> names;
             std::vector<bool> replies;
             std::optional<QString> result;
             std::vector<TCall> calls;
-        };
-        const QString taken = Path("taken.tovix");
-        const QString dangling = Path("dangling.tovix");
-        const Case cases[] = {
-            {"cancelled", {std::nullopt}, {}, std::nullopt, {{TKind::Save, {}}}},
-            {"new file", {Path("new")}, {}, Path("new.tovix"), {{TKind::Save, {}}}},
-            // The name the dialog saw ("other") is free of questions: the file written is
-            // other.tovix.
-            {"exists only without extension",
-             {Path("other")},
-             {},
-             Path("other.tovix"),
-             {{TKind::Save, {}}}},
-            {"replace yes",
-             {Path("taken")},
-             {true},
-             taken,
-             {{TKind::Save, {}}, {TKind::Replace, taken}}},
-            {"replace yes, typed with extension",
+        } cases[] = {
+            {"cancelled", {std::nullopt}, {}, std::nullopt, {save}},
+            {"new file", {Path("new")}, {}, Path("new.tovix"), {save}},
+            // "other" exists, but the file written is other.tovix.
+            {"exists only without extension", {Path("other")}, {}, Path("other.tovix"), {save}},
+            {"replace", {Path("taken")}, {true}, taken, {save, {TKind::Replace, taken}}},
+            {"replace, typed with extension",
              {taken},
              {true},
              taken,
-             {{TKind::Save, {}}, {TKind::Replace, taken}}},
-            {"replace no, then another name",
+             {save, {TKind::Replace, taken}}},
+            {"keep, then another name",
              {Path("taken"), Path("fresh")},
              {false},
              Path("fresh.tovix"),
-             {{TKind::Save, {}}, {TKind::Replace, taken}, {TKind::Save, {}}}},
-            {"replace no, then cancel",
+             {save, {TKind::Replace, taken}, save}},
+            {"keep, then cancel",
              {taken, std::nullopt},
              {false},
              std::nullopt,
-             {{TKind::Save, {}}, {TKind::Replace, taken}, {TKind::Save, {}}}},
+             {save, {TKind::Replace, taken}, save}},
             {"dangling link is a name in use",
-             {dangling},
-             {false, true},
+             {dangling, std::nullopt},
+             {false},
              std::nullopt,
-             {{TKind::Save, {}}, {TKind::Replace, dangling}, {TKind::Save, {}}}},
+             {save, {TKind::Replace, dangling}, save}},
         };
-        for (const Case& c : cases) {
+        for (const auto& c : cases) {
             ScriptedDialogs dialogs;
             for (const auto& name : c.names)
                 dialogs.AnswerSave(name);
             for (bool reply : c.replies)
                 dialogs.AnswerReplace(reply);
-            std::optional<QString> result;
-            if (std::string(c.what) == "dangling link is a name in use") {
-                // The second reply is never asked for: the second dialog is not scripted.
-                QVERIFY_THROWS_EXCEPTION(std::logic_error, ChooseSavePath(dialogs, ".tovix"));
-            } else {
-                result = ChooseSavePath(dialogs, ".tovix");
-                QVERIFY2(dialogs.AllAnswered(), c.what);
-            }
-            QVERIFY2(result == c.result, c.what);
+            QVERIFY2(ChooseSavePath(dialogs, ".tovix") == c.result, c.what);
             QVERIFY2(dialogs.Calls() == c.calls, c.what);
+            QVERIFY2(dialogs.AllAnswered(), c.what);
         }
     }
-
-    void ScriptedDialogsLogEveryCall() {
-        ScriptedDialogs dialogs;
-        dialogs.AnswerOpen("/p/x.tovix");
-        dialogs.AnswerYesNoCancel(TYesNoCancel::No);
-        dialogs.AnswerSaveChanges(TSaveChanges::Discard);
-        QCOMPARE(dialogs.GetOpenFileName("F (*.tovix)"), std::optional<QString>("/p/x.tovix"));
-        dialogs.ShowMessage("m");
-        QCOMPARE(dialogs.AskYesNoCancel("q"), TYesNoCancel::No);
-        dialogs.ShowInformation("i");
-        QCOMPARE(dialogs.AskSaveChanges("s"), TSaveChanges::Discard);
-        QVERIFY(dialogs.AllAnswered());
-        const std::vector<TCall> expected{{TKind::Open, "F (*.tovix)"},
-                                          {TKind::Message, "m"},
-                                          {TKind::YesNoCancel, "q"},
-                                          {TKind::Information, "i"},
-                                          {TKind::SaveChanges, "s"}};
-        QVERIFY(dialogs.Calls() == expected);
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, dialogs.AskYesNoCancel("again"));
-    }
-
-    // The Qt dialogs, driven as a user would.
 
     void OpenDialogTakesTheFilterAndAnyName() {
         QtDialogs dialogs;
         const QString wanted = Path("not-there.tovix");
         QStringList filters;
         QFileDialog::FileMode mode = QFileDialog::Directory;
-        QFileDialog::AcceptMode accept = QFileDialog::AcceptSave;
         OnNextModal<QFileDialog>([&](QFileDialog* dialog) {
             filters = dialog->nameFilters();
             mode = dialog->fileMode();
-            accept = dialog->acceptMode();
             dialog->selectFile(wanted);
             static_cast<QDialog*>(dialog)->accept(); // public in QDialog
         });
-        std::optional<QString> name =
-            dialogs.GetOpenFileName(QStringLiteral("Программы интерпритатора (*.tovix)"));
+        QCOMPARE(dialogs.GetOpenFileName("Программы интерпритатора (*.tovix)"),
+                 std::optional<QString>(wanted));
         QCOMPARE(filters, QStringList{"Программы интерпритатора (*.tovix)"});
         QCOMPARE(mode, QFileDialog::AnyFile);
-        QCOMPARE(accept, QFileDialog::AcceptOpen);
-        QCOMPARE(name, std::optional<QString>(wanted));
     }
 
     void SaveDialogLeavesTheReplaceQuestionToChooseSavePath() {
         QtDialogs dialogs;
         bool confirms = true;
-        QFileDialog::AcceptMode accept = QFileDialog::AcceptOpen;
         OnNextModal<QFileDialog>([&](QFileDialog* dialog) {
             confirms = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-            accept = dialog->acceptMode();
             dialog->selectFile(Path("taken.tovix"));
-            static_cast<QDialog*>(dialog)->accept(); // public in QDialog
+            static_cast<QDialog*>(dialog)->accept();
         });
         QCOMPARE(dialogs.GetSaveFileName(), std::optional<QString>(Path("taken.tovix")));
         QVERIFY(!confirms);
-        QCOMPARE(accept, QFileDialog::AcceptSave);
 
         OnNextModal<QFileDialog>(
             [](QFileDialog* dialog) { static_cast<QDialog*>(dialog)->reject(); });
         QCOMPARE(dialogs.GetSaveFileName(), std::nullopt);
     }
 
-    void YesNoCancelBox_data() {
-        QTest::addColumn<int>("button"); // -1: closed with Escape
-        QTest::addColumn<TYesNoCancel>("answer");
-        QTest::newRow("yes") << int(QMessageBox::Yes) << TYesNoCancel::Yes;
-        QTest::newRow("no") << int(QMessageBox::No) << TYesNoCancel::No;
-        QTest::newRow("cancel") << int(QMessageBox::Cancel) << TYesNoCancel::Cancel;
-        QTest::newRow("escape") << -1 << TYesNoCancel::Cancel;
-    }
-
-    void YesNoCancelBox() {
-        QFETCH(int, button);
-        QFETCH(TYesNoCancel, answer);
-        QtDialogs dialogs;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QMessageBox::StandardButtons buttons;
-        QString text;
-        OnNextModal<QMessageBox>([&](QMessageBox* box) {
-            icon = box->icon();
-            buttons = box->standardButtons();
-            text = box->text();
-            Press(box, button);
-        });
-        QCOMPARE(dialogs.AskYesNoCancel("Выйти?"), answer);
-        QCOMPARE(icon, QMessageBox::Question);
-        QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        QCOMPARE(text, QString("Выйти?"));
-    }
-
-    void SaveChangesBox_data() {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<TSaveChanges>("answer");
-        QTest::newRow("save") << int(QMessageBox::Save) << TSaveChanges::Save;
-        QTest::newRow("discard") << int(QMessageBox::Discard) << TSaveChanges::Discard;
-        QTest::newRow("cancel") << int(QMessageBox::Cancel) << TSaveChanges::Cancel;
-        QTest::newRow("escape") << -1 << TSaveChanges::Cancel;
-    }
-
-    void SaveChangesBox() {
-        QFETCH(int, button);
-        QFETCH(TSaveChanges, answer);
-        QtDialogs dialogs;
-        QMessageBox::StandardButtons buttons;
-        OnNextModal<QMessageBox>([&](QMessageBox* box) {
-            buttons = box->standardButtons();
-            Press(box, button);
-        });
-        QCOMPARE(dialogs.AskSaveChanges("Сохранить?"), answer);
-        QCOMPARE(buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    }
-
-    void ReplaceBox_data() {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<bool>("replace");
-        QTest::newRow("yes") << int(QMessageBox::Yes) << true;
-        QTest::newRow("no") << int(QMessageBox::No) << false;
-        QTest::newRow("escape") << -1 << false;
-    }
-
-    void ReplaceBox() {
-        QFETCH(int, button);
-        QFETCH(bool, replace);
-        QtDialogs dialogs;
-        QString text;
-        OnNextModal<QMessageBox>([&](QMessageBox* box) {
-            text = box->text();
-            Press(box, button);
-        });
-        QCOMPARE(dialogs.ConfirmReplace("/p/a.tovix"), replace);
-        QVERIFY2(text.contains("/p/a.tovix"), qPrintable(text));
-    }
-
-    void PlainAndInformationBoxes() {
-        QtDialogs dialogs;
-        QMessageBox::Icon icons[2] = {QMessageBox::Critical, QMessageBox::Critical};
-        QString texts[2];
-        QMessageBox::StandardButtons buttons[2];
-        for (int i = 0; i < 2; ++i) {
-            OnNextModal<QMessageBox>([&, i](QMessageBox* box) {
-                icons[i] = box->icon();
-                texts[i] = box->text();
-                buttons[i] = box->standardButtons();
-                Press(box, QMessageBox::Ok);
-            });
-            if (i == 0)
-                dialogs.ShowMessage("Выберите команду в списке.");
-            else
-                dialogs.ShowInformation("/p/a.tovix");
+    // Each box: its icon and buttons, and the answer each way of closing it gives.
+    void MessageBoxes() {
+        using B = QMessageBox;
+        const int escape = -1;
+        const struct {
+            const char* what;
+            std::function<int(QtDialogs&)> ask; // the answer, as a number
+            B::Icon icon;
+            B::StandardButtons buttons;
+            std::vector<std::pair<int, int>> pressAndAnswer;
+        } cases[] = {
+            {"yes/no/cancel",
+             [](QtDialogs& d) { return int(d.AskYesNoCancel("Выйти?")); },
+             B::Question,
+             B::Yes | B::No | B::Cancel,
+             {{B::Yes, int(TYesNoCancel::Yes)},
+              {B::No, int(TYesNoCancel::No)},
+              {B::Cancel, int(TYesNoCancel::Cancel)},
+              {escape, int(TYesNoCancel::Cancel)}}},
+            {"save changes",
+             [](QtDialogs& d) { return int(d.AskSaveChanges("Выйти?")); },
+             B::Question,
+             B::Save | B::Discard | B::Cancel,
+             {{B::Save, int(TSaveChanges::Save)},
+              {B::Discard, int(TSaveChanges::Discard)},
+              {B::Cancel, int(TSaveChanges::Cancel)},
+              {escape, int(TSaveChanges::Cancel)}}},
+            {"replace",
+             [](QtDialogs& d) { return int(d.ConfirmReplace("Выйти?")); },
+             B::Question,
+             B::Yes | B::No,
+             {{B::Yes, 1}, {B::No, 0}, {escape, 0}}},
+            {"plain",
+             [](QtDialogs& d) { return (d.ShowMessage("Выйти?"), 0); },
+             B::NoIcon,
+             B::Ok,
+             {{B::Ok, 0}}},
+            {"information",
+             [](QtDialogs& d) { return (d.ShowInformation("Выйти?"), 0); },
+             B::Information,
+             B::Ok,
+             {{B::Ok, 0}}},
+        };
+        for (const auto& c : cases) {
+            for (auto [press, answer] : c.pressAndAnswer) {
+                QtDialogs dialogs;
+                B::Icon icon = B::Critical;
+                B::StandardButtons buttons;
+                QString text;
+                OnNextModal<B>([&, press = press](B* box) {
+                    icon = box->icon();
+                    buttons = box->standardButtons();
+                    text = box->text();
+                    if (press == escape)
+                        QTest::keyClick(box, Qt::Key_Escape);
+                    else
+                        box->button(B::StandardButton(press))->click();
+                });
+                QVERIFY2(c.ask(dialogs) == answer, c.what);
+                QVERIFY2(icon == c.icon, c.what);
+                QVERIFY2(buttons == c.buttons, c.what);
+                QVERIFY2(text.contains("Выйти?"), c.what);
+            }
         }
-        QCOMPARE(icons[0], QMessageBox::NoIcon);
-        QCOMPARE(icons[1], QMessageBox::Information);
-        QCOMPARE(texts[0], QString("Выберите команду в списке."));
-        QCOMPARE(texts[1], QString("/p/a.tovix"));
-        QCOMPARE(buttons[0], QMessageBox::Ok);
-        QCOMPARE(buttons[1], QMessageBox::Ok);
-    }
-
-private:
-    static void Press(QMessageBox* box, int button) {
-        if (button < 0)
-            QTest::keyClick(box, Qt::Key_Escape);
-        else
-            box->button(QMessageBox::StandardButton(button))->click();
     }
 };
 

@@ -1,0 +1,36 @@
+// Fonts, dialog borders and desktop placement of the workbench's windows.
+#include "platform/WindowStyle.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+QFont WindowFont(const QString& family, int pixelHeight, bool bold) {
+    QStringList families{family};
+    if (family == QLatin1String("MS Sans Serif"))
+        families << QStringLiteral("Liberation Sans");
+    else if (family == QLatin1String("Courier New"))
+        families << QStringLiteral("Liberation Mono");
+    else if (family == QLatin1String("OCR A Extended"))
+        families << QStringLiteral("DejaVu Sans Mono");
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    return font;
+}
+
+void SetDialogBorder(QWidget& window, int clientWidth, int clientHeight) {
+    window.setWindowFlags((window.windowFlags() & Qt::WindowStaysOnTopHint) | Qt::Dialog |
+                          Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint);
+    window.setFixedSize(clientWidth, clientHeight);
+}
+
+void MoveToDesktopCentre(QWidget& window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
+}

@@ -1,0 +1,20 @@
+// The look fixed in the window definitions: their fonts with the Linux stand-ins for the
+// Windows families, dialog borders and placement at the centre of the desktop.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+// A font of family at a character height in pixels. The Windows families the windows are
+// defined with are followed by a metric-compatible stand-in ("MS Sans Serif" by Liberation
+// Sans, "Courier New" by Liberation Mono, "OCR A Extended" by DejaVu Sans Mono), which fontconfig
+// uses when the family itself is not installed.
+QFont WindowFont(const QString& family, int pixelHeight, bool bold = false);
+
+// Gives window a dialog border: fixed client size, title bar with a close box only.
+void SetDialogBorder(QWidget& window, int clientWidth, int clientHeight);
+
+// Places window at the centre of the primary screen's work area.
+void MoveToDesktopCentre(QWidget& window);
