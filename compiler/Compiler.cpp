@@ -1,0 +1,89 @@
+// The compile pass.
+#include "compiler/Compiler.h"
+
+#include "compiler/ImageWriter.h"
+
+namespace {
+
+std::string_view WithoutLeadingSpaces(std::string_view s) {
+    std::size_t first = s.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string_view() : s.substr(first);
+}
+
+// The characters of line at the 1-based positions pos and pos + 1, as far as the line goes,
+// with upper-case letters made lower-case.
+std::string_view OperandText(std::string_view line, int pos, char (&buffer)[2]) {
+    std::size_t start = static_cast<std::size_t>(pos - 1);
+    std::size_t n = start < line.size() ? std::min<std::size_t>(2, line.size() - start) : 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        char c = line[start + i];
+        buffer[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return std::string_view(buffer, n);
+}
+
+} // namespace
+
+std::vector<std::string> TidyLines(TCompileTarget& target) {
+    std::vector<std::string> scratch;
+    int count = target.LineCount();
+    scratch.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        scratch.emplace_back(target.Line(i));
+    target.Clear();
+    for (const auto& line : scratch)
+        target.Add(WithoutLeadingSpaces(line));
+    return scratch;
+}
+
+TCompileResult Compile(TCompileTarget& target, const std::string& imageName,
+                       TCompileCounters& counters, std::vector<TListingEntry>* listing) {
+    // The original lines stay until the walk is over: a faulty line's indent comes from them.
+    std::vector<std::string> scratch = TidyLines(target);
+
+    TImageWriter image;
+    image.OpenImage(imageName);
+    counters = TCompileCounters{};
+
+    TCompileResult result;
+    int count = target.LineCount();
+    for (int i = 0; i < count; ++i) {
+        std::string_view line = target.Line(i);
+        const TCommand* command = RecognizeCommand(line);
+        if (!command)
+            continue;
+        TListingEntry entry{counters.ProgramSize, i, {}, 0};
+        entry.Bytes[entry.ByteCount++] = command->Opcode;
+        image.WriteImageByte(command->Opcode);
+        int faultColumn = 0;
+        for (int k = 0; k < command->OperandCount(); ++k) {
+            char buffer[2];
+            std::string_view text = OperandText(line, command->Operand[k], buffer);
+            if (image.WriteHexPair(text))
+                entry.Bytes[entry.ByteCount++] = static_cast<std::uint8_t>(HexPairValue(text));
+            else if (faultColumn == 0)
+                faultColumn = command->Operand[k];
+        }
+        ++counters.CommandCount;
+        counters.ProgramSize += command->Size;
+        target.SetCompileMark(i);
+        if (faultColumn != 0) {
+            const std::string& original = scratch[static_cast<std::size_t>(i)];
+            result.Faults.push_back(TCompileFault{i, std::string(line), faultColumn,
+                                                  static_cast<int>(original.size() - line.size()),
+                                                  command});
+        }
+        if (listing)
+            listing->push_back(entry);
+    }
+    scratch.clear();
+    scratch.shrink_to_fit();
+
+    if (result.Faults.empty()) {
+        image.CloseImage();
+        result.ImageWritten = true;
+    } else {
+        image.Abandon();
+    }
+    return result;
+}

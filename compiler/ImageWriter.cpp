@@ -1,0 +1,57 @@
+// The byte image writer over the atomic file writer.
+#include "compiler/ImageWriter.h"
+
+#include "base/Errors.h"
+
+#include <cerrno>
+
+namespace {
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+} // namespace
+
+int HexPairValue(std::string_view text) {
+    if (text.size() != 2)
+        return -1;
+    int high = HexDigit(text[0]);
+    int low = HexDigit(text[1]);
+    if (high < 0 || low < 0)
+        return -1;
+    return high * 16 + low;
+}
+
+void TImageWriter::Check(int err) {
+    if (err == 0)
+        return;
+    FFile.Abandon();
+    throw EInOutError(EInOutError::CodeFromErrno(err));
+}
+
+void TImageWriter::OpenImage(const std::string& name) {
+    // An empty name is no file name at all; the writer would otherwise create a temporary
+    // file in the current folder and fail only at the rename.
+    Check(name.empty() ? ENOENT : FFile.Open(name));
+}
+
+void TImageWriter::WriteImageByte(int value) {
+    Check(FFile.IsOpen() ? FFile.WriteByte(static_cast<unsigned char>(value)) : EBADF);
+}
+
+bool TImageWriter::WriteHexPair(std::string_view text) {
+    int value = HexPairValue(text);
+    if (value < 0)
+        return false;
+    WriteImageByte(value);
+    return true;
+}
+
+void TImageWriter::CloseImage() {
+    Check(FFile.IsOpen() ? FFile.Commit() : EBADF);
+}
