@@ -12,6 +12,7 @@ enum : int {
     ioInvalidFilename = 3,
     ioTooManyOpenFiles = 4,
     ioAccessDenied = 5,
+    ioWriteFault = 29,
     ioDiskFull = 101,
 };
 
@@ -46,6 +47,9 @@ int EInOutError::CodeFromErrno(int err) {
     case EMFILE:
     case ENFILE:
         return ioTooManyOpenFiles;
+    case EIO:
+        // Its errno value would read as "File access denied".
+        return ioWriteFault;
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
@@ -72,4 +76,6 @@ std::string EInOutError::TextOf(int errorCode) {
     }
 }
 
-std::string SystemReason(int err) { return std::strerror(err); }
+std::string SystemReason(int err) {
+    return std::strerror(err);
+}
