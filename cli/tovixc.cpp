@@ -93,13 +93,13 @@ std::string Hex(unsigned value, int digits) {
 // Offset, bytes, line number and text of every compiled command: the table for working out
 // goto addresses.
 void PrintListing(const TCompileTarget& target, const std::vector<TListingEntry>& listing) {
-    std::cout << "Адрес  Байты     Строка  Текст\n";
+    std::cout << "Адрес Байты    Строка  Текст\n";
     for (const auto& entry : listing) {
         std::string bytes;
         for (int k = 0; k < entry.ByteCount; ++k)
             bytes += (k ? " " : "") + Hex(entry.Bytes[static_cast<std::size_t>(k)], 2);
         char prefix[64];
-        std::snprintf(prefix, sizeof prefix, "%-5s  %-8s  %6d  ", Hex(entry.Offset, 4).c_str(),
+        std::snprintf(prefix, sizeof prefix, "%-4s  %-8s %6d  ", Hex(entry.Offset, 4).c_str(),
                       bytes.c_str(), entry.Line + 1);
         std::cout << prefix << Cp1251ToUtf8(target.Line(entry.Line)) << "\n";
     }
