@@ -96,8 +96,11 @@ void PrintListing(const TCompileTarget& target, const std::vector<TListingEntry>
     std::cout << "Адрес Байты    Строка  Текст\n";
     for (const auto& entry : listing) {
         std::string bytes;
-        for (int k = 0; k < entry.ByteCount; ++k)
-            bytes += (k ? " " : "") + Hex(entry.Bytes[static_cast<std::size_t>(k)], 2);
+        for (int k = 0; k < entry.ByteCount; ++k) {
+            if (k > 0)
+                bytes += ' ';
+            bytes += Hex(entry.Bytes[static_cast<std::size_t>(k)], 2);
+        }
         char prefix[64];
         std::snprintf(prefix, sizeof prefix, "%-4s  %-8s %6d  ", Hex(entry.Offset, 4).c_str(),
                       bytes.c_str(), entry.Line + 1);

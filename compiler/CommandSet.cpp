@@ -5,7 +5,6 @@
 #include "base/Errors.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -81,14 +80,29 @@ constexpr std::array<TCommand, kCommandCount> kCommands{{
      "Настройка на выход С.0 (увеличиная громкость)."},
 }};
 
-// For each first byte, the catalogue indexes of the mnemonics that start with it, so that a
-// line is compared with a handful of candidates instead of all 36.
+constexpr int MostMnemonicsWithOneFirstLetter() {
+    int most = 0;
+    for (const auto& a : kCommands) {
+        int n = 0;
+        for (const auto& b : kCommands)
+            n += a.Mnemonic[0] == b.Mnemonic[0];
+        most = n > most ? n : most;
+    }
+    return most;
+}
+
+// For each first byte, the commands whose mnemonic starts with it, so that a line is
+// compared with a handful of candidates instead of all 36.
 struct TRecognizer {
-    std::array<std::vector<const TCommand*>, 256> ByFirst;
+    static constexpr int kMaxCandidates = MostMnemonicsWithOneFirstLetter();
+    std::array<std::array<const TCommand*, kMaxCandidates>, 256> ByFirst{};
+    std::array<std::uint8_t, 256> Count{};
 
     TRecognizer() {
-        for (const auto& command : kCommands)
-            ByFirst[static_cast<unsigned char>(command.Mnemonic[0])].push_back(&command);
+        for (const auto& command : kCommands) {
+            auto first = static_cast<unsigned char>(command.Mnemonic[0]);
+            ByFirst[first][Count[first]++] = &command;
+        }
     }
 };
 
@@ -160,9 +174,18 @@ std::string LineForm(const TCommand& command) {
 const TCommand* RecognizeCommand(std::string_view line) {
     if (line.empty())
         return nullptr;
-    for (const TCommand* command : Recognizer().ByFirst[static_cast<unsigned char>(line[0])]) {
+    const TRecognizer& r = Recognizer();
+    auto first = static_cast<unsigned char>(line[0]);
+    for (int k = 0; k < r.Count[first]; ++k) {
+        const TCommand* command = r.ByFirst[first][static_cast<std::size_t>(k)];
         std::string_view m = command->Mnemonic;
-        if (line.size() >= m.size() && std::memcmp(line.data(), m.data(), m.size()) == 0)
+        if (line.size() < m.size())
+            continue;
+        // Mnemonics are short: a plain loop beats a call to memcmp here.
+        std::size_t j = 1;
+        while (j < m.size() && line[j] == m[j])
+            ++j;
+        if (j == m.size())
             return command;
     }
     return nullptr;

@@ -31,8 +31,17 @@ std::vector<std::string> TidyLines(TCompileTarget& target) {
     for (int i = 0; i < count; ++i)
         scratch.emplace_back(target.Line(i));
     target.Clear();
-    for (const auto& line : scratch)
-        target.Add(WithoutLeadingSpaces(line));
+    // After Clear, which may give back the room the lines took.
+    target.Reserve(count);
+    target.BeginUpdate();
+    try {
+        for (const auto& line : scratch)
+            target.Add(WithoutLeadingSpaces(line));
+    } catch (...) {
+        target.EndUpdate();
+        throw;
+    }
+    target.EndUpdate();
     return scratch;
 }
 

@@ -30,18 +30,36 @@ int HexPairValue(std::string_view text) {
 void TImageWriter::Check(int err) {
     if (err == 0)
         return;
-    FFile.Abandon();
+    Abandon();
     throw EInOutError(EInOutError::CodeFromErrno(err));
 }
 
+void TImageWriter::Abandon() {
+    FFile.Abandon();
+    FUsed = 0;
+}
+
+void TImageWriter::Flush() {
+    std::size_t used = FUsed;
+    FUsed = 0;
+    Check(FFile.Write(std::string_view(FChunk.get(), used)));
+}
+
 void TImageWriter::OpenImage(const std::string& name) {
+    Abandon();
     // An empty name is no file name at all; the writer would otherwise create a temporary
     // file in the current folder and fail only at the rename.
     Check(name.empty() ? ENOENT : FFile.Open(name));
+    if (!FChunk)
+        FChunk = std::make_unique<char[]>(kChunk);
 }
 
 void TImageWriter::WriteImageByte(int value) {
-    Check(FFile.IsOpen() ? FFile.WriteByte(static_cast<unsigned char>(value)) : EBADF);
+    if (!FFile.IsOpen())
+        Check(EBADF);
+    if (FUsed == kChunk)
+        Flush();
+    FChunk[FUsed++] = static_cast<char>(value);
 }
 
 bool TImageWriter::WriteHexPair(std::string_view text) {
@@ -53,5 +71,8 @@ bool TImageWriter::WriteHexPair(std::string_view text) {
 }
 
 void TImageWriter::CloseImage() {
-    Check(FFile.IsOpen() ? FFile.Commit() : EBADF);
+    if (!FFile.IsOpen())
+        Check(EBADF);
+    Flush();
+    Check(FFile.Commit());
 }

@@ -5,6 +5,7 @@
 
 #include "base/FileIO.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -32,12 +33,18 @@ public:
     // leaves the earlier image whole.
     void CloseImage();
     // Drops what was written; the earlier image stays.
-    void Abandon() { FFile.Abandon(); }
+    void Abandon();
 
     bool IsOpen() const { return FFile.IsOpen(); }
 
 private:
     void Check(int err);
+    void Flush();
+
+    // Bytes are gathered here and handed to the file a chunk at a time.
+    static constexpr std::size_t kChunk = 1 << 16;
 
     AtomicFileWriter FFile;
+    std::unique_ptr<char[]> FChunk;
+    std::size_t FUsed = 0;
 };

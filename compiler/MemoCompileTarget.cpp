@@ -22,3 +22,18 @@ void TMemoCompileTarget::Add(std::string_view text) {
 void TMemoCompileTarget::SetCompileMark(int index) {
     FMemo.SetBreakpoint(index, true);
 }
+
+void TMemoCompileTarget::Reserve(int lines) {
+    FMemo.Lines().Reserve(static_cast<std::size_t>(FMemo.Lines().Count() + lines));
+}
+
+void TMemoCompileTarget::BeginUpdate() {
+    FMemo.SetNotifyChanges(false);
+    FMemo.Lines().BeginUpdate();
+}
+
+void TMemoCompileTarget::EndUpdate() {
+    FMemo.Lines().EndUpdate();
+    FMemo.SetNotifyChanges(true);
+    FMemo.LinesChanged();
+}

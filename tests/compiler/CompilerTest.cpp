@@ -172,6 +172,68 @@ TEST(Compile, TidyResetsCaretAndSelection) {
     EXPECT_EQ(editor.memo.Lines().Count(), 3);
 }
 
+// A window of 20 rows by 30 columns that remembers the scroll bars it was given.
+class ScrollHost : public NullHost {
+public:
+    TRect ClientRect() override { return TRect{0, 0, 30 * 8 + 5, 20 * 16 + 5}; }
+    int ScrollBarWidth() override { return 16; }
+    void SetScrollBar(TScrollBarKind kind, int min, int max, int page, int pos) override {
+        Bars[static_cast<int>(kind)] = {min, max, page, pos};
+    }
+    void ShowScrollBar(TScrollBarKind kind, bool visible) override {
+        Visible[static_cast<int>(kind)] = visible;
+    }
+    std::array<std::array<int, 4>, 2> Bars{};
+    std::array<bool, 2> Visible{};
+};
+
+// The compile holds back the editor's change notifications while it adds the tidied lines
+// back; the editor must end as it would after a notification for every line.
+TEST(Compile, EditorEndsAsIfNotifiedAfterEveryLine) {
+    std::vector<std::string> program;
+    for (int i = 0; i < 200; ++i)
+        program.push_back(i % 7 == 0 ? "    pause_01 // " +
+                                           std::string(static_cast<std::size_t>(i % 50), 'x')
+                                     : "  stop");
+    auto prepare = [&](TCodeMemo& memo) {
+        memo.Lines().Clear();
+        for (const auto& line : program)
+            memo.Lines().Add(line);
+        memo.SetCurY(120);
+        memo.SetCurX(3);
+        memo.SetTopLine(100);
+        memo.SetLeftCol(5);
+    };
+    TempDir dir;
+    ScrollHost compiledHost, manualHost;
+    TCodeMemo compiled(compiledHost), manual(manualHost);
+    prepare(compiled);
+    prepare(manual);
+
+    TMemoCompileTarget target(compiled);
+    TCompileCounters counters;
+    Compile(target, dir / "p.bin", counters);
+
+    std::vector<std::string> copy = manual.Lines().ToVector();
+    manual.Lines().Clear();
+    for (const auto& line : copy)
+        manual.Lines().Add(line.substr(std::min(line.find_first_not_of(' '), line.size())));
+    for (int i = 0; i < manual.Lines().Count(); ++i)
+        manual.SetBreakpoint(i, true);
+
+    EXPECT_EQ(compiled.Lines().ToVector(), manual.Lines().ToVector());
+    EXPECT_EQ(compiled.TopLine(), manual.TopLine());
+    EXPECT_EQ(compiled.LeftCol(), manual.LeftCol());
+    EXPECT_EQ(compiled.MaxLineLength(), manual.MaxLineLength());
+    EXPECT_EQ(compiled.CurX(), manual.CurX());
+    EXPECT_EQ(compiled.CurY(), manual.CurY());
+    EXPECT_EQ(compiledHost.Visible, manualHost.Visible);
+    EXPECT_EQ(compiledHost.Bars, manualHost.Bars);
+    EXPECT_EQ(compiled.MaxLineLength(), 61);
+    EXPECT_TRUE(compiled.NotifyChanges());
+    EXPECT_EQ(compiled.Lines().LockCount(), 0);
+}
+
 TEST(Compile, ReplacesAnEarlierImageWhole) {
     TempDir dir;
     WriteFile(dir / "p.bin", std::string(5000, '\x55'));
