@@ -24,31 +24,45 @@ std::string_view OperandText(std::string_view line, int pos, char (&buffer)[2]) 
 
 } // namespace
 
-std::vector<std::string> TidyLines(TCompileTarget& target) {
-    std::vector<std::string> scratch;
+std::vector<std::int32_t> TidyLines(TCompileTarget& target) {
     int count = target.LineCount();
-    scratch.reserve(static_cast<std::size_t>(count));
+    // The scratch list: every line's bytes one after another, and where each line ends.
+    std::size_t size = 0;
     for (int i = 0; i < count; ++i)
-        scratch.emplace_back(target.Line(i));
+        size += target.Line(i).size();
+    std::string text;
+    text.reserve(size);
+    std::vector<std::size_t> ends;
+    ends.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        text += target.Line(i);
+        ends.push_back(text.size());
+    }
     target.Clear();
     // After Clear, which may give back the room the lines took.
     target.Reserve(count);
+    std::vector<std::int32_t> indents(static_cast<std::size_t>(count));
     target.BeginUpdate();
     try {
-        for (const auto& line : scratch)
-            target.Add(WithoutLeadingSpaces(line));
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < ends.size(); ++i) {
+            std::string_view line(text.data() + start, ends[i] - start);
+            std::string_view tidy = WithoutLeadingSpaces(line);
+            indents[i] = static_cast<std::int32_t>(line.size() - tidy.size());
+            target.Add(tidy);
+            start = ends[i];
+        }
     } catch (...) {
         target.EndUpdate();
         throw;
     }
     target.EndUpdate();
-    return scratch;
+    return indents;
 }
 
 TCompileResult Compile(TCompileTarget& target, const std::string& imageName,
                        TCompileCounters& counters, std::vector<TListingEntry>* listing) {
-    // The original lines stay until the walk is over: a faulty line's indent comes from them.
-    std::vector<std::string> scratch = TidyLines(target);
+    std::vector<std::int32_t> indents = TidyLines(target);
 
     TImageWriter image;
     image.OpenImage(imageName);
@@ -68,25 +82,20 @@ TCompileResult Compile(TCompileTarget& target, const std::string& imageName,
         for (int k = 0; k < command->OperandCount(); ++k) {
             char buffer[2];
             std::string_view text = OperandText(line, command->Operand[k], buffer);
-            if (image.WriteHexPair(text))
-                entry.Bytes[entry.ByteCount++] = static_cast<std::uint8_t>(HexPairValue(text));
+            if (int value = image.WriteHexPair(text); value >= 0)
+                entry.Bytes[entry.ByteCount++] = static_cast<std::uint8_t>(value);
             else if (faultColumn == 0)
                 faultColumn = command->Operand[k];
         }
         ++counters.CommandCount;
         counters.ProgramSize += command->Size;
         target.SetCompileMark(i);
-        if (faultColumn != 0) {
-            const std::string& original = scratch[static_cast<std::size_t>(i)];
+        if (faultColumn != 0)
             result.Faults.push_back(TCompileFault{i, std::string(line), faultColumn,
-                                                  static_cast<int>(original.size() - line.size()),
-                                                  command});
-        }
+                                                  indents[static_cast<std::size_t>(i)], command});
         if (listing)
             listing->push_back(entry);
     }
-    scratch.clear();
-    scratch.shrink_to_fit();
 
     if (result.Faults.empty()) {
         image.CloseImage();

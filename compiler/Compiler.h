@@ -41,8 +41,9 @@ struct TCompileResult {
 };
 
 // Removes the leading spaces of every line of target by copying the lines out, clearing the
-// target (which drops every compile mark) and adding them back. Returns the copied lines.
-std::vector<std::string> TidyLines(TCompileTarget& target);
+// target (which drops every compile mark) and adding them back. Returns the number of spaces
+// removed from each line.
+std::vector<std::int32_t> TidyLines(TCompileTarget& target);
 
 // Compiles target into the image imageName (see ImageNameFor):
 // 1. tidies the lines; 2. opens the image, raising EInOutError when it cannot (counters keep

@@ -62,12 +62,11 @@ void TImageWriter::WriteImageByte(int value) {
     FChunk[FUsed++] = static_cast<char>(value);
 }
 
-bool TImageWriter::WriteHexPair(std::string_view text) {
+int TImageWriter::WriteHexPair(std::string_view text) {
     int value = HexPairValue(text);
-    if (value < 0)
-        return false;
-    WriteImageByte(value);
-    return true;
+    if (value >= 0)
+        WriteImageByte(value);
+    return value;
 }
 
 void TImageWriter::CloseImage() {

@@ -27,8 +27,8 @@ public:
     // Appends one byte (0..255). Raises EInOutError on failure.
     void WriteImageByte(int value);
     // Appends the byte that text names (HexPairValue), or nothing for any other text. Returns
-    // whether a byte was appended. Raises EInOutError on failure.
-    bool WriteHexPair(std::string_view text);
+    // the byte appended, or -1 when there was none. Raises EInOutError on failure.
+    int WriteHexPair(std::string_view text);
     // Writes out every byte and puts the image in place. Raises EInOutError on failure, which
     // leaves the earlier image whole.
     void CloseImage();

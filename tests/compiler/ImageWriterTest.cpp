@@ -57,11 +57,11 @@ TEST(ImageWriter, WritesExactlyTheBytesGivenAndReplacesTheWholeFile) {
     TImageWriter image;
     image.OpenImage(name);
     image.WriteImageByte(0x03);
-    EXPECT_TRUE(image.WriteHexPair("0a"));
-    EXPECT_FALSE(image.WriteHexPair("1A"));
-    EXPECT_TRUE(image.WriteHexPair("0d"));
-    EXPECT_FALSE(image.WriteHexPair("7"));
-    EXPECT_FALSE(image.WriteHexPair(""));
+    EXPECT_EQ(image.WriteHexPair("0a"), 0x0A);
+    EXPECT_EQ(image.WriteHexPair("1A"), -1);
+    EXPECT_EQ(image.WriteHexPair("0d"), 0x0D);
+    EXPECT_EQ(image.WriteHexPair("7"), -1);
+    EXPECT_EQ(image.WriteHexPair(""), -1);
     image.WriteImageByte(0);
     image.WriteImageByte(255);
     // Nothing reaches the image before it is closed.
