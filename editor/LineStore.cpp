@@ -188,6 +188,11 @@ void TCodeMemoStrings::RebuildLineLengths() {
         FLineLengths.Add(static_cast<std::int32_t>(entry.Text.Size()));
 }
 
+void TCodeMemoStrings::Reserve(std::size_t n) {
+    FLines.reserve(n);
+    FLineLengths.Reserve(n);
+}
+
 int TCodeMemoStrings::Add(std::string_view s) {
     std::string text = ExpandTabs(s, FMemo.TabSize());
     auto length = static_cast<std::int32_t>(text.size());

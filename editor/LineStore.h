@@ -83,6 +83,8 @@ public:
     TCodeMemoStrings& operator=(const TCodeMemoStrings&) = delete;
 
     int Count() const { return static_cast<int>(FLines.size()); }
+    // Makes room for n lines in all, so that appending up to that many moves no stored line.
+    void Reserve(std::size_t n);
     int Add(std::string_view s);
     void InsertLine(int index, std::string_view s);
     void Insert(int index, std::string_view s);

@@ -1,0 +1,197 @@
+// tovixc: the headless compiler. Reads a program file with the editor's file format, compiles
+// it with the workbench's compile and writes the byte image.
+//
+//   tovixc PROGRAM [-o IMAGE] [--listing]
+//
+// Exit status: 0 compiled, 1 the program has errors (no image written), 2 usage or
+// input/output error.
+#include "base/Cp1251.h"
+#include "base/Errors.h"
+#include "base/FileIO.h"
+#include "compiler/CompileMessages.h"
+#include "compiler/Compiler.h"
+#include "compiler/ImageName.h"
+#include "compiler/MemoCompileTarget.h"
+#include "editor/CodeMemo.h"
+#include "editor/NullHost.h"
+
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitProgramErrors = 1;
+constexpr int kExitUsage = 2;
+
+const char* const kUsage = "использование: tovixc ПРОГРАММА [-o ОБРАЗ] [--listing]\n";
+
+struct TOptions {
+    std::string Program;
+    std::optional<std::string> Image;
+    bool Listing = false;
+    bool Help = false;
+};
+
+int UsageError(const std::string& problem) {
+    std::cerr << "tovixc: ошибка: " << problem << "\n" << kUsage;
+    return kExitUsage;
+}
+
+// Parses the command line into options; returns an exit status when it is not usable.
+std::optional<int> ParseArguments(int argc, char** argv, TOptions& options) {
+    bool haveProgram = false;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && (arg == "-h" || arg == "--help")) {
+            options.Help = true;
+        } else if (!optionsEnded && arg == "--listing") {
+            options.Listing = true;
+        } else if (!optionsEnded && arg == "-o") {
+            if (i + 1 >= argc)
+                return UsageError("после -o нужно имя образа");
+            if (options.Image)
+                return UsageError("параметр -o указан дважды");
+            options.Image = argv[++i];
+        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
+            return UsageError("неизвестный параметр «" + arg + "»");
+        } else if (haveProgram) {
+            return UsageError("лишний аргумент «" + arg + "»");
+        } else {
+            options.Program = arg;
+            haveProgram = true;
+        }
+    }
+    if (options.Help)
+        return std::nullopt;
+    if (!haveProgram)
+        return UsageError("не указана программа");
+    if (options.Image && options.Image->empty())
+        return UsageError("пустое имя образа");
+    return std::nullopt;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    struct stat sa, sb;
+    if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0)
+        return a == b;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+std::string Hex(unsigned value, int digits) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%0*X", digits, value);
+    return buffer;
+}
+
+// Offset, bytes, line number and text of every compiled command: the table for working out
+// goto addresses.
+void PrintListing(const TCompileTarget& target, const std::vector<TListingEntry>& listing) {
+    std::cout << "Адрес Байты    Строка  Текст\n";
+    for (const auto& entry : listing) {
+        std::string bytes;
+        for (int k = 0; k < entry.ByteCount; ++k) {
+            if (k > 0)
+                bytes += ' ';
+            bytes += Hex(entry.Bytes[static_cast<std::size_t>(k)], 2);
+        }
+        char prefix[64];
+        std::snprintf(prefix, sizeof prefix, "%-4s  %-8s %6d  ", Hex(entry.Offset, 4).c_str(),
+                      bytes.c_str(), entry.Line + 1);
+        std::cout << prefix << Cp1251ToUtf8(target.Line(entry.Line)) << "\n";
+    }
+}
+
+// The 1-based byte column in the file's own line of the character at 0-based column col of
+// the line as read (TABs expanded to tabSize spaces).
+int FileColumn(std::string_view rawLine, int col, int tabSize) {
+    int width = 0;
+    for (std::size_t j = 0; j < rawLine.size(); ++j) {
+        int w = rawLine[j] == '\t' ? tabSize : 1;
+        if (width + w > col)
+            return static_cast<int>(j) + 1;
+        width += w;
+    }
+    return static_cast<int>(rawLine.size()) + (col - width) + 1;
+}
+
+// "PROGRAM:LINE:COLUMN: ошибка: ..." for a faulty operand; the column counts the bytes of the
+// line as it stands in the file.
+void PrintFault(const std::string& program, const std::vector<std::string>& rawLines, int tabSize,
+                const TCompileFault& fault) {
+    std::string_view text = fault.Text;
+    std::size_t start = static_cast<std::size_t>(fault.Column - 1);
+    std::string found;
+    if (start >= text.size())
+        found = "строка кончается";
+    else
+        found = "найдено «" + Cp1251ToUtf8(text.substr(start, 2)) + "»";
+    int col = fault.Indent + fault.Column - 1;
+    int column = col + 1;
+    if (static_cast<std::size_t>(fault.Line) < rawLines.size())
+        column = FileColumn(rawLines[static_cast<std::size_t>(fault.Line)], col, tabSize);
+    std::cerr << program << ":" << fault.Line + 1 << ":" << column
+              << ": ошибка: неверные данные команды " << fault.Command->Mnemonic
+              << ": нужны две шестнадцатеричные цифры, " << found << "\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    TOptions options;
+    if (auto status = ParseArguments(argc, argv, options))
+        return *status;
+    if (options.Help) {
+        std::cout << kUsage;
+        return kExitOk;
+    }
+    std::string image = options.Image ? *options.Image : ImageNameFor(options.Program);
+    if (SameFile(image, options.Program)) {
+        std::cerr << image << ": ошибка: образ не может заменить файл программы\n";
+        return kExitUsage;
+    }
+
+    NullHost host;
+    TCodeMemo memo(host);
+    try {
+        memo.Lines().LoadFromFile(options.Program);
+    } catch (const ERuntimeError& e) {
+        std::cerr << options.Program << ": ошибка: не удалось прочитать программу: " << e.what()
+                  << "\n";
+        return kExitUsage;
+    }
+
+    TMemoCompileTarget target(memo);
+    TCompileCounters counters;
+    std::vector<TListingEntry> listing;
+    TCompileResult result;
+    try {
+        result = Compile(target, image, counters, options.Listing ? &listing : nullptr);
+    } catch (const ERuntimeError& e) {
+        std::cerr << image << ": ошибка: не удалось записать образ: " << e.what() << "\n";
+        return kExitUsage;
+    }
+
+    if (!result.Succeeded()) {
+        // Columns refer to the file as written, so read its raw lines again (TABs intact).
+        std::string bytes;
+        std::vector<std::string> rawLines;
+        if (ReadWholeFile(options.Program, bytes) == 0)
+            rawLines = SplitTextFile(bytes);
+        for (const auto& fault : result.Faults)
+            PrintFault(options.Program, rawLines, memo.TabSize(), fault);
+        std::cerr << "Компиляция не выполнена: неверные данные команды.\n";
+        return kExitProgramErrors;
+    }
+    if (options.Listing)
+        PrintListing(target, listing);
+    std::cout << CompletionMessage(counters.CommandCount) << "\n"
+              << "Размер программы составляет " << counters.ProgramSize << " байт\n";
+    return kExitOk;
+}

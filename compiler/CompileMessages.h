@@ -1,0 +1,18 @@
+// The texts a compile reports to the user, in UTF-8 for the user interface.
+#pragma once
+
+#include "compiler/Compiler.h"
+
+#include <string>
+#include <vector>
+
+// At most this many faulty lines are listed; "…" stands for the rest.
+constexpr int kMaxFaultLinesShown = 20;
+
+// "Компиляция завершена!  Количество команд N".
+std::string CompletionMessage(int commandCount);
+
+// "Компиляция не выполнена: неверные данные команды." followed by one line "Строка N: TEXT"
+// per faulty line (N counted from 1, TEXT decoded from Windows-1251), at most
+// kMaxFaultLinesShown of them, then "…" when there are more. Lines are joined by "\n".
+std::string CompileFaultMessage(const std::vector<TCompileFault>& faults);

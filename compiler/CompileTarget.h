@@ -1,0 +1,27 @@
+// What the compiler needs of the text it compiles: the number of lines, reading a line,
+// emptying, appending and marking a line as compiled.
+#pragma once
+
+#include <string_view>
+
+class TCompileTarget {
+public:
+    virtual ~TCompileTarget() = default;
+
+    virtual int LineCount() const = 0;
+    // The text of line index (0-based); valid until the next change of the lines.
+    virtual std::string_view Line(int index) const = 0;
+    // Removes every line and every compile mark.
+    virtual void Clear() = 0;
+    // Appends a line after the last one.
+    virtual void Add(std::string_view text) = 0;
+    // Marks line index, an existing line, as compiled.
+    virtual void SetCompileMark(int index) = 0;
+
+    // About lines more lines are going to be added.
+    virtual void Reserve(int lines) { (void)lines; }
+    // Bracket a run of Add calls: the target may hold back its change notifications until
+    // EndUpdate, as long as it ends in the state that notifying after every line would give.
+    virtual void BeginUpdate() {}
+    virtual void EndUpdate() {}
+};

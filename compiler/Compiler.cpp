@@ -1,0 +1,107 @@
+// The compile pass.
+#include "compiler/Compiler.h"
+
+#include "compiler/ImageWriter.h"
+
+namespace {
+
+std::string_view WithoutLeadingSpaces(std::string_view s) {
+    std::size_t first = s.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string_view() : s.substr(first);
+}
+
+// The characters of line at the 1-based positions pos and pos + 1, as far as the line goes,
+// with upper-case letters made lower-case.
+std::string_view OperandText(std::string_view line, int pos, char (&buffer)[2]) {
+    std::size_t start = static_cast<std::size_t>(pos - 1);
+    std::size_t n = start < line.size() ? std::min<std::size_t>(2, line.size() - start) : 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        char c = line[start + i];
+        buffer[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return std::string_view(buffer, n);
+}
+
+} // namespace
+
+std::vector<std::int32_t> TidyLines(TCompileTarget& target) {
+    int count = target.LineCount();
+    // The scratch list: every line's bytes one after another, and where each line ends.
+    std::size_t size = 0;
+    for (int i = 0; i < count; ++i)
+        size += target.Line(i).size();
+    std::string text;
+    text.reserve(size);
+    std::vector<std::size_t> ends;
+    ends.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        text += target.Line(i);
+        ends.push_back(text.size());
+    }
+    target.Clear();
+    // After Clear, which may give back the room the lines took.
+    target.Reserve(count);
+    std::vector<std::int32_t> indents(static_cast<std::size_t>(count));
+    target.BeginUpdate();
+    try {
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < ends.size(); ++i) {
+            std::string_view line(text.data() + start, ends[i] - start);
+            std::string_view tidy = WithoutLeadingSpaces(line);
+            indents[i] = static_cast<std::int32_t>(line.size() - tidy.size());
+            target.Add(tidy);
+            start = ends[i];
+        }
+    } catch (...) {
+        target.EndUpdate();
+        throw;
+    }
+    target.EndUpdate();
+    return indents;
+}
+
+TCompileResult Compile(TCompileTarget& target, const std::string& imageName,
+                       TCompileCounters& counters, std::vector<TListingEntry>* listing) {
+    std::vector<std::int32_t> indents = TidyLines(target);
+
+    TImageWriter image;
+    image.OpenImage(imageName);
+    counters = TCompileCounters{};
+
+    TCompileResult result;
+    int count = target.LineCount();
+    for (int i = 0; i < count; ++i) {
+        std::string_view line = target.Line(i);
+        const TCommand* command = RecognizeCommand(line);
+        if (!command)
+            continue;
+        TListingEntry entry{counters.ProgramSize, i, {}, 0};
+        entry.Bytes[entry.ByteCount++] = command->Opcode;
+        image.WriteImageByte(command->Opcode);
+        int faultColumn = 0;
+        for (int k = 0; k < command->OperandCount(); ++k) {
+            char buffer[2];
+            std::string_view text = OperandText(line, command->Operand[k], buffer);
+            if (int value = image.WriteHexPair(text); value >= 0)
+                entry.Bytes[entry.ByteCount++] = static_cast<std::uint8_t>(value);
+            else if (faultColumn == 0)
+                faultColumn = command->Operand[k];
+        }
+        ++counters.CommandCount;
+        counters.ProgramSize += command->Size;
+        target.SetCompileMark(i);
+        if (faultColumn != 0)
+            result.Faults.push_back(TCompileFault{i, std::string(line), faultColumn,
+                                                  indents[static_cast<std::size_t>(i)], command});
+        if (listing)
+            listing->push_back(entry);
+    }
+
+    if (result.Faults.empty()) {
+        image.CloseImage();
+        result.ImageWritten = true;
+    } else {
+        image.Abandon();
+    }
+    return result;
+}

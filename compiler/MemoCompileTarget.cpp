@@ -1,0 +1,39 @@
+// The editor as a compile target.
+#include "compiler/MemoCompileTarget.h"
+
+#include "editor/CodeMemo.h"
+
+int TMemoCompileTarget::LineCount() const {
+    return FMemo.Lines().Count();
+}
+
+std::string_view TMemoCompileTarget::Line(int index) const {
+    return FMemo.Lines().Line(index);
+}
+
+void TMemoCompileTarget::Clear() {
+    FMemo.Lines().Clear();
+}
+
+void TMemoCompileTarget::Add(std::string_view text) {
+    FMemo.Lines().Add(text);
+}
+
+void TMemoCompileTarget::SetCompileMark(int index) {
+    FMemo.SetBreakpoint(index, true);
+}
+
+void TMemoCompileTarget::Reserve(int lines) {
+    FMemo.Lines().Reserve(static_cast<std::size_t>(FMemo.Lines().Count() + lines));
+}
+
+void TMemoCompileTarget::BeginUpdate() {
+    FMemo.SetNotifyChanges(false);
+    FMemo.Lines().BeginUpdate();
+}
+
+void TMemoCompileTarget::EndUpdate() {
+    FMemo.Lines().EndUpdate();
+    FMemo.SetNotifyChanges(true);
+    FMemo.LinesChanged();
+}

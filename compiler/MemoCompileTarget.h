@@ -1,0 +1,26 @@
+// The compile target of the workbench and of tovixc: the lines of a code editor, with the
+// editor's Breakpoint flag as the compile mark.
+#pragma once
+
+#include "compiler/CompileTarget.h"
+
+class TCodeCustomMemo;
+
+class TMemoCompileTarget : public TCompileTarget {
+public:
+    explicit TMemoCompileTarget(TCodeCustomMemo& memo) : FMemo(memo) {}
+
+    int LineCount() const override;
+    std::string_view Line(int index) const override;
+    void Clear() override;
+    void Add(std::string_view text) override;
+    void SetCompileMark(int index) override;
+    void Reserve(int lines) override;
+    // The editor recomputes its longest line and scroll bars once, after the last Add, instead
+    // of after every line.
+    void BeginUpdate() override;
+    void EndUpdate() override;
+
+private:
+    TCodeCustomMemo& FMemo;
+};

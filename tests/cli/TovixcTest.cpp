@@ -1,0 +1,242 @@
+// tovixc end to end: the binary run on real files, its exit status, its output and the image.
+#include "compiler/CompilerTestSupport.h"
+
+#include "base/Cp1251.h"
+
+#include <algorithm>
+#include <cctype>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+struct RunResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+// Runs tovixc in folder with the given arguments.
+RunResult Tovixc(const TempDir& dir, const std::vector<std::string>& args) {
+    std::string command = "cd " + Quote(dir.Path()) + " && " + Quote(TOVIXC_PATH);
+    for (const auto& a : args)
+        command += " " + Quote(a);
+    std::string outFile = dir / ".out", errFile = dir / ".err";
+    command += " >" + Quote(outFile) + " 2>" + Quote(errFile);
+    int rc = std::system(command.c_str());
+    RunResult run;
+    run.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    run.out = ReadFile(outFile);
+    run.err = ReadFile(errFile);
+    ::unlink(outFile.c_str());
+    ::unlink(errFile.c_str());
+    return run;
+}
+
+std::string Program(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& l : lines)
+        text += l + "\r\n";
+    return text;
+}
+
+const std::string kWorked = Program({"allond", "pause_64", "alloffd", "pause_64", "goto_0000"});
+
+TEST(Tovixc, CompilesTheWorkedExample) {
+    TempDir dir;
+    WriteFile(dir / "prog.tovix", kWorked);
+    RunResult run = Tovixc(dir, {"prog.tovix"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Компиляция завершена!  Количество команд 5\n"
+                       "Размер программы составляет 9 байт\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(ReadFile(dir / "prog.bin"), Bytes({0x06, 0x1B, 0x64, 0x08, 0x1B, 0x64, 0x03, 0, 0}));
+    // The program file is read, not tidied or rewritten.
+    EXPECT_EQ(ReadFile(dir / "prog.tovix"), kWorked);
+}
+
+TEST(Tovixc, NamesTheImage) {
+    struct Row {
+        const char* program;
+        std::vector<std::string> extra;
+        const char* image;
+    };
+    const Row rows[] = {
+        {"blink.tovix", {}, "blink.bin"},
+        {"BLINK.TOVIX", {}, "BLINK.bin"},
+        {"prog.txt", {}, "prog.bin"},
+        {"prog", {}, "prog.bin"},
+        {"prog.bin", {}, "prog.bin.bin"},
+        {"p.tovix", {"-o", "out.img"}, "out.img"},
+        {"p.tovix", {"-o", "sub/x.bin"}, "sub/x.bin"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.program);
+        TempDir dir;
+        ASSERT_EQ(::mkdir((dir / "sub").c_str(), 0755), 0);
+        WriteFile(dir / row.program, Program({"stop"}));
+        std::vector<std::string> args = row.extra;
+        args.push_back(row.program);
+        RunResult run = Tovixc(dir, args);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(ReadFile(dir / row.image), "\x02");
+        EXPECT_EQ(ReadFile(dir / row.program), Program({"stop"}));
+    }
+}
+
+TEST(Tovixc, ListingShowsOffsetsBytesLinesAndText) {
+    TempDir dir;
+    WriteFile(dir / "p.tovix", Program({"// " + Utf8ToCp1251("мигание"), "configd_ff", "  allond",
+                                        "\t10xpause_64 // 1 s", "goto_0002", "sound_0A_0d"}));
+    RunResult run = Tovixc(dir, {"--listing", "p.tovix"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Адрес Байты    Строка  Текст\n"
+                       "0000  04 FF         2  configd_ff\n"
+                       "0002  06            3  allond\n"
+                       "0003  1A 64         4  10xpause_64 // 1 s\n"
+                       "0005  03 00 02      5  goto_0002\n"
+                       "0008  2A 0A 0D      6  sound_0A_0d\n"
+                       "Компиляция завершена!  Количество команд 5\n"
+                       "Размер программы составляет 11 байт\n");
+}
+
+TEST(Tovixc, FaultyOperandsAreErrorsWithLineAndColumn) {
+    TempDir dir;
+    WriteFile(dir / "bad.tovix",
+              Program({"stop", "pause_6", "  goto_F5", "\tlcdout_x1 // " + Utf8ToCp1251("буква"),
+                       "sound_10_30", "pause"}));
+    WriteFile(dir / "bad.bin", "previous image");
+    RunResult run = Tovixc(dir, {"bad.tovix"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    const char* tail = ": нужны две шестнадцатеричные цифры, ";
+    EXPECT_EQ(run.err,
+              std::string("bad.tovix:2:7: ошибка: неверные данные команды pause") + tail +
+                  "найдено «6»\n" + "bad.tovix:3:10: ошибка: неверные данные команды goto" + tail +
+                  "строка кончается\n" + "bad.tovix:4:9: ошибка: неверные данные команды lcdout" +
+                  tail + "найдено «x1»\n" + "bad.tovix:6:7: ошибка: неверные данные команды pause" +
+                  tail + "строка кончается\n" +
+                  "Компиляция не выполнена: неверные данные команды.\n");
+    EXPECT_EQ(ReadFile(dir / "bad.bin"), "previous image");
+    EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{"bad.bin", "bad.tovix"}));
+}
+
+TEST(Tovixc, UsageErrors) {
+    const std::vector<std::vector<std::string>> rows = {
+        {},
+        {"-o"},
+        {"p.tovix", "-o"},
+        {"--list", "p.tovix"},
+        {"-x", "p.tovix"},
+        {"p.tovix", "q.tovix"},
+        {"-o", "a.bin", "-o", "b.bin", "p.tovix"},
+        {"-o", "", "p.tovix"},
+    };
+    for (const auto& args : rows) {
+        TempDir dir;
+        WriteFile(dir / "p.tovix", Program({"stop"}));
+        WriteFile(dir / "q.tovix", Program({"stop"}));
+        RunResult run = Tovixc(dir, args);
+        std::string joined;
+        for (const auto& a : args)
+            joined += "[" + a + "]";
+        EXPECT_EQ(run.status, 2) << joined;
+        EXPECT_TRUE(run.err.starts_with("tovixc: ошибка: ")) << joined << run.err;
+        EXPECT_NE(run.err.find("использование: tovixc ПРОГРАММА [-o ОБРАЗ] [--listing]"),
+                  std::string::npos)
+            << joined;
+        EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{"p.tovix", "q.tovix"})) << joined;
+    }
+    TempDir dir;
+    RunResult help = Tovixc(dir, {"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out, "использование: tovixc ПРОГРАММА [-o ОБРАЗ] [--listing]\n");
+    // "--" ends the options, so a program may be named like one.
+    WriteFile(dir / "-p.tovix", Program({"nop"}));
+    EXPECT_EQ(Tovixc(dir, {"--", "-p.tovix"}).status, 0);
+    EXPECT_EQ(ReadFile(dir / "-p.bin"), std::string(1, '\0'));
+}
+
+TEST(Tovixc, InputOutputErrors) {
+    TempDir dir;
+    WriteFile(dir / "p.tovix", kWorked);
+    WriteFile(dir / "p.bin", "previous image");
+    struct Row {
+        std::vector<std::string> args;
+        std::string err;
+    };
+    const Row rows[] = {
+        {{"missing.tovix"},
+         "missing.tovix: ошибка: не удалось прочитать программу: Cannot open "
+         "file \"missing.tovix\". No such file or directory\n"},
+        {{"-o", "no/p.bin", "p.tovix"},
+         "no/p.bin: ошибка: не удалось записать образ: Invalid filename\n"},
+        {{"-o", ".", "p.tovix"}, ".: ошибка: не удалось записать образ: File access denied\n"},
+        {{"-o", "p.tovix", "p.tovix"}, "p.tovix: ошибка: образ не может заменить файл программы\n"},
+        {{"-o", "./p.tovix", "p.tovix"},
+         "./p.tovix: ошибка: образ не может заменить файл программы\n"},
+    };
+    for (const auto& row : rows) {
+        RunResult run = Tovixc(dir, row.args);
+        EXPECT_EQ(run.status, 2) << row.err;
+        EXPECT_EQ(run.err, row.err);
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_EQ(ReadFile(dir / "p.tovix"), kWorked);
+    EXPECT_EQ(ReadFile(dir / "p.bin"), "previous image");
+    EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{"p.bin", "p.tovix"}));
+}
+
+// The example programs: CR LF after every line, compiled cleanly, and every goto lands on the
+// first byte of a command.
+TEST(Tovixc, ExamplesCompileCleanly) {
+    const std::vector<std::string> names = {"blink.tovix", "running-light.tovix", "lcd-text.tovix",
+                                            "tune.tovix"};
+    for (const auto& name : names) {
+        SCOPED_TRACE(name);
+        std::string text = ReadFile(std::string(EXAMPLES_DIR) + "/" + name);
+        ASSERT_NE(text, "<missing>");
+        ASSERT_TRUE(text.ends_with("\r\n"));
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\n') {
+                EXPECT_TRUE(i > 0 && text[i - 1] == '\r') << "bare LF at byte " << i;
+            }
+            if (text[i] == '\r') {
+                EXPECT_TRUE(i + 1 < text.size() && text[i + 1] == '\n') << "bare CR at " << i;
+            }
+        }
+        TempDir dir;
+        WriteFile(dir / name, text);
+        RunResult run = Tovixc(dir, {"--listing", name});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+
+        std::vector<unsigned> starts;
+        std::vector<unsigned> targets;
+        std::istringstream listing(run.out);
+        std::string row;
+        std::getline(listing, row); // heading
+        while (std::getline(listing, row) && row.size() > 20 && std::isxdigit(row[0])) {
+            starts.push_back(std::stoul(row.substr(0, 4), nullptr, 16));
+            std::size_t textAt = row.find("  ", 16);
+            std::string line = row.substr(row.find_first_not_of(' ', textAt));
+            if (line.starts_with("goto_"))
+                targets.push_back(std::stoul(line.substr(5, 4), nullptr, 16));
+        }
+        EXPECT_GE(starts.size(), 5u);
+        for (unsigned target : targets)
+            EXPECT_TRUE(std::find(starts.begin(), starts.end(), target) != starts.end())
+                << "goto " << target;
+        std::string image = ReadFile(dir / (name.substr(0, name.size() - 6) + ".bin"));
+        EXPECT_FALSE(image.empty());
+    }
+}
+
+} // namespace

@@ -1,0 +1,357 @@
+// The compile over the editor: bytes of the image, counters, marks, the tidy step, faulty
+// operands and the messages.
+#include "CompilerTestSupport.h"
+
+#include "base/Cp1251.h"
+#include "base/Errors.h"
+#include "compiler/CompileMessages.h"
+#include "compiler/Compiler.h"
+#include "compiler/MemoCompileTarget.h"
+
+namespace {
+
+struct Compiled {
+    TCompileResult result;
+    TCompileCounters counters;
+    std::string image;
+    std::vector<std::string> lines;
+    std::vector<int> marked;
+    std::vector<TListingEntry> listing;
+};
+
+Compiled CompileLines(const std::vector<std::string>& lines) {
+    TempDir dir;
+    Editor editor(lines);
+    TMemoCompileTarget target(editor.memo);
+    Compiled out;
+    out.counters = {-1, -1};
+    out.result = Compile(target, dir / "p.bin", out.counters, &out.listing);
+    out.image = ReadFile(dir / "p.bin");
+    out.lines = editor.Lines();
+    out.marked = editor.Marked();
+    return out;
+}
+
+std::string Hex(const std::string& bytes) {
+    std::string out;
+    char buffer[4];
+    for (unsigned char b : bytes) {
+        std::snprintf(buffer, sizeof buffer, out.empty() ? "%02X" : " %02X", b);
+        out += buffer;
+    }
+    return out;
+}
+
+// Programs without faults: image bytes, counters and marked lines.
+TEST(Compile, ProgramsToImages) {
+    struct Row {
+        std::vector<std::string> lines;
+        const char* image; // hex
+        int commands;
+        int size;
+        std::vector<int> marked;
+    };
+    const Row rows[] = {
+        {{"allond", "pause_64", "alloffd", "pause_64", "goto_0000"},
+         "06 1B 64 08 1B 64 03 00 00",
+         5,
+         9,
+         {0, 1, 2, 3, 4}},
+        {{"goto_00F5"}, "03 00 F5", 1, 3, {0}},
+        {{"  goto_00F5"}, "03 00 F5", 1, 3, {0}},
+        {{"nop_12"}, "00", 1, 1, {0}},
+        {{"stopper", "STOP", "Stop", "stop"}, "02 02", 2, 2, {0, 3}},
+        {{"pause_64", "pause@64", "pause 64"}, "1B 64 1B 64 1B 64", 3, 6, {0, 1, 2}},
+        {{"pause_FF", "pause_ff", "pause_1A", "pause_Ab"},
+         "1B FF 1B FF 1B 1A 1B AB",
+         4,
+         8,
+         {0, 1, 2, 3}},
+        {{"onpind_07", "onpind_0F"}, "12 07 12 0F", 2, 4, {0, 1}},
+        {{"sound_10_30"}, "2A 10 30", 1, 3, {0}},
+        {{"sound_10x30"}, "2A 10 30", 1, 3, {0}},
+        {{"pause_64 // wait", "pause_640"}, "1B 64 1B 64", 2, 4, {0, 1}},
+        {{"// stop", "", "Stop", "   ", "x pause_01"}, "", 0, 0, {}},
+        {{"pause_0a", "pause_0D"}, "1B 0A 1B 0D", 2, 4, {0, 1}},
+        {{}, "", 0, 0, {}},
+        // Every line form, its operands read at their own positions.
+        {{"configd_12", "configb_34", "portdwrite_56", "portbwrite_78"},
+         "04 12 05 34 0A 56 0B 78",
+         4,
+         8,
+         {0, 1, 2, 3}},
+        {{"onpinb_01", "offpind_02", "offpinb_03", "10xpause_9a", "lcdout_41"},
+         "13 01 14 02 15 03 1A 9A 22 41",
+         5,
+         10,
+         {0, 1, 2, 3, 4}},
+        {{"goto_1234", "sound_ab_CD", "goto@FFFF"}, "03 12 34 2A AB CD 03 FF FF", 3, 9, {0, 1, 2}},
+        {{"reset", "allonb", "alloffb", "incd", "incb", "decd", "decb", "invertd", "invertb"},
+         "01 07 09 0C 0D 0E 0F 10 11",
+         9,
+         9,
+         {0, 1, 2, 3, 4, 5, 6, 7, 8}},
+        {{"initlcdd", "initlcdb", "lcdclear", "lcdleft", "lcdright", "lcdl1", "lcdl2", "lcdl3",
+          "lcdl4", "outsound"},
+         "20 21 23 24 25 26 27 28 29 2B",
+         10,
+         10,
+         {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.lines.empty() ? std::string("<no lines>") : row.lines.front());
+        Compiled c = CompileLines(row.lines);
+        EXPECT_TRUE(c.result.Succeeded());
+        EXPECT_TRUE(c.result.ImageWritten);
+        EXPECT_EQ(Hex(c.image), row.image);
+        EXPECT_EQ(c.counters.CommandCount, row.commands);
+        EXPECT_EQ(c.counters.ProgramSize, row.size);
+        EXPECT_EQ(c.marked, row.marked);
+        EXPECT_EQ(static_cast<int>(c.image.size()), c.counters.ProgramSize);
+    }
+}
+
+TEST(Compile, ListingGivesEachCommandItsOffset) {
+    Compiled c =
+        CompileLines({"allond", "// loop", "pause_64", "alloffd", "pause_64", "goto_0000"});
+    std::vector<int> offsets, lines, sizes;
+    for (const auto& e : c.listing) {
+        offsets.push_back(e.Offset);
+        lines.push_back(e.Line);
+        sizes.push_back(e.ByteCount);
+        EXPECT_EQ(c.image.substr(static_cast<std::size_t>(e.Offset),
+                                 static_cast<std::size_t>(e.ByteCount)),
+                  std::string(e.Bytes.begin(), e.Bytes.begin() + e.ByteCount));
+    }
+    EXPECT_EQ(offsets, (std::vector<int>{0, 1, 3, 4, 6}));
+    EXPECT_EQ(lines, (std::vector<int>{0, 2, 3, 4, 5}));
+    EXPECT_EQ(sizes, (std::vector<int>{1, 2, 1, 2, 3}));
+}
+
+TEST(Compile, TidyRemovesLeadingSpacesOnly) {
+    Compiled c = CompileLines(
+        {"  goto_00F5", "   ", "", " a b ", "\xA0stop", "  // stop", "\x01 stop", "stop  "});
+    EXPECT_EQ(c.lines, (std::vector<std::string>{"goto_00F5", "", "", "a b ", "\xA0stop", "// stop",
+                                                 "\x01 stop", "stop  "}));
+    EXPECT_EQ(c.marked, (std::vector<int>{0, 7}));
+}
+
+TEST(Compile, SecondCompileMarksOnlyWhatItRecognises) {
+    TempDir dir;
+    Editor editor({"stop", "nop", "reset"});
+    TMemoCompileTarget target(editor.memo);
+    TCompileCounters counters;
+    Compile(target, dir / "p.bin", counters);
+    EXPECT_EQ(editor.Marked(), (std::vector<int>{0, 1, 2}));
+    editor.memo.Lines().Put(1, "// nop");
+    editor.memo.Lines().Insert(0, "  incd");
+    Compile(target, dir / "p.bin", counters);
+    EXPECT_EQ(editor.Lines(), (std::vector<std::string>{"incd", "stop", "// nop", "reset"}));
+    EXPECT_EQ(editor.Marked(), (std::vector<int>{0, 1, 3}));
+    EXPECT_EQ(ReadFile(dir / "p.bin"), Bytes({0x0C, 0x02, 0x01}));
+    // The same text again gives the same image, counters and marks.
+    Compile(target, dir / "p.bin", counters);
+    EXPECT_EQ(ReadFile(dir / "p.bin"), Bytes({0x0C, 0x02, 0x01}));
+    EXPECT_EQ(editor.Marked(), (std::vector<int>{0, 1, 3}));
+    EXPECT_EQ(counters.CommandCount, 3);
+    EXPECT_EQ(counters.ProgramSize, 3);
+}
+
+TEST(Compile, TidyResetsCaretAndSelection) {
+    TempDir dir;
+    Editor editor({"  stop", "    nop", "reset"});
+    editor.memo.SetCurY(2);
+    editor.memo.SetCurX(3);
+    editor.memo.SetSelectionBounds(1, 0, 2, 1);
+    TMemoCompileTarget target(editor.memo);
+    TCompileCounters counters;
+    Compile(target, dir / "p.bin", counters);
+    EXPECT_EQ(editor.memo.CurX(), 0);
+    EXPECT_EQ(editor.memo.CurY(), 0);
+    EXPECT_TRUE(editor.memo.SelectionEmpty());
+    EXPECT_EQ(editor.memo.Lines().Count(), 3);
+}
+
+// A window of 20 rows by 30 columns that remembers the scroll bars it was given.
+class ScrollHost : public NullHost {
+public:
+    TRect ClientRect() override { return TRect{0, 0, 30 * 8 + 5, 20 * 16 + 5}; }
+    int ScrollBarWidth() override { return 16; }
+    void SetScrollBar(TScrollBarKind kind, int min, int max, int page, int pos) override {
+        Bars[static_cast<int>(kind)] = {min, max, page, pos};
+    }
+    void ShowScrollBar(TScrollBarKind kind, bool visible) override {
+        Visible[static_cast<int>(kind)] = visible;
+    }
+    std::array<std::array<int, 4>, 2> Bars{};
+    std::array<bool, 2> Visible{};
+};
+
+// The compile holds back the editor's change notifications while it adds the tidied lines
+// back; the editor must end as it would after a notification for every line.
+TEST(Compile, EditorEndsAsIfNotifiedAfterEveryLine) {
+    std::vector<std::string> program;
+    for (int i = 0; i < 200; ++i)
+        program.push_back(i % 7 == 0 ? "    pause_01 // " +
+                                           std::string(static_cast<std::size_t>(i % 50), 'x')
+                                     : "  stop");
+    auto prepare = [&](TCodeMemo& memo) {
+        memo.Lines().Clear();
+        for (const auto& line : program)
+            memo.Lines().Add(line);
+        memo.SetCurY(120);
+        memo.SetCurX(3);
+        memo.SetTopLine(100);
+        memo.SetLeftCol(5);
+    };
+    TempDir dir;
+    ScrollHost compiledHost, manualHost;
+    TCodeMemo compiled(compiledHost), manual(manualHost);
+    prepare(compiled);
+    prepare(manual);
+
+    TMemoCompileTarget target(compiled);
+    TCompileCounters counters;
+    Compile(target, dir / "p.bin", counters);
+
+    std::vector<std::string> copy = manual.Lines().ToVector();
+    manual.Lines().Clear();
+    for (const auto& line : copy)
+        manual.Lines().Add(line.substr(std::min(line.find_first_not_of(' '), line.size())));
+    for (int i = 0; i < manual.Lines().Count(); ++i)
+        manual.SetBreakpoint(i, true);
+
+    EXPECT_EQ(compiled.Lines().ToVector(), manual.Lines().ToVector());
+    EXPECT_EQ(compiled.TopLine(), manual.TopLine());
+    EXPECT_EQ(compiled.LeftCol(), manual.LeftCol());
+    EXPECT_EQ(compiled.MaxLineLength(), manual.MaxLineLength());
+    EXPECT_EQ(compiled.CurX(), manual.CurX());
+    EXPECT_EQ(compiled.CurY(), manual.CurY());
+    EXPECT_EQ(compiledHost.Visible, manualHost.Visible);
+    EXPECT_EQ(compiledHost.Bars, manualHost.Bars);
+    EXPECT_EQ(compiled.MaxLineLength(), 61);
+    EXPECT_TRUE(compiled.NotifyChanges());
+    EXPECT_EQ(compiled.Lines().LockCount(), 0);
+}
+
+TEST(Compile, ReplacesAnEarlierImageWhole) {
+    TempDir dir;
+    WriteFile(dir / "p.bin", std::string(5000, '\x55'));
+    Editor editor({"goto_0102"});
+    TMemoCompileTarget target(editor.memo);
+    TCompileCounters counters;
+    Compile(target, dir / "p.bin", counters);
+    EXPECT_EQ(ReadFile(dir / "p.bin"), Bytes({0x03, 0x01, 0x02}));
+}
+
+TEST(Compile, EditorWithoutLinesGivesAnEmptyImage) {
+    TempDir dir;
+    WriteFile(dir / "p.bin", "old");
+    Editor editor;
+    editor.memo.ClearAll();
+    TMemoCompileTarget target(editor.memo);
+    TCompileCounters counters{7, 9};
+    TCompileResult result = Compile(target, dir / "p.bin", counters);
+    EXPECT_TRUE(result.ImageWritten);
+    EXPECT_EQ(ReadFile(dir / "p.bin"), "");
+    EXPECT_EQ(counters.CommandCount, 0);
+    EXPECT_EQ(counters.ProgramSize, 0);
+    EXPECT_EQ(CompletionMessage(counters.CommandCount),
+              "Компиляция завершена!  Количество команд 0");
+}
+
+// Operands that are not two hexadecimal digits: no image, the faulty lines reported, and
+// everything else as in a good compile.
+TEST(Compile, FaultyOperandsWriteNoImage) {
+    struct Row {
+        std::vector<std::string> lines;
+        int commands;
+        int size;
+        std::vector<int> faultLines;
+        std::vector<int> columns;
+    };
+    const Row rows[] = {
+        {{"goto_F5"}, 1, 3, {0}, {8}},
+        {{"pause_6"}, 1, 2, {0}, {7}},
+        {{"pause_g0", "stop"}, 2, 3, {0}, {7}},
+        {{"stop", "pause"}, 2, 3, {1}, {7}},
+        {{"pause_"}, 1, 2, {0}, {7}},
+        {{"sound_10_3", "sound_1_30"}, 2, 6, {0, 1}, {10, 7}},
+        {{"sound_zz_zz"}, 1, 3, {0}, {7}},
+        {{"configd_ 1", "  lcdout_4"}, 2, 4, {0, 1}, {9, 8}},
+        {{"onpind_0x", "goto_00 1", "10xpause_-1"}, 3, 7, {0, 1, 2}, {8, 8, 10}},
+        {{"goto_0x10"}, 1, 3, {0}, {6}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.lines.front());
+        TempDir dir;
+        WriteFile(dir / "p.bin", "previous image");
+        Editor editor(row.lines);
+        TMemoCompileTarget target(editor.memo);
+        TCompileCounters counters;
+        TCompileResult result = Compile(target, dir / "p.bin", counters);
+        EXPECT_FALSE(result.Succeeded());
+        EXPECT_FALSE(result.ImageWritten);
+        EXPECT_EQ(ReadFile(dir / "p.bin"), "previous image");
+        EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"p.bin"});
+        EXPECT_EQ(counters.CommandCount, row.commands);
+        EXPECT_EQ(counters.ProgramSize, row.size);
+        EXPECT_EQ(static_cast<int>(editor.Marked().size()), row.commands);
+        std::vector<int> lines, columns;
+        for (const auto& f : result.Faults) {
+            lines.push_back(f.Line);
+            columns.push_back(f.Column);
+            EXPECT_EQ(f.Text, editor.memo.Lines().Get(f.Line));
+        }
+        EXPECT_EQ(lines, row.faultLines);
+        EXPECT_EQ(columns, row.columns);
+    }
+}
+
+TEST(Compile, FaultyProgramLeavesNoImageWhereThereWasNone) {
+    TempDir dir;
+    Editor editor({"stop", "pause_6"});
+    TMemoCompileTarget target(editor.memo);
+    TCompileCounters counters;
+    EXPECT_FALSE(Compile(target, dir / "p.bin", counters).ImageWritten);
+    EXPECT_TRUE(FilesIn(dir.Path()).empty());
+}
+
+TEST(Compile, FaultKnowsTheIndentTheTidyRemoved) {
+    TempDir dir;
+    Editor editor({"stop", "    pause_6"});
+    TMemoCompileTarget target(editor.memo);
+    TCompileCounters counters;
+    TCompileResult result = Compile(target, dir / "p.bin", counters);
+    ASSERT_EQ(result.Faults.size(), 1u);
+    EXPECT_EQ(result.Faults[0].Indent, 4);
+    EXPECT_EQ(result.Faults[0].Text, "pause_6");
+    EXPECT_EQ(result.Faults[0].Command->Mnemonic, "pause");
+}
+
+TEST(Compile, Messages) {
+    EXPECT_EQ(CompletionMessage(5), "Компиляция завершена!  Количество команд 5");
+    EXPECT_EQ(CompletionMessage(12345), "Компиляция завершена!  Количество команд 12345");
+
+    std::vector<TCompileFault> faults = {
+        {2, "pause_6 // " + Utf8ToCp1251("пауза"), 7, 0, nullptr},
+        {9, "goto_F5", 8, 2, nullptr},
+    };
+    EXPECT_EQ(CompileFaultMessage(faults), "Компиляция не выполнена: неверные данные команды.\n"
+                                           "Строка 3: pause_6 // пауза\n"
+                                           "Строка 10: goto_F5");
+
+    std::vector<TCompileFault> many;
+    for (int i = 0; i < 25; ++i)
+        many.push_back({i, "pause_" + std::to_string(i % 10), 7, 0, nullptr});
+    std::string message = CompileFaultMessage(many);
+    std::string expected = "Компиляция не выполнена: неверные данные команды.";
+    for (int i = 0; i < 20; ++i)
+        expected += "\nСтрока " + std::to_string(i + 1) + ": pause_" + std::to_string(i % 10);
+    expected += "\n…";
+    EXPECT_EQ(message, expected);
+    many.resize(20);
+    EXPECT_EQ(CompileFaultMessage(many), expected.substr(0, expected.size() - 4));
+}
+
+} // namespace
