@@ -1,21 +1,33 @@
 // The editor's construction, its link to the line store and the per-line flags.
 #include "editor/CodeMemo.h"
 
+#include "editor/Gutter.h"
+
 #include <algorithm>
 
 TCodeCustomMemo::TCodeCustomMemo(Host& host)
-    : FHost(host), FLines(std::make_unique<TCodeMemoStrings>(*this)) {
+    : FHost(host), FLines(std::make_unique<TCodeMemoStrings>(*this)),
+      FGutter(std::make_unique<TCodeGutter>(*this)) {
+    OnGutterDraw = [](TCodeCustomMemo& memo, Surface& surface, int line, const TRect& rct) {
+        memo.Gutter().PaintLine(surface, line, rct);
+    };
+    OnGutterClick = [](TCodeCustomMemo& memo, int line) { memo.SetCurY(line); };
     AttachLines();
     FLines->Add("");
 }
 
-TCodeCustomMemo::~TCodeCustomMemo() { DetachLines(); }
+TCodeCustomMemo::~TCodeCustomMemo() {
+    ReleaseStyler();
+    DetachLines();
+}
 
 void TCodeCustomMemo::AttachLines() {
     FLines->OnChange = [this](TCodeMemoStrings&) { LinesChanged(); };
 }
 
-void TCodeCustomMemo::DetachLines() { FLines->OnChange = nullptr; }
+void TCodeCustomMemo::DetachLines() {
+    FLines->OnChange = nullptr;
+}
 
 void TCodeCustomMemo::LinesChanged() {
     if (!FNotifyChanges)

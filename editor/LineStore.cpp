@@ -161,12 +161,14 @@ void TCodeMemoStrings::Changed() {
 }
 
 void TCodeMemoStrings::RawInsert(int index, std::string s, TObject* obj) {
+    FMemo.CheckpointsChangedAfter(index);
     Changing();
     FLines.insert(FLines.begin() + index, TEntry{std::move(s), obj});
     Changed();
 }
 
 void TCodeMemoStrings::RawDelete(int index) {
+    FMemo.CheckpointsChangedAfter(index - 1);
     Changing();
     FLines.erase(FLines.begin() + index);
     Changed();
@@ -248,6 +250,7 @@ void TCodeMemoStrings::Clear() {
     FLinePropList.clear();
     FLinePropList.shrink_to_fit();
     FLineLengths.Clear();
+    FMemo.CheckpointsChangedAfter(-1);
     RawClear();
 }
 
@@ -274,6 +277,7 @@ void TCodeMemoStrings::Put(int index, std::string_view s) {
     else if (index >= 0)
         FLineLengths.Add(length);
     CheckIndex(index);
+    FMemo.CheckpointsChangedAfter(index);
     Changing();
     FLines[static_cast<std::size_t>(index)].Text = std::move(text);
     Changed();
