@@ -159,6 +159,10 @@ public:
     void SetBlockLineColor(TColor c);
     const TBlockMatch& BlockMarkStart() const { return FBlockStart; }
     const TBlockMatch& BlockMarkEnd() const { return FBlockEnd; }
+    void SetBlockMarks(const TBlockMatch& start, const TBlockMatch& end) {
+        FBlockStart = start;
+        FBlockEnd = end;
+    }
 
     TBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TBorderStyle style);
