@@ -6,10 +6,7 @@
 //
 // Lines are numbered from 1, as in the gutter; columns from 0. --mark-commands marks every line
 // that begins with a command word, as a compile does.
-#include "editor/CodeMemo.h"
-#include "editor/CodePasStyler.h"
-#include "editor/WorkbenchDisplay.h"
-#include "platform/ImageHost.h"
+#include "platform/RenderSetup.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -21,16 +18,6 @@
 #include <vector>
 
 namespace {
-
-// The interpreter's command words.
-std::vector<std::string> CommandWords() {
-    return {"nop",    "stop",     "reset",    "goto",     "pause",      "10xpause",
-            "incd",   "decd",     "incb",     "decb",     "allond",     "alloffd",
-            "allonb", "alloffb",  "invertd",  "invertb",  "onpind",     "offpind",
-            "onpinb", "offpinb",  "configd",  "configb",  "portdwrite", "portbwrite",
-            "sound",  "outsound", "initlcdd", "initlcdb", "lcdclear",   "lcdl1",
-            "lcdl2",  "lcdl3",    "lcdl4",    "lcdleft",  "lcdright",   "lcdout"};
-}
 
 int Usage() {
     std::fputs("usage: tovix-render [--size WxH] [--top LINE] [--mark-commands] [--mark LINE]...\n"
@@ -95,16 +82,12 @@ int main(int argc, char** argv) {
         return Usage();
 
     try {
-        ImageHost host(width, height);
-        host.Focus = focus;
-        TCodePascalMemoStyler styler;
-        ConfigureWorkbenchStyler(styler, CommandWords());
-        TCodeMemo memo(host);
-        ConfigureWorkbenchDisplay(memo);
-        memo.SetSyntaxStyles(&styler);
+        RenderedEditor ed(width, height);
+        ed.HostWindow.Focus = focus;
+        TCodeMemo& memo = ed.Memo;
         memo.Lines().LoadFromFile(files[0]);
         for (int i = 0; i < memo.Lines().Count(); ++i)
-            if (markCommands && StartsWithCommand(memo.Lines().Get(i), CommandWords()))
+            if (markCommands && StartsWithCommand(memo.Lines().Get(i), WorkbenchCommandWords()))
                 memo.SetBreakpoint(i, true);
         for (int line : marks)
             if (line >= 1 && line <= memo.Lines().Count())

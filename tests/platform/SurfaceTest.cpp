@@ -6,40 +6,20 @@
 #include "platform/FontMatch.h"
 #include "platform/ImageHost.h"
 #include "platform/QtSurface.h"
+#include "platform/RenderSetup.h"
 
 #include <QPainter>
 #include <QtTest>
 
 namespace {
 
-std::vector<std::string> CommandWords() {
-    return {"nop",    "stop",     "reset",    "goto",     "pause",      "10xpause",
-            "incd",   "decd",     "incb",     "decb",     "allond",     "alloffd",
-            "allonb", "alloffb",  "invertd",  "invertb",  "onpind",     "offpind",
-            "onpinb", "offpinb",  "configd",  "configb",  "portdwrite", "portbwrite",
-            "sound",  "outsound", "initlcdd", "initlcdb", "lcdclear",   "lcdl1",
-            "lcdl2",  "lcdl3",    "lcdl4",    "lcdleft",  "lcdright",   "lcdout"};
-}
-
 QColor Rgb(TColor c) {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                   static_cast<int>((c >> 16) & 0xFF));
 }
 
-struct Editor {
-    ImageHost HostWindow;
-    TCodePascalMemoStyler Styler;
-    TCodeMemo Memo{HostWindow};
-
-    explicit Editor(const std::vector<std::string>& lines) {
-        ConfigureWorkbenchStyler(Styler, CommandWords());
-        ConfigureWorkbenchDisplay(Memo);
-        Memo.SetSyntaxStyles(&Styler);
-        Memo.Lines().Clear();
-        for (const auto& line : lines)
-            Memo.Lines().Add(line);
-    }
-    QImage Paint() { return PaintToImage(Memo); }
+struct Editor : RenderedEditor {
+    explicit Editor(const std::vector<std::string>& lines) { SetLines(lines); }
 };
 
 // Pixels of image inside r that have exactly colour c.
