@@ -275,6 +275,11 @@ void TCodeCustomMemo::Paint(Surface& surface) {
             surface.FillRect(TRect{bar.Left - 1, bar.Top - 1, bar.Right + 1, bar.Bottom + 1},
                              clScrollBar);
     }
+    // The square where both bars meet belongs to neither.
+    TRect vert = ScrollBarRect(TScrollBarKind::Vertical);
+    TRect horz = ScrollBarRect(TScrollBarKind::Horizontal);
+    if (!vert.IsEmpty() && !horz.IsEmpty())
+        surface.FillRect(TRect{vert.Left, horz.Top, vert.Right, horz.Bottom}, clBtnFace);
 
     if (FRightMargin > 0 && FShowRightMargin) {
         surface.SetFont(FFont.Name, FFont.Height, FFont.Style);

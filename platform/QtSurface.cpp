@@ -5,6 +5,7 @@
 #include "editor/CharCase.h"
 #include "platform/FontMatch.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGlyphRun>
@@ -50,13 +51,21 @@ std::unique_ptr<QtSurface::Face> MakeFace(const std::string& name, int height, T
     return face;
 }
 
-// Faces live for the whole run: resolving one costs a fontconfig match and 256 glyph look-ups.
+// Faces live as long as the application: resolving one costs a fontconfig match and 256 glyph
+// look-ups. They go before the application object does, with its other font resources.
+std::map<FaceKey, std::unique_ptr<QtSurface::Face>> Faces;
+
+void ForgetFaces() {
+    Faces.clear();
+}
+
 const QtSurface::Face& FaceFor(const std::string& name, int height, TFontStyles style) {
-    static std::map<FaceKey, std::unique_ptr<QtSurface::Face>> faces;
+    if (Faces.empty())
+        qAddPostRoutine(ForgetFaces);
     FaceKey key{AnsiLowerCase(name), height, style};
-    auto it = faces.find(key);
-    if (it == faces.end())
-        it = faces.emplace(key, MakeFace(name, height, style)).first;
+    auto it = Faces.find(key);
+    if (it == Faces.end())
+        it = Faces.emplace(key, MakeFace(name, height, style)).first;
     return *it->second;
 }
 

@@ -220,3 +220,25 @@ TEST(Painting, TopStateIsCachedUntilTheTextAboveChanges) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Painting, ScrollBarsNarrowTheTextArea) {
+    std::vector<std::string> text(50, std::string(80, 'a'));
+    WorkbenchEditor ed(text);
+    ed.Memo.UpdateScrollBars();
+    EXPECT_EQ(ed.Memo.TextArea(), (TRect{63, 1, 407, 335}));
+    EXPECT_EQ(ed.Memo.ScrollBarRect(TScrollBarKind::Vertical), (TRect{407, 1, 424, 335}));
+    EXPECT_EQ(ed.Memo.ScrollBarRect(TScrollBarKind::Horizontal), (TRect{1, 335, 407, 352}));
+    RasterSurface s = ed.Paint();
+    EXPECT_EQ(s.At(415, 100), 0xC8C8C8u) << "scroll-bar colour under the vertical bar";
+    EXPECT_EQ(s.At(200, 345), 0xC8C8C8u);
+    EXPECT_EQ(s.At(415, 345), BtnFace) << "the corner";
+    EXPECT_EQ(s.At(424, 100), clGray) << "the border stays on top";
+
+    ed.Memo.SetScrollBars(ssNone);
+    EXPECT_EQ(ed.Memo.TextArea(), (TRect{63, 1, 424, 352}));
+    EXPECT_TRUE(ed.Memo.ScrollBarRect(TScrollBarKind::Vertical).IsEmpty());
+}
+
+} // namespace
