@@ -1,15 +1,23 @@
 // The editor's construction, its link to the line store and the per-line flags.
 #include "editor/CodeMemo.h"
 
+#include "editor/Gutter.h"
+
 #include <algorithm>
 
 TCodeCustomMemo::TCodeCustomMemo(Host& host)
-    : FHost(host), FLines(std::make_unique<TCodeMemoStrings>(*this)) {
+    : FHost(host), FLines(std::make_unique<TCodeMemoStrings>(*this)),
+      FGutter(std::make_unique<TCodeGutter>(*this)) {
+    OnGutterDraw = [](TCodeCustomMemo& memo, Surface& surface, int line, const TRect& rct) {
+        memo.Gutter().PaintLine(surface, line, rct);
+    };
+    OnGutterClick = [](TCodeCustomMemo& memo, int line) { memo.SetCurY(line); };
     AttachLines();
     FLines->Add("");
 }
 
 TCodeCustomMemo::~TCodeCustomMemo() {
+    ReleaseStyler();
     DetachLines();
 }
 

@@ -3,6 +3,9 @@
 // editor the workbench places on its window.
 #pragma once
 
+#include "editor/CodeStyleIF.h"
+#include "editor/DisplaySettings.h"
+#include "editor/Font.h"
 #include "editor/LineStore.h"
 #include "editor/Mouse.h"
 #include "editor/Platform.h"
@@ -12,6 +15,8 @@
 #include <string>
 
 enum class TScrollMode { smAuto, smStrict };
+
+class TCodeGutter;
 
 class TCodeCustomMemo {
 public:
@@ -76,8 +81,6 @@ public:
     void ScrollBarAction(TScrollBarKind kind, TScrollCode code, int position);
     bool Selecting() const { return FSelecting; }
     bool DragPending() const { return FDragPending; }
-    bool UrlAware() const { return FUrlAware; }
-    void SetUrlAware(bool value) { FUrlAware = value; }
 
     // Options.
     int TabSize() const { return FTabSize; }
@@ -117,6 +120,103 @@ public:
     std::string BlockStartWord() const;
     std::string BlockEndWord() const;
 
+    // ---- Display: the styler binding, painting and the gutter ----------------------------------
+
+    // The styler that colours the text (not owned). Binding lower-cases and sorts its keyword
+    // lists (unless CaseSensitive), forgets the top line's scan state and repaints.
+    TCodeCustomMemoStyler* SyntaxStyles() const { return FSyntaxStyles; }
+    void SetSyntaxStyles(TCodeCustomMemoStyler* styler);
+    // Painting uses the styler only when one is bound and UseStyler is set.
+    bool UseStyler() const { return FUseStyler; }
+    void SetUseStyler(bool value);
+    bool StylerUsed() const { return FSyntaxStyles && FUseStyler; }
+    bool CaseSensitive() const { return FCaseSensitive; }
+    void SetCaseSensitive(bool value) { FCaseSensitive = value; }
+    bool UrlAware() const { return FUrlAware; }
+    void SetUrlAware(bool value);
+    TCharStyle& UrlStyle() { return FUrlStyle; }
+    const TCharStyle& UrlStyle() const { return FUrlStyle; }
+    // Called by the bound styler's destructor.
+    void StylerDestroyed(TCodeCustomMemoStyler& styler);
+
+    // The editor font. A face whose "W" and "i" differ in width is replaced by "FixedSys" when
+    // the font is measured: CharWidth is the width of "W", LineHeight the height of "W_" + 1.
+    const TFont& Font() const { return FFont; }
+    void SetFont(const TFont& font);
+    // Measures the font on surface now (Paint does it when it has not been done).
+    void MeasureFont(Surface& surface);
+    bool FontMeasured() const { return FFontMeasured; }
+
+    TColor BkColor() const { return FBkColor; }
+    void SetBkColor(TColor c);
+    TColor SelColor() const { return FSelColor; }
+    void SetSelColor(TColor c);
+    TColor SelBkColor() const { return FSelBkColor; }
+    void SetSelBkColor(TColor c);
+    // Colours of lines marked Breakpoint (compiled lines).
+    TColor BreakpointColor() const { return FBreakpointColor; }
+    void SetBreakpointColor(TColor c);
+    TColor BreakpointTextColor() const { return FBreakpointTextColor; }
+    void SetBreakpointTextColor(TColor c);
+    int RightMargin() const { return FRightMargin; }
+    void SetRightMargin(int column);
+    TColor RightMarginColor() const { return FRightMarginColor; }
+    void SetRightMarginColor(TColor c);
+    bool ShowRightMargin() const { return FShowRightMargin; }
+    void SetShowRightMargin(bool value);
+    bool HideSelection() const { return FHideSelection; }
+    void SetHideSelection(bool value);
+
+    // The matching-block marks: editing stores the pair it matched around the caret in
+    // FBlockStart / FBlockEnd; painting shows them when BlockShow is on.
+    bool BlockShow() const { return FBlockShow; }
+    void SetBlockShow(bool value);
+    TColor BlockColor() const { return FBlockColor; }
+    void SetBlockColor(TColor c);
+    TColor BlockLineColor() const { return FBlockLineColor; }
+    void SetBlockLineColor(TColor c);
+    const TBlockMatch& BlockMarkStart() const { return FBlockStart; }
+    const TBlockMatch& BlockMarkEnd() const { return FBlockEnd; }
+    void SetBlockMarks(const TBlockMatch& start, const TBlockMatch& end) {
+        FBlockStart = start;
+        FBlockEnd = end;
+    }
+
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle style);
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool value);
+    TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(TColor c);
+    TScrollStyle ScrollBars() const { return FScrollBars; }
+    void SetScrollBars(TScrollStyle style);
+    // The blank strip between the gutter and the text.
+    int LeftMarginWidth() const { return FLeftMarginWidth; }
+
+    TCodeGutter& Gutter() { return *FGutter; }
+    const TCodeGutter& Gutter() const { return *FGutter; }
+    TCodeActiveLineSettings& ActiveLineSettings() { return FActiveLineSettings; }
+    const TCodeActiveLineSettings& ActiveLineSettings() const { return FActiveLineSettings; }
+    // The active line's index, -1 when none.
+    int ActiveLine() const { return FActiveLine; }
+    void SetActiveLine(int line);
+
+    // Where a visible scroll bar lies in the client area (empty when it is hidden).
+    TRect ScrollBarRect(TScrollBarKind kind);
+    // Paints the whole control on surface, in client coordinates.
+    void Paint(Surface& surface);
+
+    // The line store tells of every change: checkpoints of lines after line may be stale, and
+    // the top line's cached scan state is dropped when the change lies above the top line.
+    void CheckpointsChangedAfter(int line);
+    // Checkpoints of lines up to this index are known to be current.
+    int CheckpointLimit() const { return FCheckpointLimit; }
+
+    // Paints the gutter row of line LineNo in rct; the constructor sets the built-in painter.
+    std::function<void(TCodeCustomMemo&, Surface&, int, const TRect&)> OnGutterDraw;
+    // A click in the gutter on line LineNo; the default moves the caret to that line.
+    TColumnEvent OnGutterClick;
+
     // Runs after every caret move.
     virtual void CaretChanged();
     // Empties the undo history.
@@ -143,11 +243,11 @@ public:
     TNotifyEvent OnCursorChange;
     TNotifyEvent OnTopLeftChanged;
     TColumnEvent OnColumnChange;
-    TLineEvent OnGutterClick;
     TUrlEvent OnURLClick;
     TNotifyEvent OnDblClick;
 
 protected:
+    void ReleaseStyler();
     // Places the system caret at the caret's cell, when the caret exists.
     void UpdateSystemCaret();
     void AttachLines();
@@ -190,6 +290,39 @@ protected:
     bool FUrlAware = true;
     TPoint FDragCell;
     TScrollMode FScrollMode = TScrollMode::smAuto;
+
+    // Display.
+    TCodeCustomMemoStyler* FSyntaxStyles = nullptr;
+    bool FUseStyler = false;
+    bool FCaseSensitive = false;
+    TCharStyle FUrlStyle{clBlue, clWhite, fsUnderline};
+    TFont FFont{"COURIER NEW", -13, clBlack, 0};
+    bool FFontMeasured = false;
+    TColor FBkColor = clWhite;
+    TColor FSelColor = clWhite;
+    TColor FSelBkColor = 0x800000;
+    TColor FBreakpointColor = clRed;
+    TColor FBreakpointTextColor = clWhite;
+    int FRightMargin = 80;
+    TColor FRightMarginColor = 0xE2E2E2;
+    bool FShowRightMargin = true;
+    bool FHideSelection = true;
+    bool FBlockShow = true;
+    TColor FBlockColor = clAqua;
+    TColor FBlockLineColor = clNone;
+    TBlockMatch FBlockStart;
+    TBlockMatch FBlockEnd;
+    TBorderStyle FBorderStyle = bsSingle;
+    bool FCtl3D = false;
+    TColor FBorderColor = clGray;
+    TScrollStyle FScrollBars = ssBoth;
+    int FLeftMarginWidth = 2;
+    std::unique_ptr<TCodeGutter> FGutter;
+    TCodeActiveLineSettings FActiveLineSettings{*this};
+    int FActiveLine = -1;
+    TScanState FTopState;
+    int FTopStateLine = -1;
+    int FCheckpointLimit = -1;
 
     friend class TCodeMemoStrings;
 };

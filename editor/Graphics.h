@@ -24,6 +24,7 @@ constexpr TColor clMaroon = 0x000080;
 constexpr TColor clOlive = 0x008080;
 constexpr TColor clPurple = 0x800080;
 constexpr TColor clTeal = 0x808000;
+constexpr TColor clScrollBar = 0xFF000000;
 constexpr TColor clBtnFace = 0xFF00000F;
 constexpr TColor clInfoBk = 0xFF000018;
 constexpr TColor clWindow = 0xFF000005;

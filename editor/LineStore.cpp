@@ -161,12 +161,14 @@ void TCodeMemoStrings::Changed() {
 }
 
 void TCodeMemoStrings::RawInsert(int index, std::string_view s, TObject* obj) {
+    FMemo.CheckpointsChangedAfter(index);
     Changing();
     FLines.insert(FLines.begin() + index, TEntry{LineText(s), obj});
     Changed();
 }
 
 void TCodeMemoStrings::RawDelete(int index) {
+    FMemo.CheckpointsChangedAfter(index - 1);
     Changing();
     FLines.erase(FLines.begin() + index);
     Changed();
@@ -253,6 +255,7 @@ void TCodeMemoStrings::Clear() {
     FLinePropList.clear();
     FLinePropList.shrink_to_fit();
     FLineLengths.Clear();
+    FMemo.CheckpointsChangedAfter(-1);
     RawClear();
 }
 
@@ -281,6 +284,7 @@ void TCodeMemoStrings::Put(int index, std::string_view s) {
         FLineLengths.Set(index, length);
     else
         FLineLengths.Add(length);
+    FMemo.CheckpointsChangedAfter(index);
     Changing();
     FLines[static_cast<std::size_t>(index)].Text = LineText(text);
     Changed();

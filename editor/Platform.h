@@ -10,7 +10,9 @@
 #include <string_view>
 #include <vector>
 
-// What painting needs. Text is single-byte program text; the surface decodes it.
+// What painting needs. Text is single-byte program text; the surface decodes it. Rectangles
+// exclude their right and bottom edges; colours may be system colours, which the surface
+// resolves.
 class Surface {
 public:
     virtual ~Surface() = default;
@@ -30,6 +32,13 @@ public:
     virtual void Rectangle(const TRect& r, TColor pen, TColor brush) = 0;
     virtual void Ellipse(const TRect& r, TColor pen, TColor brush) = 0;
     virtual void Polygon(const std::vector<TPoint>& points, TColor pen, TColor brush) = 0;
+
+    // The plain colour a system colour stands for; plain colours come back unchanged.
+    virtual TColor ResolveColor(TColor color) = 0;
+    // Composes what follows off screen in an image of rect's size: coordinates become relative
+    // to rect's top-left corner and drawing is clipped to it. EndImage puts the image on rect.
+    virtual void BeginImage(const TRect& rect) = 0;
+    virtual void EndImage() = 0;
 };
 
 enum class TScrollBarKind { Horizontal, Vertical };

@@ -1,16 +1,20 @@
 // The view: text area geometry, keeping the caret in view, and the scroll bars.
 #include "editor/CodeMemo.h"
 
+#include "editor/Gutter.h"
+
 #include <algorithm>
 
 TRect TCodeCustomMemo::TextArea() {
     TRect client = FHost.ClientRect();
-    TRect area{2, 2, client.Right - 2, client.Bottom - 2};
-    if (FVertBarVisible)
+    int gutter = FGutter->GutterWidth() > 2 && FGutter->Visible() ? FGutter->GutterWidth() + 2 : 2;
+    TRect area{gutter + FLeftMarginWidth, 2, client.Right - 2, client.Bottom - 2};
+    if (FVertBarVisible && (FScrollBars == ssVertical || FScrollBars == ssBoth))
         area.Right -= FHost.ScrollBarWidth();
-    if (FHorzBarVisible)
+    if (FHorzBarVisible && (FScrollBars == ssHorizontal || FScrollBars == ssBoth))
         area.Bottom -= FHost.ScrollBarWidth();
-    return area;
+    int grow = FBorderStyle == bsNone ? 2 : (FCtl3D ? 0 : 1);
+    return TRect{area.Left - grow, area.Top - grow, area.Right + grow, area.Bottom + grow};
 }
 
 int TCodeCustomMemo::VisibleCols() {

@@ -6,5 +6,7 @@
 #include <QColor>
 #include <QPalette>
 
+// A system colour resolved to its plain value in palette; plain colours stay as they are.
+TColor ResolveSystemColor(TColor c, const QPalette& palette);
 // Resolves c; system colours come from palette, clNone and clDefault from fallback.
 QColor ToQColor(TColor c, const QPalette& palette, QColor fallback = Qt::white);

@@ -100,12 +100,13 @@ TEST(MouseDrag, SelectsAndScrollsPastTheTextArea) {
     f.memo.MouseDown(TMouseButton::mbLeft, false, start.X, start.Y);
     f.memo.MouseMove(true, start.X, start.Y);
     int rows = f.memo.VisibleRows();
+    int below = area.Top + rows * f.memo.LineHeight() + 1; // the row after the last visible one
     for (int step = 1; step <= 3; ++step) {
-        f.memo.MouseMove(true, start.X, area.Bottom + 2);
+        f.memo.MouseMove(true, start.X, below);
         EXPECT_EQ(f.memo.CurY(), rows - 1 + step) << "one line further per move";
         EXPECT_EQ(f.memo.TopLine(), step);
     }
-    f.memo.MouseUp(TMouseButton::mbLeft, start.X, area.Bottom + 2);
+    f.memo.MouseUp(TMouseButton::mbLeft, start.X, below);
     EXPECT_FALSE(f.memo.Selecting());
     EXPECT_EQ(f.memo.SelStartY(), 0);
     EXPECT_EQ(f.memo.SelEndY(), f.memo.CurY());

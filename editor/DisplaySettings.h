@@ -1,0 +1,44 @@
+// Small records and option objects of the editor's display: the matched block keywords, the
+// border and scroll-bar styles, and the active-line settings.
+#pragma once
+
+#include "editor/Graphics.h"
+
+class TCodeCustomMemo;
+
+// A block keyword found around the caret: its line (-1: none), 0-based column and length.
+struct TBlockMatch {
+    int Line = -1;
+    int Col = 0;
+    int Len = 0;
+    bool operator==(const TBlockMatch&) const = default;
+};
+
+enum TBorderStyle { bsNone, bsSingle };
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+// How the active line is shown: coloured across the text area, and by an arrow in the gutter.
+class TCodeActiveLineSettings {
+public:
+    explicit TCodeActiveLineSettings(TCodeCustomMemo& memo) : FMemo(memo) {}
+
+    bool ShowActiveLine() const { return FShowActiveLine; }
+    void SetShowActiveLine(bool value);
+    bool ShowActiveLineIndicator() const { return FShowActiveLineIndicator; }
+    void SetShowActiveLineIndicator(bool value);
+    TColor ActiveLineColor() const { return FActiveLineColor; }
+    void SetActiveLineColor(TColor c);
+    TColor ActiveLineTextColor() const { return FActiveLineTextColor; }
+    void SetActiveLineTextColor(TColor c);
+    // When switched on, the caret's line becomes the active line.
+    bool ActiveLineAtCursor() const { return FActiveLineAtCursor; }
+    void SetActiveLineAtCursor(bool value);
+
+private:
+    TCodeCustomMemo& FMemo;
+    bool FShowActiveLine = false;
+    bool FShowActiveLineIndicator = false;
+    TColor FActiveLineColor = 0x800000;
+    TColor FActiveLineTextColor = clYellow;
+    bool FActiveLineAtCursor = false;
+};

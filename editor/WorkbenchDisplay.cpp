@@ -1,0 +1,28 @@
+// The workbench editor's display configuration.
+#include "editor/WorkbenchDisplay.h"
+
+#include "editor/CodeMemo.h"
+#include "editor/Gutter.h"
+
+void ConfigureWorkbenchDisplay(TCodeCustomMemo& memo) {
+    memo.SetFont(TFont{"COURIER NEW", -13, clBlack, 0});
+    memo.SetBkColor(clWhite);
+    memo.SetSelColor(clWhite);
+    memo.SetSelBkColor(clNavy);
+    memo.SetBreakpointColor(0xFFBBCC);
+    memo.SetBreakpointTextColor(clDefault);
+    memo.SetRightMarginColor(0xE2E2E2);
+    memo.SetShowRightMargin(true);
+    memo.SetBorderStyle(bsSingle);
+    memo.SetCtl3D(false);
+    memo.SetBorderColor(clGray);
+    memo.SetHideSelection(true);
+    memo.SetScrollBars(ssBoth);
+    memo.ActiveLineSettings().SetShowActiveLine(false);
+    memo.ActiveLineSettings().SetShowActiveLineIndicator(false);
+
+    TCodeGutter& gutter = memo.Gutter();
+    gutter.SetDigitCount(4);
+    gutter.SetFont(TFont{"Courier New", -13, clBlack, 0});
+    gutter.SetGutterWidth(60);
+}
