@@ -80,7 +80,9 @@ QtSurface::QtSurface(QPainter& painter, const QPalette& palette)
     FPainter.setRenderHint(QPainter::Antialiasing, false);
 }
 
-TColor QtSurface::ResolveColor(TColor color) { return ResolveSystemColor(color, FPalette); }
+TColor QtSurface::ResolveColor(TColor color) {
+    return ResolveSystemColor(color, FPalette);
+}
 
 QColor QtSurface::ToQColor(TColor color) {
     return ::ToQColor(color, FPalette, QColor(0, 0, 0));

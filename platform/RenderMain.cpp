@@ -6,6 +6,7 @@
 //
 // Lines are numbered from 1, as in the gutter; columns from 0. --mark-commands marks every line
 // that begins with a command word, as a compile does.
+#include "compiler/CommandSet.h"
 #include "platform/RenderSetup.h"
 
 #include <QGuiApplication>
@@ -24,13 +25,6 @@ int Usage() {
                "                    [--select LINE:COL-LINE:COL] [--no-focus] PROGRAM OUTPUT.png\n",
                stderr);
     return 2;
-}
-
-bool StartsWithCommand(const std::string& line, const std::vector<std::string>& words) {
-    for (const std::string& w : words)
-        if (line.compare(0, w.size(), w) == 0)
-            return true;
-    return false;
 }
 
 } // namespace
@@ -87,7 +81,7 @@ int main(int argc, char** argv) {
         TCodeMemo& memo = ed.Memo;
         memo.Lines().LoadFromFile(files[0]);
         for (int i = 0; i < memo.Lines().Count(); ++i)
-            if (markCommands && StartsWithCommand(memo.Lines().Get(i), WorkbenchCommandWords()))
+            if (markCommands && RecognizeCommand(memo.Lines().Line(i)))
                 memo.SetBreakpoint(i, true);
         for (int line : marks)
             if (line >= 1 && line <= memo.Lines().Count())

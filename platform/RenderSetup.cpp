@@ -1,15 +1,11 @@
 // The workbench editor's setup for painting into images.
 #include "platform/RenderSetup.h"
 
+#include "compiler/CommandSet.h"
 #include "editor/WorkbenchDisplay.h"
 
 std::vector<std::string> WorkbenchCommandWords() {
-    return {"nop",    "stop",     "reset",    "goto",     "pause",      "10xpause",
-            "incd",   "decd",     "incb",     "decb",     "allond",     "alloffd",
-            "allonb", "alloffb",  "invertd",  "invertb",  "onpind",     "offpind",
-            "onpinb", "offpinb",  "configd",  "configb",  "portdwrite", "portbwrite",
-            "sound",  "outsound", "initlcdd", "initlcdb", "lcdclear",   "lcdl1",
-            "lcdl2",  "lcdl3",    "lcdl4",    "lcdleft",  "lcdright",   "lcdout"};
+    return KeywordsSorted();
 }
 
 RenderedEditor::RenderedEditor(int width, int height) : HostWindow(width, height) {

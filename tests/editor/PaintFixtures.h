@@ -4,6 +4,7 @@
 // other face has "W" 11 and "i" 4 pixels wide.
 #pragma once
 
+#include "compiler/CommandSet.h"
 #include "editor/CharCase.h"
 #include "editor/CodeMemo.h"
 #include "editor/CodePasStyler.h"
@@ -172,12 +173,7 @@ private:
 
 // The interpreter's command words, as the command table lists them.
 inline std::vector<std::string> CommandWords() {
-    return {"nop",    "stop",     "reset",    "goto",     "pause",      "10xpause",
-            "incd",   "decd",     "incb",     "decb",     "allond",     "alloffd",
-            "allonb", "alloffb",  "invertd",  "invertb",  "onpind",     "offpind",
-            "onpinb", "offpinb",  "configd",  "configb",  "portdwrite", "portbwrite",
-            "sound",  "outsound", "initlcdd", "initlcdb", "lcdclear",   "lcdl1",
-            "lcdl2",  "lcdl3",    "lcdl4",    "lcdleft",  "lcdright",   "lcdout"};
+    return KeywordsSorted();
 }
 
 // The workbench's editor: its display settings and styler, holding lines.
