@@ -78,6 +78,8 @@ void TCodeCustomMemo::SetCurY(int y) {
         }
     }
     HideParameterHint();
+    if (OnActiveLineChange)
+        OnActiveLineChange(*this);
     // Re-applying the unchanged column does nothing: the caret keeps its column even where the
     // new line is shorter.
     ScrollCaretIntoView();

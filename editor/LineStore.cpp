@@ -10,45 +10,65 @@
 
 // ---- TIntList -------------------------------------------------------------------------------
 
+void TIntList::Added(std::int32_t value) {
+    if (!FMaxValid)
+        return;
+    if (FMaxCount == 0 || value > FMax) {
+        FMax = value;
+        FMaxCount = 1;
+    } else if (value == FMax) {
+        ++FMaxCount;
+    }
+}
+
+void TIntList::Removed(std::int32_t value) {
+    if (FMaxValid && value == FMax && --FMaxCount == 0)
+        FMaxValid = false;
+}
+
 void TIntList::Set(int index, std::int32_t value) {
     auto& item = FItems[static_cast<std::size_t>(index)];
-    if (FMaxValid) {
-        if (value >= FMax)
-            FMax = value;
-        else if (item == FMax)
-            FMaxValid = false;
-    }
+    std::int32_t old = item;
     item = value;
+    Added(value);
+    Removed(old);
 }
 
 void TIntList::Add(std::int32_t value) {
-    if (FMaxValid && (FItems.empty() || value > FMax))
-        FMax = value;
     FItems.push_back(value);
+    Added(value);
 }
 
 void TIntList::Insert(int index, std::int32_t value) {
-    if (FMaxValid && (FItems.empty() || value > FMax))
-        FMax = value;
-    FItems.insert(FItems.begin() + index, value);
+    FItems.insert(static_cast<std::size_t>(index), value);
+    Added(value);
 }
 
 void TIntList::Delete(int index) {
-    auto it = FItems.begin() + index;
-    if (FMaxValid && *it == FMax)
-        FMaxValid = false;
-    FItems.erase(it);
+    std::int32_t old = FItems[static_cast<std::size_t>(index)];
+    FItems.erase(static_cast<std::size_t>(index));
+    Removed(old);
 }
 
 void TIntList::Clear() {
     FItems.clear();
     FMax = 0;
+    FMaxCount = 0;
     FMaxValid = true;
 }
 
 std::int32_t TIntList::Max() const {
     if (!FMaxValid) {
-        FMax = FItems.empty() ? 0 : *std::max_element(FItems.begin(), FItems.end());
+        FMax = 0;
+        FMaxCount = 0;
+        FItems.ForEach([this](std::int32_t v) {
+            if (FMaxCount == 0 || v > FMax) {
+                FMax = v;
+                FMaxCount = 1;
+            } else if (v == FMax) {
+                ++FMaxCount;
+            }
+        });
         FMaxValid = true;
     }
     return FItems.empty() ? 0 : FMax;
@@ -162,13 +182,13 @@ void TCodeMemoStrings::Changed() {
 
 void TCodeMemoStrings::RawInsert(int index, std::string s, TObject* obj) {
     Changing();
-    FLines.insert(FLines.begin() + index, TEntry{std::move(s), obj});
+    FLines.insert(static_cast<std::size_t>(index), TEntry{std::move(s), obj});
     Changed();
 }
 
 void TCodeMemoStrings::RawDelete(int index) {
     Changing();
-    FLines.erase(FLines.begin() + index);
+    FLines.erase(static_cast<std::size_t>(index));
     Changed();
 }
 
@@ -177,15 +197,14 @@ void TCodeMemoStrings::RawClear() {
         return;
     Changing();
     FLines.clear();
-    FLines.shrink_to_fit();
     Changed();
 }
 
 void TCodeMemoStrings::RebuildLineLengths() {
     FLineLengths.Clear();
-    FLineLengths.Reserve(FLines.size());
-    for (const auto& entry : FLines)
+    FLines.ForEach([this](const TEntry& entry) {
         FLineLengths.Add(static_cast<std::int32_t>(entry.Text.size()));
+    });
 }
 
 int TCodeMemoStrings::Add(std::string_view s) {
@@ -319,9 +338,9 @@ TLineProp* TCodeMemoStrings::CreateLineProp(int index) {
 void TCodeMemoStrings::AddStrings(const TCodeMemoStrings& source) {
     BeginUpdate();
     // Copy first: source may be this very list.
-    std::vector<TEntry> entries = source.FLines;
-    for (auto& entry : entries)
-        RawInsert(Count(), std::move(entry.Text), entry.Object);
+    TChunkedVector<TEntry> entries = source.FLines;
+    entries.ForEach(
+        [this](TEntry& entry) { RawInsert(Count(), std::move(entry.Text), entry.Object); });
     EndUpdate();
     RebuildLineLengths();
     if (FLockCount == 0)
@@ -330,7 +349,6 @@ void TCodeMemoStrings::AddStrings(const TCodeMemoStrings& source) {
 
 void TCodeMemoStrings::AddStrings(const std::vector<std::string>& source) {
     BeginUpdate();
-    FLines.reserve(FLines.size() + source.size());
     for (const auto& line : source)
         RawInsert(Count(), line, nullptr);
     EndUpdate();
@@ -394,7 +412,6 @@ void TCodeMemoStrings::EndUpdate() {
 
 void TCodeMemoStrings::LoadLines(std::vector<std::string>&& lines) {
     Clear();
-    FLines.reserve(lines.size());
     for (auto& line : lines) {
         // What Add does, without a change notification per line: these are silenced anyway.
         std::string text = ExpandTabs(line, FMemo.TabSize());
@@ -437,7 +454,6 @@ void TCodeMemoStrings::SaveToFile(const std::string& fileName) const {
 std::vector<std::string> TCodeMemoStrings::ToVector() const {
     std::vector<std::string> out;
     out.reserve(FLines.size());
-    for (const auto& entry : FLines)
-        out.push_back(entry.Text);
+    FLines.ForEach([&out](const TEntry& entry) { out.push_back(entry.Text); });
     return out;
 }

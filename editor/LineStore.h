@@ -3,6 +3,8 @@
 // Also the program text file format.
 #pragma once
 
+#include "editor/ChunkedVector.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -34,7 +36,8 @@ public:
     bool SavedStyleStateValid = false;
 };
 
-// An ordered list of signed 32-bit integers that also knows its largest entry.
+// An ordered list of signed 32-bit integers that also knows its largest entry, kept without a
+// scan of all entries on every change.
 class TIntList {
 public:
     std::int32_t Get(int index) const { return FItems[static_cast<std::size_t>(index)]; }
@@ -42,18 +45,18 @@ public:
     void Add(std::int32_t value);
     void Insert(int index, std::int32_t value);
     void Delete(int index);
-    // Removes line index and its length entry and nothing else: the removal that the editor's
-    // own line deletion performs.
-    void RemoveLine(int index);
     void Clear();
     int Count() const { return static_cast<int>(FItems.size()); }
-    void Reserve(std::size_t n) { FItems.reserve(n); }
     // The largest entry, 0 for an empty list.
     std::int32_t Max() const;
 
 private:
-    std::vector<std::int32_t> FItems;
+    void Added(std::int32_t value);
+    void Removed(std::int32_t value);
+
+    TChunkedVector<std::int32_t> FItems;
     mutable std::int32_t FMax = 0;
+    mutable int FMaxCount = 0; // how many entries equal FMax
     mutable bool FMaxValid = true;
 };
 
@@ -145,5 +148,5 @@ private:
     bool FDeleting = false;
     std::vector<std::unique_ptr<TLineProp>> FLinePropList;
     TIntList FLineLengths;
-    std::vector<TEntry> FLines;
+    TChunkedVector<TEntry> FLines;
 };
