@@ -117,6 +117,9 @@ public:
     std::string BlockStartWord() const;
     std::string BlockEndWord() const;
 
+    // Pads the caret line with spaces up to a caret that stands beyond its end.
+    void PadCaretLine();
+
     // Runs after every caret move.
     virtual void CaretChanged();
     // Empties the undo history.
@@ -232,7 +235,6 @@ protected:
     // The editing commands' shared steps (Editing.cpp).
     void AddUndo(std::unique_ptr<TUndo> record);
     void DeleteCharAt(int x, int y, bool backspace);
-    void PadCaretLine();
     void ClampCaretLine();
     void MarkCaretLineModified();
     void KeyDispatch(char ch);

@@ -196,6 +196,15 @@ void TCodeCustomMemo::Backspace() {
     int y = FCurY;
     // Beyond the line's end the caret stands on spaces: Backspace deletes one of them.
     PadCaretLine();
+    if (x == 0 && y > 0) {
+        // Joining: the line above loses its trailing blanks first, as the caret would trim
+        // them on any visit, so that where the lines meet does not depend on the caret's path.
+        std::string_view above = FLines->Line(y - 1);
+        if (std::size_t blanks = TrailingBlanks(above)) {
+            TQuiet quiet(*this);
+            FLines->Put(y - 1, above.substr(0, above.size() - blanks));
+        }
+    }
     MoveCaret(-1, 0, 0);
     if (FCurX == x && FCurY == y)
         return;

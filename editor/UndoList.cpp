@@ -28,6 +28,14 @@ void MoveCaretTo(TCodeCustomMemo& memo, int x, int y) {
     memo.SetCurX(x);
 }
 
+// Where a record starts its replay, the caret stands on real bytes: trailing spaces of the
+// record that the caret trimmed on leaving the line come back.
+void MoveCaretToStart(TCodeCustomMemo& memo, int x, int y) {
+    MoveCaretTo(memo, x, y);
+    if (memo.CurY() >= 0 && memo.CurY() < memo.Lines().Count())
+        memo.PadCaretLine();
+}
+
 } // namespace
 
 // ---- Merging --------------------------------------------------------------------------------
@@ -157,11 +165,23 @@ void TDeleteCharUndo::Undo() {
 
 void TDeleteCharUndo::Redo() {
     TCodeCustomMemo& memo = *Memo;
-    for (std::size_t i = 0; i < Text.size(); ++i) {
-        if (Backspace)
+    for (std::size_t i = Text.size(); i-- > 0;) {
+        if (Backspace) {
             memo.Backspace();
-        else
-            memo.DeleteChar(memo.CurX(), memo.CurY());
+            continue;
+        }
+        // Blanks after the caret may have been trimmed since, or not yet: a deleted blank that
+        // is gone already stays gone, and a line end is joined where the blanks end.
+        std::string_view line = memo.Lines().Line(memo.CurY());
+        std::size_t x = static_cast<std::size_t>(memo.CurX());
+        bool onlyBlanks = true;
+        for (std::size_t j = x; j < line.size() && onlyBlanks; ++j)
+            onlyBlanks = static_cast<unsigned char>(line[j]) <= 32;
+        if (Text[i] == '\r' && onlyBlanks && x < line.size())
+            memo.Lines().Put(memo.CurY(), line.substr(0, x));
+        else if (Text[i] != '\r' && x >= line.size())
+            continue;
+        memo.DeleteChar(memo.CurX(), memo.CurY());
     }
 }
 
@@ -277,11 +297,11 @@ void TCodeUndoList::Perform(TUndo& record, bool redo) {
     memo.SetOverwrite(false);
     FPerforming = true;
     if (redo) {
-        MoveCaretTo(memo, record.BeforeX, record.BeforeY);
+        MoveCaretToStart(memo, record.BeforeX, record.BeforeY);
         record.Redo();
         MoveCaretTo(memo, record.AfterX, record.AfterY);
     } else {
-        MoveCaretTo(memo, record.AfterX, record.AfterY);
+        MoveCaretToStart(memo, record.AfterX, record.AfterY);
         record.Undo();
         MoveCaretTo(memo, record.BeforeX, record.BeforeY);
     }

@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         BlockCase{"NotInsideWords", "xbegin\n|x\nends", None, None},
         BlockCase{"MissingEndGivesNone", "begin\n|x", None, None},
         BlockCase{"MissingStartGivesNone", "|x\nend", None, None},
-        BlockCase{"SameLine", "begin |x end", {0, 0, 5}, {0, 9, 3}},
+        BlockCase{"SameLine", "begin |x end", {0, 0, 5}, {0, 8, 3}},
         BlockCase{"OutsideAnyBlock", "begin\nend\n|x\nbegin\nend", None, None}));
 
 TEST(BlockMatchingRange, OnlyLinesInRangeAreSearched) {

@@ -177,8 +177,9 @@ TEST(ContextMenu, ChosenItemsRunTheirCommands) {
         host.MenuAnswer = c.item;
         memo.ShowContextMenu(TPoint{});
         EXPECT_EQ(GetText(memo), c.after) << c.before << " item " << c.item;
-        if (host.ClipboardHasText)
+        if (host.ClipboardHasText) {
             EXPECT_EQ(host.Clipboard, c.clipboard) << c.before << " item " << c.item;
+        }
     }
 }
 

@@ -17,21 +17,24 @@ const char* const kClips[] = {"x",        "ab\r\ncd",        "\n", "one\ntwo\rth
 
 } // namespace
 
-void RunStep(TCodeCustomMemo& memo, FakeHost& host, unsigned choice, unsigned param,
-             bool allowUndo) {
+std::string RunStep(TCodeCustomMemo& memo, FakeHost& host, unsigned choice, unsigned param,
+                    bool allowUndo) {
     unsigned kind = choice % 16;
+    std::string keys;
     if (kind < 6) {
         static const char typed[] = "ab x_  begin(end)";
-        char ch = typed[param % (sizeof(typed) - 1)];
-        SendKeys(memo, std::string(1, ch));
+        keys.assign(1, typed[param % (sizeof(typed) - 1)]);
     } else if (kind < 14) {
-        SendKeys(memo, kKeys[param % kKeyCount]);
+        keys = kKeys[param % kKeyCount];
     } else if (kind == 14) {
-        host.OfferClipboard(kClips[param % (sizeof(kClips) / sizeof(kClips[0]))]);
-        SendKeys(memo, param % 2 ? "<C-v>" : "<S-Ins>");
+        const char* clip = kClips[param % (sizeof(kClips) / sizeof(kClips[0]))];
+        host.OfferClipboard(clip);
+        keys = param % 2 ? "<C-v>" : "<S-Ins>";
     } else if (allowUndo) {
-        SendKeys(memo, param % 3 ? "<A-BS>" : "<A-S-BS>");
+        keys = param % 3 ? "<A-BS>" : "<A-S-BS>";
     }
+    SendKeys(memo, keys);
+    return keys;
 }
 
 std::string CheckState(const TCodeCustomMemo& memo) {

@@ -10,8 +10,9 @@
 // Runs step number choice (any value) with parameter param: typing, Enter, Tab, Delete,
 // Backspace, Ctrl+Backspace, Ctrl+Y, arrows with and without Shift and Ctrl, Home, End, Page
 // keys, Insert, cut, copy, paste of multi-line text, select all, undo and redo when allowed.
-void RunStep(TCodeCustomMemo& memo, FakeHost& host, unsigned choice, unsigned param,
-             bool allowUndo);
+// Returns the keys sent, for a transcript.
+std::string RunStep(TCodeCustomMemo& memo, FakeHost& host, unsigned choice, unsigned param,
+                    bool allowUndo);
 
 // What is wrong with the editor's state, or "" when nothing: the caret and the selection on
 // existing lines, the length cache in step with the lines, no line holding a TAB or a line

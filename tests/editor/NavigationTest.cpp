@@ -122,7 +122,7 @@ TEST(Selection, SelectAllGetSelTextAndOffsets) {
     EXPECT_EQ(memo.GetSelText(), "ab\r\ncde\r\nf");
     int start = -1, end = -1;
     memo.GetSel(start, end);
-    EXPECT_EQ((std::pair{start, end}), (std::pair{0, 11}));
+    EXPECT_EQ((std::pair{start, end}), (std::pair{0, 10}));
 
     struct {
         const char* text;

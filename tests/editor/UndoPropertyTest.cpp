@@ -10,10 +10,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
 #include <random>
 
 namespace {
+
+// TOVIX_PROPERTY_SEEDS runs more seeds than the default, for a deeper search.
+unsigned Seeds(unsigned fallback) {
+    const char* value = std::getenv("TOVIX_PROPERTY_SEEDS");
+    return value ? static_cast<unsigned>(std::strtoul(value, nullptr, 10)) : fallback;
+}
 
 std::string Show(const std::vector<std::string>& lines) {
     std::string out;
@@ -37,8 +44,9 @@ void RunSeed(unsigned seed) {
         int count = memo.UndoList().Count();
         unsigned choice = rng();
         unsigned param = rng();
-        RunStep(memo, host, choice, param, false);
-        log.push_back(std::to_string(choice % 16) + ":" + std::to_string(param));
+        std::string keys = RunStep(memo, host, choice, param, false);
+        log.push_back(keys + " -> " + std::to_string(memo.UndoList().Count()) + " " +
+                      GetText(memo));
         std::string problem = CheckState(memo);
         ASSERT_EQ(problem, "") << "after step " << i << " " << GetText(memo);
         int added = memo.UndoList().Count() - count;
@@ -49,6 +57,10 @@ void RunSeed(unsigned seed) {
         if (added == 2)
             snapshots.emplace_back(std::nullopt);
     }
+    std::string transcript;
+    for (const auto& line : log)
+        transcript += line + "\n";
+    SCOPED_TRACE(transcript);
     std::vector<std::string> final = Canonical(LinesOf(memo));
     int n = memo.UndoList().Count();
     ASSERT_EQ(n, static_cast<int>(snapshots.size()));
@@ -57,8 +69,9 @@ void RunSeed(unsigned seed) {
         memo.Undo();
         ASSERT_EQ(CheckState(memo), "") << "undo " << k;
         const auto& expected = snapshots[static_cast<std::size_t>(n - k)];
-        if (expected)
+        if (expected) {
             ASSERT_EQ(Show(Canonical(LinesOf(memo))), Show(*expected)) << "undo " << k;
+        }
     }
     EXPECT_FALSE(memo.CanUndo());
     for (int k = 1; k <= n; ++k) {
@@ -66,14 +79,15 @@ void RunSeed(unsigned seed) {
         ASSERT_EQ(CheckState(memo), "") << "redo " << k;
         const auto& expected =
             k < n ? snapshots[static_cast<std::size_t>(k)] : std::optional(final);
-        if (expected)
+        if (expected) {
             ASSERT_EQ(Show(Canonical(LinesOf(memo))), Show(*expected)) << "redo " << k;
+        }
     }
     EXPECT_FALSE(memo.CanRedo());
 }
 
 TEST(UndoProperty, RandomScriptsUndoAndRedoExactly) {
-    for (unsigned seed = 1; seed <= 400; ++seed) {
+    for (unsigned seed = 1, n = Seeds(400); seed <= n; ++seed) {
         RunSeed(seed);
         if (::testing::Test::HasFatalFailure())
             return;
@@ -83,7 +97,7 @@ TEST(UndoProperty, RandomScriptsUndoAndRedoExactly) {
 // Undo and redo mixed into the script: whatever the history, the state stays sound and a full
 // undo followed by a full redo comes back to the same text.
 TEST(UndoProperty, UndoRedoInterleavedKeepsStateSound) {
-    for (unsigned seed = 1; seed <= 200; ++seed) {
+    for (unsigned seed = 1, n = Seeds(200); seed <= n; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         FakeHost host;
         TestMemo memo(host);
