@@ -94,7 +94,7 @@ public:
     }
 
 private:
-    static constexpr std::size_t kBlock = 1024;
+    static constexpr std::size_t kBlock = 512;
 
     std::pair<std::size_t, std::size_t> Locate(std::size_t index) const {
         if (FHint < FBlocks.size() && index >= FStarts[FHint] &&
