@@ -31,9 +31,7 @@ constexpr TColor clWindowText = 0xFF000008;
 constexpr TColor clHighlight = 0xFF00000D;
 constexpr TColor clHighlightText = 0xFF00000E;
 
-constexpr bool IsSystemColor(TColor c) {
-    return (c & 0xFF000000u) == 0xFF000000u;
-}
+constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
 
 // A set of font styles.
 enum TFontStyle : std::uint8_t {
@@ -58,8 +56,6 @@ struct TRect {
     int Width() const { return Right - Left; }
     int Height() const { return Bottom - Top; }
     bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
-    bool Contains(TPoint p) const {
-        return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom;
-    }
+    bool Contains(TPoint p) const { return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom; }
     bool operator==(const TRect&) const = default;
 };

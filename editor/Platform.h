@@ -83,8 +83,7 @@ public:
     virtual void StopTimer(int id) = 0;
 
     // The hint window: shows text (single-byte) at a screen point, or hides it.
-    virtual void ShowHint(const std::string& text, int boldStart, int boldLength,
-                          TPoint screenPos) = 0;
+    virtual void ShowHint(const std::string& text, int boldStart, int boldLength, TPoint screenPos) = 0;
     virtual void HideHint() = 0;
     virtual TPoint ClientToScreen(TPoint p) = 0;
 };
