@@ -125,3 +125,23 @@ void TCodeCustomMemo::UpdateSystemCaret() {
     FHost.SetCaretPos(area.Left + (FCurX - FLeftCol) * FCharWidth,
                       area.Top + (FCurY - FTopLine) * FLineHeight + 2);
 }
+
+void TCodeCustomMemo::FocusGained() {
+    if (FCaretCreated)
+        return;
+    FHost.CreateCaret(2, FLineHeight - 2);
+    FCaretCreated = true;
+    UpdateSystemCaret();
+    if (!FHiddenCaret)
+        FHost.ShowCaret();
+}
+
+void TCodeCustomMemo::FocusLost(bool toOwnScrollBar) {
+    if (toOwnScrollBar)
+        return;
+    if (FCaretCreated) {
+        FHost.DestroyCaret();
+        FCaretCreated = false;
+    }
+    HideParameterHint();
+}

@@ -76,9 +76,9 @@ void TCodeCustomMemo::ShowContextMenu(TPoint p) {
     FHost.SetFocus();
     std::vector<TMenuItem> items = ContextMenuItems();
     TCursorShape saved = FCursorShape;
-    FHost.SetCursor(TCursorShape::Arrow);
+    SetCursorShape(TCursorShape::Arrow);
     int chosen = FHost.PopupMenu(items, p);
-    FHost.SetCursor(saved);
+    SetCursorShape(saved);
     if (chosen < 0 || chosen >= static_cast<int>(items.size()) ||
         !items[static_cast<std::size_t>(chosen)].Enabled)
         return;

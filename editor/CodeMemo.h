@@ -189,6 +189,19 @@ public:
     void KeyDown(int& key, TShiftState shift);
     void KeyPress(char& ch);
     void KeyUp(int key, TShiftState shift);
+    // The input focus: the system caret exists only while the editor has it. Losing the focus
+    // to the editor's own scroll bars keeps the caret.
+    void FocusGained();
+    void FocusLost(bool toOwnScrollBar);
+    // What the editor asks of the dialog it sits on: arrow keys, characters and, with WantTab,
+    // Tab (131; 129 without WantTab).
+    int DialogCode() const { return FWantTab ? 131 : 129; }
+    // The mouse cursor over the editor; the context menu shows the arrow and restores this one.
+    TCursorShape CursorShape() const { return FCursorShape; }
+    void SetCursorShape(TCursorShape shape) {
+        FCursorShape = shape;
+        FHost.SetCursor(shape);
+    }
     // The editor's own menu at client point p (a right click in the text area).
     void ShowContextMenu(TPoint p);
     // The items of that menu, with their greyed states as they are now.
@@ -205,6 +218,10 @@ public:
     void SetDelErase(bool value) { FDelErase = value; }
     bool EnhancedHomeKey() const { return FEnhancedHomeKey; }
     void SetEnhancedHomeKey(bool value) { FEnhancedHomeKey = value; }
+    bool HiddenCaret() const { return FHiddenCaret; }
+    void SetHiddenCaret(bool value) { FHiddenCaret = value; }
+    bool WantTab() const { return FWantTab; }
+    void SetWantTab(bool value) { FWantTab = value; }
     TAutoCorrect& AutoCorrect() { return FAutoCorrect; }
     TCodeMarkerList& MarkerList() { return FMarkerList; }
 
@@ -255,6 +272,8 @@ protected:
     bool FDelErase = true;
     bool FEnhancedHomeKey = false;
     bool FSwallowKeyPress = false;
+    bool FHiddenCaret = false;
+    bool FWantTab = true;
 
     Host& FHost;
     std::unique_ptr<TCodeMemoStrings> FLines;

@@ -112,6 +112,7 @@ std::vector<std::string> Enabled(const std::vector<TMenuItem>& items) {
 TEST(ContextMenu, ItemsInOrderWithShortcutsAfterTab) {
     FakeHost host;
     TestMemo memo(host);
+    memo.SetCursorShape(TCursorShape::Hand);
     memo.ShowContextMenu(TPoint{30, 40});
     ASSERT_EQ(host.Menus.size(), 1u);
     std::vector<std::string> texts;
@@ -123,7 +124,7 @@ TEST(ContextMenu, ItemsInOrderWithShortcutsAfterTab) {
     EXPECT_EQ(host.MenuPoints[0], (TPoint{30, 40}));
     EXPECT_TRUE(host.Focused);
     EXPECT_EQ(host.CursorDuringMenu[0], TCursorShape::Arrow);
-    EXPECT_EQ(host.Cursor, TCursorShape::IBeam);
+    EXPECT_EQ(host.Cursor, TCursorShape::Hand);
 }
 
 TEST(ContextMenu, GreyedStates) {

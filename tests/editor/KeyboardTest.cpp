@@ -90,6 +90,28 @@ TEST(Keyboard, CaretStopsBlinkingWhileKeyIsDown) {
     EXPECT_TRUE(host.Blinking);
 }
 
+TEST(Keyboard, SystemCaretLivesWhileFocused) {
+    FakeHost host;
+    TestMemo memo(host);
+    SetText(memo, "a\nbc|");
+    memo.FocusGained();
+    // 8-pixel cells and 16-pixel lines; the text area starts at (2, 2).
+    EXPECT_EQ(host.CaretCalls, (std::vector<std::string>{"create 2x14", "pos 18,20", "show"}));
+    SendKeys(memo, "<Left>");
+    EXPECT_EQ(host.CaretCalls.back(), "pos 10,20");
+    memo.FocusLost(true);
+    EXPECT_EQ(host.CaretCalls.back(), "pos 10,20");
+    memo.FocusLost(false);
+    EXPECT_EQ(host.CaretCalls.back(), "destroy");
+    host.CaretCalls.clear();
+    SendKeys(memo, "<Left>");
+    EXPECT_TRUE(host.CaretCalls.empty());
+    memo.SetHiddenCaret(true);
+    memo.FocusGained();
+    EXPECT_EQ(host.CaretCalls, (std::vector<std::string>{"create 2x14", "pos 2,20"}));
+    EXPECT_EQ(memo.DialogCode(), 131);
+}
+
 TEST(Keyboard, InsertAsksBeforeToggling) {
     FakeHost host;
     TestMemo memo(host);
