@@ -18,8 +18,6 @@ public:
     // Marks line index, an existing line, as compiled.
     virtual void SetCompileMark(int index) = 0;
 
-    // About lines more lines are going to be added.
-    virtual void Reserve(int lines) { (void)lines; }
     // Bracket a run of Add calls: the target may hold back its change notifications until
     // EndUpdate, as long as it ends in the state that notifying after every line would give.
     virtual void BeginUpdate() {}

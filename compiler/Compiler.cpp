@@ -39,8 +39,6 @@ std::vector<std::int32_t> TidyLines(TCompileTarget& target) {
         ends.push_back(text.size());
     }
     target.Clear();
-    // After Clear, which may give back the room the lines took.
-    target.Reserve(count);
     std::vector<std::int32_t> indents(static_cast<std::size_t>(count));
     target.BeginUpdate();
     try {

@@ -23,10 +23,6 @@ void TMemoCompileTarget::SetCompileMark(int index) {
     FMemo.SetBreakpoint(index, true);
 }
 
-void TMemoCompileTarget::Reserve(int lines) {
-    FMemo.Lines().Reserve(static_cast<std::size_t>(FMemo.Lines().Count() + lines));
-}
-
 void TMemoCompileTarget::BeginUpdate() {
     FMemo.SetNotifyChanges(false);
     FMemo.Lines().BeginUpdate();

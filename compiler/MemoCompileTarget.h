@@ -15,7 +15,6 @@ public:
     void Clear() override;
     void Add(std::string_view text) override;
     void SetCompileMark(int index) override;
-    void Reserve(int lines) override;
     // The editor recomputes its longest line and scroll bars once, after the last Add, instead
     // of after every line.
     void BeginUpdate() override;

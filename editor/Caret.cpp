@@ -69,6 +69,8 @@ void TCodeCustomMemo::SetCurY(int y) {
     FCurY = y;
     TrimLineLeft(left);
     HideParameterHint();
+    if (OnActiveLineChange)
+        OnActiveLineChange(*this);
     // Re-applying the unchanged column does nothing: the caret keeps its column even where the
     // new line is shorter.
     ScrollCaretIntoView();
@@ -128,17 +130,17 @@ void TCodeCustomMemo::UpdateSystemCaret() {
                       area.Top + (FCurY - FTopLine) * FLineHeight + 2);
 }
 
-void TCodeCustomMemo::FocusIn() {
-    if (!FCaretCreated) {
-        FHost.CreateCaret(2, FLineHeight - 2);
-        FCaretCreated = true;
-    }
+void TCodeCustomMemo::FocusGained() {
+    if (FCaretCreated)
+        return;
+    FHost.CreateCaret(2, FLineHeight - 2);
+    FCaretCreated = true;
     UpdateSystemCaret();
     if (!FHiddenCaret)
         FHost.ShowCaret();
 }
 
-void TCodeCustomMemo::FocusOut(bool toOwnScrollBar) {
+void TCodeCustomMemo::FocusLost(bool toOwnScrollBar) {
     if (toOwnScrollBar)
         return;
     if (FCaretCreated) {

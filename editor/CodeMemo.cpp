@@ -2,11 +2,13 @@
 #include "editor/CodeMemo.h"
 
 #include "editor/Gutter.h"
+#include "editor/UndoList.h"
 
 #include <algorithm>
 
 TCodeCustomMemo::TCodeCustomMemo(Host& host)
-    : FHost(host), FLines(std::make_unique<TCodeMemoStrings>(*this)),
+    : FUndoList(std::make_unique<TCodeUndoList>(*this)), FHost(host),
+      FLines(std::make_unique<TCodeMemoStrings>(*this)),
       FGutter(std::make_unique<TCodeGutter>(*this)) {
     OnGutterDraw = [](TCodeCustomMemo& memo, Surface& surface, int line, const TRect& rct) {
         memo.Gutter().PaintLine(surface, line, rct);
@@ -79,11 +81,17 @@ void TCodeCustomMemo::ClearAll() {
 }
 
 void TCodeCustomMemo::DeleteLine() {
+    // Lines.Delete comes through here too, and works whatever the editor's options.
+    if (FReadOnly && !FLines->Deleting())
+        return;
     int y0 = FCurY;
     if (y0 < 0 || y0 >= FLines->Count())
         return;
+    int x0 = FCurX;
+    std::string text = FLines->Get(y0);
+    bool onlyLine = FLines->Count() == 1;
     SetCurX(0);
-    if (FLines->Count() == 1) {
+    if (onlyLine) {
         FLines->Put(0, "");
     } else if (FCurY == FLines->Count() - 1) {
         SetCurY(FCurY - 1);
@@ -91,13 +99,83 @@ void TCodeCustomMemo::DeleteLine() {
     } else {
         FLines->RemoveLine(FCurY);
     }
+    FMarkerList.Remove(y0);
     ClearSelection();
+    FHost.Invalidate();
+    auto record = std::make_unique<TDeleteLineUndo>(x0, y0, std::move(text), FCurX, FCurY);
+    record->OnlyLine = onlyLine;
+    AddUndo(std::move(record));
+}
+
+void TCodeCustomMemo::AddUndo(std::unique_ptr<TUndo> record) {
+    FUndoList->Add(std::move(record));
+}
+
+void TCodeCustomMemo::ClearUndo() {
+    FUndoList->Clear();
+}
+
+bool TCodeCustomMemo::CanUndo() const {
+    return FUndoList->CanUndo();
+}
+
+bool TCodeCustomMemo::CanRedo() const {
+    return FUndoList->CanRedo();
+}
+
+void TCodeCustomMemo::Undo() {
+    FUndoList->Undo();
+}
+
+void TCodeCustomMemo::Redo() {
+    FUndoList->Redo();
     FHost.Invalidate();
 }
 
+void TCodeCustomMemo::SetUndoLimit(int limit) {
+    if (limit == FUndoLimit)
+        return;
+    FUndoLimit = std::clamp(limit, 1, 100);
+    FUndoList->SetLimit(FUndoLimit);
+}
+
+void TCodeCustomMemo::SetOverwrite(bool value) {
+    if (value != FOverwrite) {
+        FOverwrite = value;
+        FHost.Invalidate();
+    }
+}
+
+void TCodeCustomMemo::UpdateParameterHint(bool) {}
+
 void TCodeCustomMemo::CaretChanged() {
+    FindBlockMatch();
     if (OnCursorChange)
         OnCursorChange(*this);
+}
+
+void TCodeCustomMemo::FindBlockMatch() {
+    TBlockPair pair;
+    int count = FLines->Count();
+    if (count > 0 && FCurY >= 0 && FCurY < count) {
+        TBlockSearch search;
+        search.StartWord = BlockStartWord();
+        search.EndWord = BlockEndWord();
+        if (!search.StartWord.empty() && !search.EndWord.empty()) {
+            search.LineAt = [this](int line) { return FLines->Line(line); };
+            search.IsDelimiter = [this](char c) { return IsDelimiter(c); };
+            search.FirstLine = std::clamp(FTopLine, 0, count - 1);
+            search.LastLine = std::clamp(FTopLine + VisibleRows(), 0, count - 1);
+            pair = FindBlockPair(search, FCurX, FCurY);
+        }
+    }
+    if (pair.Start == FBlockStart && pair.End == FBlockEnd)
+        return;
+    for (const TBlockMatch* m : {&FBlockStart, &FBlockEnd, &pair.Start, &pair.End})
+        if (m->Line >= 0)
+            InvalidateLine(m->Line);
+    FBlockStart = pair.Start;
+    FBlockEnd = pair.End;
 }
 
 void TCodeCustomMemo::HideParameterHint() {

@@ -3,20 +3,33 @@
 // editor the workbench places on its window.
 #pragma once
 
+#include "editor/BlockMatch.h"
 #include "editor/CodeStyleIF.h"
 #include "editor/DisplaySettings.h"
 #include "editor/Font.h"
+#include "editor/KeyCodes.h"
 #include "editor/LineStore.h"
+#include "editor/Markers.h"
 #include "editor/Mouse.h"
 #include "editor/Platform.h"
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
+
+class TCodeUndoList;
+struct TUndo;
 
 enum class TScrollMode { smAuto, smStrict };
 
 class TCodeGutter;
+// Replaces a completed word by another: OldValue[i] becomes NewValue[i].
+struct TAutoCorrect {
+    bool Active = true;
+    std::vector<std::string> OldValue;
+    std::vector<std::string> NewValue;
+};
 
 class TCodeCustomMemo {
 public:
@@ -24,6 +37,12 @@ public:
     using TColumnEvent = std::function<void(TCodeCustomMemo&, int)>;
     using TLineEvent = std::function<void(TCodeCustomMemo&, int)>;
     using TUrlEvent = std::function<void(TCodeCustomMemo&, const std::string&)>;
+    using TAllowEvent = std::function<void(TCodeCustomMemo&, bool& allow)>;
+    using TWordCompleteEvent =
+        std::function<void(TCodeCustomMemo&, const std::string& word, std::string& newWord)>;
+    using TKeyEvent = std::function<void(TCodeCustomMemo&, int& key, TShiftState shift)>;
+    using TKeyPressEvent = std::function<void(TCodeCustomMemo&, char& key)>;
+    using TUndoChangeEvent = std::function<void(TCodeCustomMemo&, bool canUndo, bool canRedo)>;
 
     explicit TCodeCustomMemo(Host& host);
     virtual ~TCodeCustomMemo();
@@ -103,7 +122,7 @@ public:
     void SetModified(int index, bool value);
     // Empties the text: no lines afterwards.
     void ClearAll();
-    // Deletes the caret's line (a single line is emptied instead).
+    // Deletes the caret's line (a single line is emptied instead); undoable.
     virtual void DeleteLine();
 
     // The tokenizer's cached state for the first visible line.
@@ -216,20 +235,17 @@ public:
     std::function<void(TCodeCustomMemo&, Surface&, int, const TRect&)> OnGutterDraw;
     // A click in the gutter on line LineNo; the default moves the caret to that line.
     TColumnEvent OnGutterClick;
+    // Pads the caret line with spaces up to a caret that stands beyond its end.
+    void PadCaretLine();
 
     // Runs after every caret move.
     virtual void CaretChanged();
     // Empties the undo history.
-    virtual void ClearUndo() {}
+    virtual void ClearUndo();
+    // Shows the parameter hint for the caret (Ctrl+Shift+Space); the hint facility fills it in.
+    virtual void UpdateParameterHint(bool manual);
     void HideParameterHint();
 
-    // The input focus: the system caret exists only while the editor has it.
-    void FocusIn();
-    // Losing the focus; toOwnScrollBar keeps the caret when the focus goes to a scroll bar of
-    // the editor itself.
-    void FocusOut(bool toOwnScrollBar);
-    bool HiddenCaret() const { return FHiddenCaret; }
-    void SetHiddenCaret(bool value) { FHiddenCaret = value; }
     // A timer started through the host ran out.
     virtual void TimerExpired(int id);
 
@@ -237,14 +253,119 @@ public:
     void Invalidate() { FHost.Invalidate(); }
     void InvalidateLine(int line);
 
+    // ---- Selection and text positions ----
+    // Selects the whole text; the caret does not move.
+    void SelectAll();
+    // The selection as start (earlier) and end.
+    void NormalizedSelection(int& startX, int& startY, int& endX, int& endY) const;
+    // The selected bytes; lines joined with CR LF.
+    std::string GetSelText() const;
+    // Offset of (col, line) in the text with CR LF between lines; col counts at most the line.
+    int PosToOffset(int col, int line) const;
+    int SelStartOffset() const;
+    int SelLength() const;
+    // The EM_GETSEL answer: the selection's start offset and its end offset.
+    void GetSel(int& start, int& end) const;
+
+    // ---- Editing commands (nothing when read-only) ----
+    void InsertChar(char ch);
+    void NewLine();
+    // Deletes the byte at the caret or joins the next line. (x, y) is the caret before the
+    // command: the caret itself for Delete, the position before the step left for Backspace.
+    void DeleteChar(int x, int y);
+    void Backspace();
+    void DeleteWordLeft();
+    void TabKey(bool shift);
+    void DeleteSelection(bool repaint);
+    // Inserts s at the caret (after deleting the selection); CR LF breaks lines.
+    void InsertText(std::string_view s);
+    // The word around the caret, bounded by delimiters.
+    std::string WordAtCaret() const;
+
+    // ---- Caret movement ----
+    // Arrow keys; with ssCtrl by words, with ssShift extending the selection.
+    void MoveCaret(int dx, int dy, TShiftState shift);
+    void WordRight();
+    void WordLeft();
+    void HomeKey(TShiftState shift);
+    void EndKey(TShiftState shift);
+    // Page Up (direction -1) and Page Down (+1).
+    void PageKey(int direction, TShiftState shift);
+
+    // ---- Clipboard ----
+    void CopyToClipboard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+
+    // ---- Undo ----
+    TCodeUndoList& UndoList() { return *FUndoList; }
+    void Undo();
+    void Redo();
+    bool CanUndo() const;
+    bool CanRedo() const;
+    int UndoLimit() const { return FUndoLimit; }
+    void SetUndoLimit(int limit);
+
+    // ---- Keyboard and the context menu ----
+    void KeyDown(int& key, TShiftState shift);
+    void KeyPress(char& ch);
+    void KeyUp(int key, TShiftState shift);
+    // The input focus: the system caret exists only while the editor has it. Losing the focus
+    // to the editor's own scroll bars keeps the caret.
+    void FocusGained();
+    void FocusLost(bool toOwnScrollBar);
+    // What the editor asks of the dialog it sits on: arrow keys, characters and, with WantTab,
+    // Tab (131; 129 without WantTab).
+    int DialogCode() const { return FWantTab ? 131 : 129; }
+    // The mouse cursor over the editor; the context menu shows the arrow and restores this one.
+    TCursorShape CursorShape() const { return FCursorShape; }
+    void SetCursorShape(TCursorShape shape) {
+        FCursorShape = shape;
+        FHost.SetCursor(shape);
+    }
+    // The editor's own menu at client point p (a right click in the text area).
+    void ShowContextMenu(TPoint p);
+    // The items of that menu, with their greyed states as they are now.
+    std::vector<TMenuItem> ContextMenuItems();
+
+    // ---- Options ----
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool value) { FReadOnly = value; }
+    bool Overwrite() const { return FOverwrite; }
+    void SetOverwrite(bool value);
+    bool AutoIndent() const { return FAutoIndent; }
+    void SetAutoIndent(bool value) { FAutoIndent = value; }
+    bool DelErase() const { return FDelErase; }
+    void SetDelErase(bool value) { FDelErase = value; }
+    bool EnhancedHomeKey() const { return FEnhancedHomeKey; }
+    void SetEnhancedHomeKey(bool value) { FEnhancedHomeKey = value; }
+    bool HiddenCaret() const { return FHiddenCaret; }
+    void SetHiddenCaret(bool value) { FHiddenCaret = value; }
+    bool WantTab() const { return FWantTab; }
+    void SetWantTab(bool value) { FWantTab = value; }
+    TAutoCorrect& AutoCorrect() { return FAutoCorrect; }
+    TCodeMarkerList& MarkerList() { return FMarkerList; }
+
+    // The matching block keywords found around the caret (Line -1: none).
+    const TBlockMatch& BlockStartMatch() const { return FBlockStart; }
+    const TBlockMatch& BlockEndMatch() const { return FBlockEnd; }
+
     TNotifyEvent OnChange;
     TNotifyEvent OnSelectionChange;
     TNotifyEvent OnStatusChange;
     TNotifyEvent OnCursorChange;
     TNotifyEvent OnTopLeftChanged;
+    TNotifyEvent OnActiveLineChange;
+    TNotifyEvent OnFind;
+    TNotifyEvent OnReplace;
     TColumnEvent OnColumnChange;
     TUrlEvent OnURLClick;
     TNotifyEvent OnDblClick;
+    TAllowEvent OnOverwriteToggle;
+    TWordCompleteEvent OnWordComplete;
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
+    TUndoChangeEvent OnUndoChange;
 
 protected:
     void ReleaseStyler();
@@ -256,6 +377,31 @@ protected:
     void TrimLineLeft(int line);
     // Moves the caret to a clicked cell, as a left click does.
     void PlaceCaretAtCell(TPoint cell);
+    // The editing commands' shared steps (Editing.cpp).
+    void AddUndo(std::unique_ptr<TUndo> record);
+    void DeleteCharAt(int x, int y, bool backspace);
+    void ClampCaretLine();
+    void MarkCaretLineModified();
+    void KeyDispatch(char ch);
+    void ApplyAutoCorrect();
+    void ToggleOverwrite();
+    void FindBlockMatch();
+
+    std::unique_ptr<TCodeUndoList> FUndoList;
+    TCodeMarkerList FMarkerList;
+    TAutoCorrect FAutoCorrect;
+    TBlockMatch FBlockStart;
+    TBlockMatch FBlockEnd;
+    TCursorShape FCursorShape = TCursorShape::IBeam;
+    int FUndoLimit = 100;
+    bool FReadOnly = false;
+    bool FOverwrite = false;
+    bool FAutoIndent = true;
+    bool FDelErase = true;
+    bool FEnhancedHomeKey = false;
+    bool FSwallowKeyPress = false;
+    bool FHiddenCaret = false;
+    bool FWantTab = true;
 
     Host& FHost;
     std::unique_ptr<TCodeMemoStrings> FLines;
@@ -279,7 +425,6 @@ protected:
     bool FNotifyChanges = true;
     bool FTopStateCacheValid = false;
     bool FCaretCreated = false;
-    bool FHiddenCaret = false;
     bool FHintVisible = false;
     bool FVertBarVisible = false;
     bool FHorzBarVisible = false;
@@ -310,8 +455,6 @@ protected:
     bool FBlockShow = true;
     TColor FBlockColor = clAqua;
     TColor FBlockLineColor = clNone;
-    TBlockMatch FBlockStart;
-    TBlockMatch FBlockEnd;
     TBorderStyle FBorderStyle = bsSingle;
     bool FCtl3D = false;
     TColor FBorderColor = clGray;

@@ -1,18 +1,11 @@
-// Small records and option objects of the editor's display: the matched block keywords, the
-// border and scroll-bar styles, and the active-line settings.
+// Option objects of the editor's display: the border and scroll-bar styles and the active-line
+// settings.
 #pragma once
 
+#include "editor/BlockMatch.h"
 #include "editor/Graphics.h"
 
 class TCodeCustomMemo;
-
-// A block keyword found around the caret: its line (-1: none), 0-based column and length.
-struct TBlockMatch {
-    int Line = -1;
-    int Col = 0;
-    int Len = 0;
-    bool operator==(const TBlockMatch&) const = default;
-};
 
 enum TBorderStyle { bsNone, bsSingle };
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };

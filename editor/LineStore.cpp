@@ -10,45 +10,65 @@
 
 // ---- TIntList -------------------------------------------------------------------------------
 
+void TIntList::Added(std::int32_t value) {
+    if (!FMaxValid)
+        return;
+    if (FMaxCount == 0 || value > FMax) {
+        FMax = value;
+        FMaxCount = 1;
+    } else if (value == FMax) {
+        ++FMaxCount;
+    }
+}
+
+void TIntList::Removed(std::int32_t value) {
+    if (FMaxValid && value == FMax && --FMaxCount == 0)
+        FMaxValid = false;
+}
+
 void TIntList::Set(int index, std::int32_t value) {
     auto& item = FItems[static_cast<std::size_t>(index)];
-    if (FMaxValid) {
-        if (value >= FMax)
-            FMax = value;
-        else if (item == FMax)
-            FMaxValid = false;
-    }
+    std::int32_t old = item;
     item = value;
+    Added(value);
+    Removed(old);
 }
 
 void TIntList::Add(std::int32_t value) {
-    if (FMaxValid && (FItems.empty() || value > FMax))
-        FMax = value;
     FItems.push_back(value);
+    Added(value);
 }
 
 void TIntList::Insert(int index, std::int32_t value) {
-    if (FMaxValid && (FItems.empty() || value > FMax))
-        FMax = value;
-    FItems.insert(FItems.begin() + index, value);
+    FItems.insert(static_cast<std::size_t>(index), value);
+    Added(value);
 }
 
 void TIntList::Delete(int index) {
-    auto it = FItems.begin() + index;
-    if (FMaxValid && *it == FMax)
-        FMaxValid = false;
-    FItems.erase(it);
+    std::int32_t old = FItems[static_cast<std::size_t>(index)];
+    FItems.erase(static_cast<std::size_t>(index));
+    Removed(old);
 }
 
 void TIntList::Clear() {
     FItems.clear();
     FMax = 0;
+    FMaxCount = 0;
     FMaxValid = true;
 }
 
 std::int32_t TIntList::Max() const {
     if (!FMaxValid) {
-        FMax = FItems.empty() ? 0 : *std::max_element(FItems.begin(), FItems.end());
+        FMax = 0;
+        FMaxCount = 0;
+        FItems.ForEach([this](std::int32_t v) {
+            if (FMaxCount == 0 || v > FMax) {
+                FMax = v;
+                FMaxCount = 1;
+            } else if (v == FMax) {
+                ++FMaxCount;
+            }
+        });
         FMaxValid = true;
     }
     return FItems.empty() ? 0 : FMax;
@@ -163,14 +183,14 @@ void TCodeMemoStrings::Changed() {
 void TCodeMemoStrings::RawInsert(int index, std::string_view s, TObject* obj) {
     FMemo.CheckpointsChangedAfter(index);
     Changing();
-    FLines.insert(FLines.begin() + index, TEntry{LineText(s), obj});
+    FLines.insert(static_cast<std::size_t>(index), TEntry{LineText(s), obj});
     Changed();
 }
 
 void TCodeMemoStrings::RawDelete(int index) {
     FMemo.CheckpointsChangedAfter(index - 1);
     Changing();
-    FLines.erase(FLines.begin() + index);
+    FLines.erase(static_cast<std::size_t>(index));
     Changed();
 }
 
@@ -179,20 +199,14 @@ void TCodeMemoStrings::RawClear() {
         return;
     Changing();
     FLines.clear();
-    FLines.shrink_to_fit();
     Changed();
 }
 
 void TCodeMemoStrings::RebuildLineLengths() {
     FLineLengths.Clear();
-    FLineLengths.Reserve(FLines.size());
-    for (const auto& entry : FLines)
+    FLines.ForEach([this](const TEntry& entry) {
         FLineLengths.Add(static_cast<std::int32_t>(entry.Text.Size()));
-}
-
-void TCodeMemoStrings::Reserve(std::size_t n) {
-    FLines.reserve(n);
-    FLineLengths.Reserve(n);
+    });
 }
 
 int TCodeMemoStrings::Add(std::string_view s) {
@@ -330,9 +344,9 @@ TLineProp* TCodeMemoStrings::CreateLineProp(int index) {
 void TCodeMemoStrings::AddStrings(const TCodeMemoStrings& source) {
     BeginUpdate();
     // Copy first: source may be this very list.
-    std::vector<TEntry> entries = source.FLines;
-    for (auto& entry : entries)
-        RawInsert(Count(), entry.Text.View(), entry.Object);
+    TChunkedVector<TEntry> entries = source.FLines;
+    entries.ForEach(
+        [this](const TEntry& entry) { RawInsert(Count(), entry.Text.View(), entry.Object); });
     EndUpdate();
     RebuildLineLengths();
     if (FLockCount == 0)
@@ -341,7 +355,6 @@ void TCodeMemoStrings::AddStrings(const TCodeMemoStrings& source) {
 
 void TCodeMemoStrings::AddStrings(const std::vector<std::string>& source) {
     BeginUpdate();
-    FLines.reserve(FLines.size() + source.size());
     for (const auto& line : source)
         RawInsert(Count(), line, nullptr);
     EndUpdate();
@@ -403,11 +416,9 @@ void TCodeMemoStrings::EndUpdate() {
     }
 }
 
-std::vector<TCodeMemoStrings::TEntry> TCodeMemoStrings::ParseLines(std::string_view bytes) const {
-    std::size_t count = 0;
-    ForEachLine(bytes, [&](std::string_view) { ++count; });
-    std::vector<TEntry> entries;
-    entries.reserve(count);
+TChunkedVector<TCodeMemoStrings::TEntry>
+TCodeMemoStrings::ParseLines(std::string_view bytes) const {
+    TChunkedVector<TEntry> entries;
     ForEachLine(bytes, [&](std::string_view line) {
         if (line.find('\t') == std::string_view::npos)
             entries.push_back(TEntry{LineText(line), nullptr});
@@ -420,7 +431,7 @@ std::vector<TCodeMemoStrings::TEntry> TCodeMemoStrings::ParseLines(std::string_v
 void TCodeMemoStrings::LoadFromFile(const std::string& fileName) {
     // Read and split before anything is reset, so that a file that cannot be read changes
     // nothing.
-    std::vector<TEntry> entries;
+    TChunkedVector<TEntry> entries;
     {
         std::string bytes;
         if (int err = ReadWholeFile(fileName, bytes))
@@ -456,7 +467,6 @@ void TCodeMemoStrings::SaveToFile(const std::string& fileName) const {
 std::vector<std::string> TCodeMemoStrings::ToVector() const {
     std::vector<std::string> out;
     out.reserve(FLines.size());
-    for (const auto& entry : FLines)
-        out.emplace_back(entry.Text.View());
+    FLines.ForEach([&out](const TEntry& entry) { out.emplace_back(entry.Text.View()); });
     return out;
 }

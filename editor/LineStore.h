@@ -3,6 +3,7 @@
 // Also the program text file format.
 #pragma once
 
+#include "editor/ChunkedVector.h"
 #include "editor/LineText.h"
 
 #include <cstdint>
@@ -36,7 +37,8 @@ public:
     bool SavedStyleStateValid = false;
 };
 
-// An ordered list of signed 32-bit integers that also knows its largest entry.
+// An ordered list of signed 32-bit integers that also knows its largest entry, kept without a
+// scan of all entries on every change.
 class TIntList {
 public:
     std::int32_t Get(int index) const { return FItems[static_cast<std::size_t>(index)]; }
@@ -44,18 +46,18 @@ public:
     void Add(std::int32_t value);
     void Insert(int index, std::int32_t value);
     void Delete(int index);
-    // Removes line index and its length entry and nothing else: the removal that the editor's
-    // own line deletion performs.
-    void RemoveLine(int index);
     void Clear();
     int Count() const { return static_cast<int>(FItems.size()); }
-    void Reserve(std::size_t n) { FItems.reserve(n); }
     // The largest entry, 0 for an empty list.
     std::int32_t Max() const;
 
 private:
-    std::vector<std::int32_t> FItems;
+    void Added(std::int32_t value);
+    void Removed(std::int32_t value);
+
+    TChunkedVector<std::int32_t> FItems;
     mutable std::int32_t FMax = 0;
+    mutable int FMaxCount = 0; // how many entries equal FMax
     mutable bool FMaxValid = true;
 };
 
@@ -83,8 +85,6 @@ public:
     TCodeMemoStrings& operator=(const TCodeMemoStrings&) = delete;
 
     int Count() const { return static_cast<int>(FLines.size()); }
-    // Makes room for n lines in all, so that appending up to that many moves no stored line.
-    void Reserve(std::size_t n);
     int Add(std::string_view s);
     void InsertLine(int index, std::string_view s);
     void Insert(int index, std::string_view s);
@@ -141,7 +141,7 @@ private:
     void RawDelete(int index);
     void RawClear();
     void RebuildLineLengths();
-    std::vector<TEntry> ParseLines(std::string_view bytes) const;
+    TChunkedVector<TEntry> ParseLines(std::string_view bytes) const;
 
     TCodeCustomMemo& FMemo;
     int FLockCount = 0;
@@ -149,5 +149,5 @@ private:
     bool FDeleting = false;
     std::vector<std::unique_ptr<TLineProp>> FLinePropList;
     TIntList FLineLengths;
-    std::vector<TEntry> FLines;
+    TChunkedVector<TEntry> FLines;
 };

@@ -164,12 +164,12 @@ void TCodeMemoWidget::wheelEvent(QWheelEvent* e) {
 
 void TCodeMemoWidget::focusInEvent(QFocusEvent* e) {
     QWidget::focusInEvent(e);
-    RunGuarded([this] { FMemo->FocusIn(); });
+    RunGuarded([this] { FMemo->FocusGained(); });
 }
 
 void TCodeMemoWidget::focusOutEvent(QFocusEvent* e) {
     QWidget::focusOutEvent(e);
-    RunGuarded([this] { FMemo->FocusOut(false); });
+    RunGuarded([this] { FMemo->FocusLost(false); });
 }
 
 void TCodeMemoWidget::contextMenuEvent(QContextMenuEvent* e) {

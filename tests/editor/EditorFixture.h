@@ -1,0 +1,42 @@
+// Editor tests written as text with the caret in it. A fixture is the text with "\n" between
+// lines and markers: "|" the caret; "‹" the selection's anchor and ">" its moving end (also the
+// caret unless a "|" says otherwise); "·" a column beyond the end of the line, where the caret
+// stands without the line being padded. Keys are sent as the host sends them: plain bytes are
+// typed, "<C-S-End>" is a key with Ctrl and Shift (names: Left Right Up Down Home End PgUp PgDn
+// Ins Del BS Tab Enter Esc Space, or a letter).
+#pragma once
+
+#include "FakeHost.h"
+#include "editor/CodeMemo.h"
+#include "editor/UndoList.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// An editor whose caret and selection a test may place directly.
+class TestMemo : public TCodeMemo {
+public:
+    explicit TestMemo(Host& host) : TCodeMemo(host) {}
+    void Place(int curX, int curY, int anchorX, int anchorY) {
+        FCurX = curX;
+        FCurY = curY;
+        FSelStartX = anchorX;
+        FSelStartY = anchorY;
+        FSelEndX = FSelMarkX = curX;
+        FSelEndY = FSelMarkY = curY;
+    }
+    void PlaceSelectionEnd(int x, int y) {
+        FSelEndX = FSelMarkX = x;
+        FSelEndY = FSelMarkY = y;
+    }
+};
+
+// Loads fixture into memo (the undo history is emptied).
+void SetText(TestMemo& memo, std::string_view fixture);
+// The memo's text, caret and selection written as a fixture.
+std::string GetText(const TCodeCustomMemo& memo);
+// Sends keys as key-down, key press and key-up.
+void SendKeys(TCodeCustomMemo& memo, std::string_view keys);
+// The lines, plainly.
+std::vector<std::string> LinesOf(const TCodeCustomMemo& memo);
