@@ -4,7 +4,8 @@
 #include <QFileInfo>
 
 QString WithExtension(const QString& name, const QString& extension) {
-    return name.endsWith(extension) ? name : name + extension;
+    // Any letter case counts, as it does when the image is named after the program file.
+    return name.endsWith(extension, Qt::CaseInsensitive) ? name : name + extension;
 }
 
 std::optional<QString> ChooseSavePath(Dialogs& dialogs, const QString& extension) {

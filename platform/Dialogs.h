@@ -34,7 +34,7 @@ public:
     virtual TSaveChanges AskSaveChanges(const QString& text) = 0;
 };
 
-// name with extension appended, unless it already ends in it.
+// name with extension appended, unless it already ends in it (in any letter case).
 QString WithExtension(const QString& name, const QString& extension);
 
 // The save dialog as New and Save as use it: the chosen name with the extension rule applied.

@@ -30,11 +30,11 @@ private slots:
     }
 
     void ExtensionIsAddedOnlyWhenMissing() {
-        const QString cases[][2] = {{"/p/a", "/p/a.tovix"},
-                                    {"/p/a.tovix", "/p/a.tovix"},
-                                    {"/p/a.txt", "/p/a.txt.tovix"},
-                                    {"/p/a.tovix.old", "/p/a.tovix.old.tovix"},
-                                    {"/p/a.TOVIX", "/p/a.TOVIX.tovix"}};
+        const QString cases[][2] = {
+            {"/p/a", "/p/a.tovix"},          {"/p/a.tovix", "/p/a.tovix"},
+            {"/p/a.txt", "/p/a.txt.tovix"},  {"/p/a.tovix.old", "/p/a.tovix.old.tovix"},
+            {"/p/a.TOVIX", "/p/a.TOVIX"},    {"/p/a.Tovix", "/p/a.Tovix"},
+            {"/p/atovix", "/p/atovix.tovix"}};
         for (const auto& c : cases)
             QCOMPARE(WithExtension(c[0], ".tovix"), c[1]);
     }

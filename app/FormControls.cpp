@@ -1,0 +1,38 @@
+// Control placement for the main window.
+#include "app/FormControls.h"
+
+#include "platform/WindowStyle.h"
+
+#include <QFrame>
+#include <QLabel>
+
+QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, QPoint at,
+                   int pixelHeight, bool bold) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(WindowFont(kWindowFontFamily, pixelHeight, bold));
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+void Place(QWidget* widget, const char* name, const QRect& geometry) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+}
+
+QFrame* PlacePanel(QWidget* parent, const char* name, const QRect& geometry, const QColor& colour) {
+    auto* panel = new QFrame(parent);
+    Place(panel, name, geometry);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(1);
+    SetBackground(panel, colour);
+    return panel;
+}
+
+void SetBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}

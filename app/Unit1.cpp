@@ -1,0 +1,130 @@
+// The main window: its frame, the controls outside the two panels, the editor's setup, the
+// enabled states and the close question.
+#include "app/Unit1.h"
+
+#include "app/FormControls.h"
+#include "editor/WorkbenchDisplay.h"
+#include "platform/CodeMemoWidget.h"
+#include "platform/ErrorGuard.h"
+#include "platform/RenderSetup.h"
+#include "platform/WindowStyle.h"
+#include "windows/TextWindow.h"
+#include "windows/Unit2.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+const QColor kWindowColour(217, 255, 251);
+const QColor kPortPanelColour(231, 254, 203);
+const QColor kInsertionPanelColour(226, 239, 254);
+
+constexpr int kClientWidth = 832;
+constexpr int kClientHeight = 393;
+
+} // namespace
+
+TForm1::TForm1(Dialogs& dialogs, Shell& shell, QWidget* parent)
+    : QMainWindow(parent), FDialogs(dialogs), FShell(shell) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("TOVIX"));
+    // A fixed single border with the system menu and the minimise box; no maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(WindowFont(kWindowFontFamily, 11));
+
+    CreateControls();
+    CreatePortPanel();
+    CreateInsertionPanel();
+    CreateMenu();
+
+    // The client area is fixed; the menu bar lies above it.
+    centralWidget()->setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    MoveToDesktopCentre(*this);
+
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    // The editor is a child widget and outlives the members: leave it nothing of ours.
+    Editor().OnChange = nullptr;
+    Editor().SetSyntaxStyles(nullptr);
+}
+
+void TForm1::CreateControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Client"));
+    SetBackground(client, kWindowColour);
+    setCentralWidget(client);
+
+    // Hidden for the whole run, under the editor: Label7 only holds the shown path.
+    Label6 = PlaceLabel(client, "Label6", QStringLiteral("Путь:"), {8, 16}, 13, true);
+    Label7 = PlaceLabel(client, "Label7", QString(), {64, 16}, 13, true);
+    Label6->hide();
+    Label7->hide();
+
+    Memo1 = new TCodeMemoWidget(client);
+    Place(Memo1, "Memo1", {8, 8, 425, 353});
+    TCodeMemo& memo = Editor();
+    ConfigureWorkbenchStyler(FStyler, WorkbenchCommandWords());
+    ConfigureWorkbenchDisplay(memo);
+    memo.SetSyntaxStyles(&FStyler);
+    memo.OnChange = [this](TCodeCustomMemo&) { FProgramChanged = true; };
+    Memo1->setEnabled(false);
+
+    Button3 = new QPushButton(QStringLiteral("Снять выделение"), client);
+    Place(Button3, "Button3", {448, 16, 105, 25});
+    connect(Button3, &QPushButton::clicked, this, Guarded([this] { Button3Click(); }));
+
+    Panel1 = PlacePanel(client, "Panel1", {448, 56, 369, 89}, kPortPanelColour);
+    Panel2 = PlacePanel(client, "Panel2", {448, 152, 369, 209}, kInsertionPanelColour);
+
+    Label3 = PlaceLabel(client, "Label3", QStringLiteral("Описание:"), {8, 368}, 13, true);
+    Label4 = PlaceLabel(client, "Label4", QString(), {104, 368}, 13, true);
+
+    ListBox3 = new QListWidget(client);
+    Place(ListBox3, "ListBox3", {624, 8, 65, 17});
+    ListBox3->hide();
+}
+
+void TForm1::SetHelpWindows(TForm2& about, TTextWindow& commands, TTextWindow& help) {
+    FAbout = &about;
+    FCommands = &commands;
+    FHelp = &help;
+}
+
+TCodeMemo& TForm1::Editor() {
+    return Memo1->Memo();
+}
+
+void TForm1::FormCreate() {
+    SetProgramMenuEnabled(false);
+    N6->setEnabled(false);
+    Button2->setEnabled(false);
+}
+
+void TForm1::SetProgramMenuEnabled(bool enabled) {
+    N3->menuAction()->setEnabled(enabled);
+    // A shortcut fires only while its menu is enabled too.
+    for (QAction* item : N3->actions())
+        item->setEnabled(enabled);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    bool canClose = true;
+    // A question that fails leaves the window open, as a No does.
+    if (!RunGuarded([&] { FormCloseQuery(canClose); }) || !canClose) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit Closed();
+}

@@ -1,0 +1,171 @@
+// TForm1, the main window ("TOVIX"): the program editor Memo1, the port-data panel Panel1, the
+// command-insertion panel Panel2, the description line and the main menu with the program file
+// commands, the compile and the help items. Whether a program is open is told by Memo1's
+// enabled state alone.
+#pragma once
+
+#include "compiler/Compiler.h"
+#include "editor/CodePasStyler.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class Dialogs;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class Shell;
+class TCodeMemo;
+class TCodeMemoWidget;
+class TForm2;
+class TTextWindow;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // dialogs and shell (not owned) must outlive the window.
+    TForm1(Dialogs& dialogs, Shell& shell, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The windows the Help menu shows (not owned). They are created after the main window, so
+    // they are handed over once they exist; until then their menu items do nothing.
+    void SetHelpWindows(TForm2& about, TTextWindow& commands, TTextWindow& help);
+
+    // ---- Handlers -----------------------------------------------------------------------------
+    void FormCreate();
+    // Asked before the window closes, whatever the cause.
+    void FormCloseQuery(bool& canClose);
+
+    void N2Click();  // Файл > Создать программу
+    void N5Click();  // Файл > Открыть программу
+    void N6Click();  // Файл > Сохранить программу как
+    void N14Click(); // Файл > Сохранить
+    void N7Click();  // Файл > Закрыть
+    void N8Click();  // Файл > Выход
+    void N9Click();  // Программа > Компилировать
+    void N13Click(); // Программа > Информация
+    void N15Click(); // Программа > Путь
+    void N10Click(); // Помощь > По командам
+    void N11Click(); // Помощь > По программе
+    void Web1Click();
+    void N12Click(); // Помощь > О программе
+
+    void ListBox1Click();
+    void Button2Click(); // Вставить
+    void Button1Click(); // Переместить в нижнюю команду
+    void Button3Click(); // Снять выделение
+
+    // Opens fileName as Open does once its dialog has given the name (also `tovix FILE`).
+    void OpenProgram(const QString& fileName);
+
+    // ---- State --------------------------------------------------------------------------------
+    // The current program file's path: the name given at New, Open or Save as.
+    const QString& ProgramPath() const { return FProgramPath; }
+    // True when the text has changed since it was last loaded or saved.
+    bool ProgramChanged() const { return FProgramChanged; }
+    // The figures of the last compile.
+    const TCompileCounters& Counters() const { return FCounters; }
+    TCodeMemo& Editor();
+
+    // ---- Controls (owned by their Qt parents) -------------------------------------------------
+    TCodeMemoWidget* Memo1;
+    QPushButton* Button3;
+    QFrame* Panel1;
+    QFrame* Panel2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label6;
+    QLabel* Label7; // holds the shown path
+    QListWidget* ListBox3;
+
+    // Panel1, the port-data panel.
+    QLabel* Label1;
+    QLabel* Label8;
+    QPushButton* Button1;
+    QCheckBox* CheckBox1; // bit 0
+    QCheckBox* CheckBox2;
+    QCheckBox* CheckBox3;
+    QCheckBox* CheckBox4;
+    QCheckBox* CheckBox5;
+    QCheckBox* CheckBox6;
+    QCheckBox* CheckBox7;
+    QCheckBox* CheckBox8; // bit 7
+
+    // Panel2, the command-insertion panel.
+    QLabel* Label2;
+    QLabel* Label11;
+    QLineEdit* Edit3;
+    QLabel* Label5;
+    QLineEdit* Edit1;
+    QLabel* Label10;
+    QComboBox* ComboBox1;
+    QLabel* Label9;
+    QLineEdit* Edit2;
+    QPushButton* Button2;
+    QListWidget* ListBox1;
+    QListWidget* ListBox2;
+
+    // MainMenu1.
+    QMenu* N1;
+    QMenu* N3;
+    QMenu* N4;
+    QAction* N2;
+    QAction* N5;
+    QAction* N6;
+    QAction* N14;
+    QAction* N7;
+    QAction* N8;
+    QAction* N9;
+    QAction* N13;
+    QAction* N15;
+    QAction* N10;
+    QAction* N11;
+    QAction* Web1;
+    QAction* N12;
+
+signals:
+    // The window has closed: the application ends.
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreatePortPanel();
+    void CreateInsertionPanel();
+    void CreateMenu();
+    void ConnectHandlers();
+
+    // The whole Program menu: its title and, with it, the shortcuts of its items.
+    void SetProgramMenuEnabled(bool enabled);
+    // Writes the editor's lines to path; the text then counts as saved.
+    void SaveProgram(const QString& path);
+    // Before Close and Open replace a text changed since it was loaded or saved: asks whether
+    // to save it, and saves it when told to. False when the user cancels.
+    bool SaveChangesFirst();
+    // The selected catalogue entry, -1 when none is selected.
+    int ListBox1ItemIndex() const;
+    // The text of the entry selected in ComboBox1's list; empty when none is selected or the
+    // user has typed over it.
+    QString PinDigit() const;
+
+    Dialogs& FDialogs;
+    Shell& FShell;
+    TForm2* FAbout = nullptr;
+    TTextWindow* FCommands = nullptr;
+    TTextWindow* FHelp = nullptr;
+
+    TCodePascalMemoStyler FStyler;
+    QString FProgramPath;
+    TCompileCounters FCounters;
+    bool FProgramChanged = false;
+    bool FPinTypedOver = false;
+};

@@ -1,0 +1,65 @@
+// tovix: the workbench. Creates the main window, the About window, the command reference and the
+// program help, in this order, shows the main window and runs until it closes.
+//
+//   tovix [PROGRAM]
+//
+// With PROGRAM the workbench starts with that file open, as Open would open it.
+#include "app/Unit1.h"
+#include "platform/ErrorGuard.h"
+#include "platform/GuardedApplication.h"
+#include "platform/QtDialogs.h"
+#include "platform/Shell.h"
+#include "windows/Unit2.h"
+#include "windows/Unit3.h"
+#include "windows/Unit4.h"
+
+#include <QStringList>
+
+#include <cstdio>
+#include <memory>
+
+int main(int argc, char** argv) {
+    GuardedApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TOVIX"));
+
+    // Qt has taken its own options out of the arguments by now.
+    const QStringList arguments = QApplication::arguments().mid(1);
+    if (arguments.size() > 1 || (!arguments.isEmpty() && arguments.front().startsWith('-'))) {
+        std::fputs("использование: tovix [ПРОГРАММА]\n", stderr);
+        return 2;
+    }
+
+    bool created = false;
+    QtShell shell;
+    QtDialogs dialogs;
+    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TForm2> form2;
+    std::unique_ptr<TForm3> form3;
+    std::unique_ptr<TForm4> form4;
+    // A window that cannot be built is reported like any other error; without it there is no
+    // workbench to run.
+    RunGuarded([&] {
+        form1 = std::make_unique<TForm1>(dialogs, shell);
+        form2 = std::make_unique<TForm2>(shell);
+        form3 = std::make_unique<TForm3>();
+        form4 = std::make_unique<TForm4>();
+        form1->SetHelpWindows(*form2, *form3, *form4);
+        created = true;
+    });
+    if (!created)
+        return 1;
+
+    // Closing the main window ends the run, also while the help windows are open.
+    QObject::connect(form1.get(), &TForm1::Closed, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    form1->show();
+    if (!arguments.isEmpty())
+        RunGuarded([&] { form1->OpenProgram(arguments.front()); });
+    const int status = QApplication::exec();
+    // The windows go in the reverse order of their making, before the application object.
+    form4.reset();
+    form3.reset();
+    form2.reset();
+    form1.reset();
+    return status;
+}
