@@ -411,8 +411,10 @@ TRect TCodeMemoWidget::ClientRect() {
 void TCodeMemoWidget::SetScrollBar(TScrollBarKind kind, int min, int max, int page, int pos) {
     QScrollBar* bar = kind == TScrollBarKind::Vertical ? FVertBar : FHorzBar;
     FBlockScrollSignals = true;
-    // Qt's range excludes the page the way the platform's bars include it.
-    bar->setRange(min, std::max(min, max - page + 1));
+    // Qt's range excludes the page the way the platform's bars include it; the editor lets its
+    // view go one column further to the right than that.
+    int last = max - page + 1 + (kind == TScrollBarKind::Horizontal ? 1 : 0);
+    bar->setRange(min, std::max(min, last));
     bar->setPageStep(std::max(1, page));
     bar->setSingleStep(1);
     bar->setValue(pos);

@@ -184,6 +184,16 @@ private slots:
         QCOMPARE(Memo().CurY(), 0);
     }
 
+    void horizontalBarFollowsTheView() {
+        SetText({QString(120, 'a'), "stop"});
+        QScrollBar* bar = FWidget->HorizontalBar();
+        QVERIFY(bar->isVisible());
+        QCOMPARE(bar->value(), 0);
+        QTest::keyClick(FWidget.get(), Qt::Key_End);
+        QCOMPARE(bar->value(), Memo().LeftCol());
+        QVERIFY(Memo().LeftCol() > 0);
+    }
+
     void clickedLinksGoToTheShellAsUrls() {
         RecordingShell shell;
         FWidget->SetShell(shell);
