@@ -146,10 +146,10 @@ void TCodeCustomMemo::SetOverwrite(bool value) {
     }
 }
 
-void TCodeCustomMemo::UpdateParameterHint(bool) {}
-
 void TCodeCustomMemo::CaretChanged() {
     FindBlockMatch();
+    if (FAutoHintParameters == hpAuto && !FLastKeyCtrl)
+        UpdateParameterHint(false);
     if (OnCursorChange)
         OnCursorChange(*this);
 }
@@ -177,15 +177,6 @@ void TCodeCustomMemo::FindBlockMatch() {
     FBlockStart = pair.Start;
     FBlockEnd = pair.End;
 }
-
-void TCodeCustomMemo::HideParameterHint() {
-    if (FHintVisible) {
-        FHintVisible = false;
-        FHost.HideHint();
-    }
-}
-
-void TCodeCustomMemo::TimerExpired(int) {}
 
 void TCodeCustomMemo::InvalidateLine(int line) {
     TRect area = TextArea();

@@ -22,6 +22,8 @@ class TCodeUndoList;
 struct TUndo;
 
 enum class TScrollMode { smAuto, smStrict };
+enum TAutoHintParameters { hpAuto, hpManual, hpNone };
+enum TAutoHintParameterPosition { hpBelowCode, hpAboveCode };
 
 class TCodeGutter;
 // Replaces a completed word by another: OldValue[i] becomes NewValue[i].
@@ -242,9 +244,22 @@ public:
     virtual void CaretChanged();
     // Empties the undo history.
     virtual void ClearUndo();
-    // Shows the parameter hint for the caret (Ctrl+Shift+Space); the hint facility fills it in.
+    // Shows, moves or hides the parameter hint for the caret: after caret moves (manual false,
+    // with AutoHintParameters hpAuto) and on Ctrl+Shift+Space (manual, unless hpNone).
     virtual void UpdateParameterHint(bool manual);
     void HideParameterHint();
+    bool ParameterHintVisible() const { return FHintVisible; }
+    TAutoHintParameters AutoHintParameters() const { return FAutoHintParameters; }
+    void SetAutoHintParameters(TAutoHintParameters value);
+    TAutoHintParameterPosition AutoHintParameterPosition() const { return FAutoHintPosition; }
+    void SetAutoHintParameterPosition(TAutoHintParameterPosition value) {
+        FAutoHintPosition = value;
+    }
+    // Milliseconds after which a shown hint hides itself.
+    int AutoHintParameterDelay() const { return FAutoHintParameterDelay; }
+    void SetAutoHintParameterDelay(int ms) { FAutoHintParameterDelay = ms; }
+    // The timer that hides the hint.
+    static constexpr int kHintTimer = 1;
 
     // A timer started through the host ran out.
     virtual void TimerExpired(int id);
@@ -426,6 +441,10 @@ protected:
     bool FTopStateCacheValid = false;
     bool FCaretCreated = false;
     bool FHintVisible = false;
+    bool FLastKeyCtrl = false;
+    TAutoHintParameters FAutoHintParameters = hpAuto;
+    TAutoHintParameterPosition FAutoHintPosition = hpBelowCode;
+    int FAutoHintParameterDelay = 2500;
     bool FVertBarVisible = false;
     bool FHorzBarVisible = false;
     bool FSelecting = false;

@@ -45,6 +45,7 @@ void TCodeCustomMemo::KeyDown(int& key, TShiftState shift) {
     if (!FHost.IsEnabled())
         return;
     FSwallowKeyPress = false;
+    FLastKeyCtrl = shift & ssCtrl;
     if (OnKeyDown)
         OnKeyDown(*this, key, shift);
     FHost.SetCaretBlinking(false);

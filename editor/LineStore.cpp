@@ -343,12 +343,16 @@ TLineProp* TCodeMemoStrings::CreateLineProp(int index) {
 
 void TCodeMemoStrings::AddStrings(const TCodeMemoStrings& source) {
     BeginUpdate();
-    // Copy first: source may be this very list.
+    // Copy first: source may be this very list. A line's record belongs to its own list, so
+    // the caller's object inside it is what comes along.
     TChunkedVector<TEntry> entries = source.FLines;
-    entries.ForEach(
-        [this](const TEntry& entry) { RawInsert(Count(), entry.Text.View(), entry.Object); });
-    EndUpdate();
+    entries.ForEach([this](const TEntry& entry) {
+        auto* prop = dynamic_cast<TLineProp*>(entry.Object);
+        RawInsert(Count(), entry.Text.View(), prop ? prop->LineObject : entry.Object);
+    });
+    // The lengths are complete before the change is told, so that its handler sees them.
     RebuildLineLengths();
+    EndUpdate();
     if (FLockCount == 0)
         FMemo.Invalidate();
 }
@@ -357,8 +361,8 @@ void TCodeMemoStrings::AddStrings(const std::vector<std::string>& source) {
     BeginUpdate();
     for (const auto& line : source)
         RawInsert(Count(), line, nullptr);
-    EndUpdate();
     RebuildLineLengths();
+    EndUpdate();
     if (FLockCount == 0)
         FMemo.Invalidate();
 }

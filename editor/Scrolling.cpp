@@ -55,6 +55,8 @@ void TCodeCustomMemo::ScrollCaretIntoView() {
     }
     if (changed)
         FHost.Invalidate();
+    // The bars follow every caret move.
+    UpdateScrollBars();
 }
 
 void TCodeCustomMemo::SetTopLine(int line) {

@@ -4,11 +4,13 @@
 #include "base/Cp1251.h"
 #include "platform/ErrorGuard.h"
 #include "platform/ParameterHintWindow.h"
+#include "platform/QtSurface.h"
+#include "platform/Shell.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QDrag>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -17,10 +19,141 @@
 #include <QStyle>
 #include <QUrl>
 
+#include <cstring>
+
 namespace {
 
 QString FromBytes(std::string_view bytes) {
     return QString::fromStdString(Cp1251ToUtf8(bytes));
+}
+
+TShiftState ShiftOf(Qt::KeyboardModifiers modifiers) {
+    TShiftState shift = 0;
+    if (modifiers & Qt::ShiftModifier)
+        shift |= ssShift;
+    if (modifiers & Qt::ControlModifier)
+        shift |= ssCtrl;
+    if (modifiers & Qt::AltModifier)
+        shift |= ssAlt;
+    return shift;
+}
+
+// The Latin letter on the key with this X11 key code (evdev code + 8) in the US layout, or 0.
+// Shortcuts act by the key's position, so Ctrl+C works the same under a Cyrillic layout.
+char LetterAtKeyCode(quint32 code) {
+    static const char* const rows[] = {"QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
+    static const quint32 firsts[] = {24, 38, 52};
+    for (int r = 0; r < 3; ++r) {
+        quint32 length = static_cast<quint32>(std::strlen(rows[r]));
+        if (code >= firsts[r] && code < firsts[r] + length)
+            return rows[r][code - firsts[r]];
+    }
+    return 0;
+}
+
+// The editor's key code of a Qt key event, or 0 for a key the editor does not know.
+int KeyCodeOf(const QKeyEvent& e) {
+    switch (e.key()) {
+    case Qt::Key_Backspace:
+        return vkBack;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return vkTab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return vkReturn;
+    case Qt::Key_Shift:
+        return vkShift;
+    case Qt::Key_Control:
+        return vkControl;
+    case Qt::Key_Alt:
+        return vkMenu;
+    case Qt::Key_Escape:
+        return vkEscape;
+    case Qt::Key_Space:
+        return vkSpace;
+    case Qt::Key_PageUp:
+        return vkPrior;
+    case Qt::Key_PageDown:
+        return vkNext;
+    case Qt::Key_End:
+        return vkEnd;
+    case Qt::Key_Home:
+        return vkHome;
+    case Qt::Key_Left:
+        return vkLeft;
+    case Qt::Key_Up:
+        return vkUp;
+    case Qt::Key_Right:
+        return vkRight;
+    case Qt::Key_Down:
+        return vkDown;
+    case Qt::Key_Insert:
+        return vkInsert;
+    case Qt::Key_Delete:
+        return vkDelete;
+    default:
+        break;
+    }
+    if (e.key() >= Qt::Key_A && e.key() <= Qt::Key_Z)
+        return vkKey(static_cast<char>('A' + (e.key() - Qt::Key_A)));
+    if (char letter = LetterAtKeyCode(e.nativeScanCode()))
+        return vkKey(letter);
+    if (e.key() >= Qt::Key_0 && e.key() <= Qt::Key_9)
+        return '0' + (e.key() - Qt::Key_0);
+    return 0;
+}
+
+// The key-press bytes of a Qt key event: control characters for Enter, Backspace, Tab, Esc and
+// Ctrl+letter; otherwise the typed text in Windows-1251 (characters outside it are dropped).
+std::string CharactersOf(const QKeyEvent& e, int key) {
+    bool ctrl = e.modifiers() & Qt::ControlModifier;
+    bool alt = e.modifiers() & Qt::AltModifier;
+    switch (key) {
+    case vkBack:
+        return std::string(1, chBackspace);
+    case vkTab:
+        return std::string(1, chTab);
+    case vkReturn:
+        return std::string(1, chEnter);
+    case vkEscape:
+        return std::string(1, '\x1B');
+    default:
+        break;
+    }
+    if (ctrl && !alt && key >= 'A' && key <= 'Z')
+        return std::string(1, static_cast<char>(key - 'A' + 1));
+    if (ctrl || alt)
+        return {};
+    return Utf8ToCp1251(e.text().toStdString());
+}
+
+// Keys with Ctrl or Alt that the editor answers itself; the window's shortcuts get the others.
+bool EditorClaims(const QKeyEvent& e, int key) {
+    bool ctrl = e.modifiers() & Qt::ControlModifier;
+    bool alt = e.modifiers() & Qt::AltModifier;
+    if (key == 0 || (e.key() >= Qt::Key_F1 && e.key() <= Qt::Key_F35))
+        return false;
+    if (!ctrl && !alt)
+        return true;
+    switch (key) {
+    case vkLeft:
+    case vkRight:
+    case vkUp:
+    case vkDown:
+    case vkHome:
+    case vkEnd:
+    case vkPrior:
+    case vkNext:
+    case vkInsert:
+    case vkDelete:
+    case vkBack:
+    case vkSpace:
+        return true;
+    default:
+        break;
+    }
+    return ctrl && !alt && std::strchr("ACVXYMFH", key) != nullptr;
 }
 
 } // namespace
@@ -52,6 +185,8 @@ TCodeMemoWidget::TCodeMemoWidget(QWidget* parent)
     });
 
     FMemo = std::make_unique<TCodeMemo>(static_cast<Host&>(*this));
+    FShell = &FOwnShell;
+    MeasureFont();
 }
 
 TCodeMemoWidget::~TCodeMemoWidget() {
@@ -80,15 +215,28 @@ bool TCodeMemoWidget::event(QEvent* e) {
     }
     if (e->type() == QEvent::ShortcutOverride) {
         // The editor's own keys win over window shortcuts of the same combination.
-        e->accept();
-        return true;
+        auto* key = static_cast<QKeyEvent*>(e);
+        if (EditorClaims(*key, KeyCodeOf(*key))) {
+            e->accept();
+            return true;
+        }
     }
     return QWidget::event(e);
 }
 
+void TCodeMemoWidget::MeasureFont() {
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    QtSurface surface(painter, palette());
+    FMemo->MeasureFont(surface);
+}
+
 void TCodeMemoWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().base());
+    RunGuarded([&] {
+        QtSurface surface(painter, palette());
+        FMemo->Paint(surface);
+    });
     if (CaretVisible() && FCaretOn) {
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         painter.fillRect(CaretRect(), Qt::white);
@@ -103,11 +251,30 @@ void TCodeMemoWidget::resizeEvent(QResizeEvent*) {
 }
 
 void TCodeMemoWidget::keyPressEvent(QKeyEvent* e) {
-    QWidget::keyPressEvent(e);
+    int key = KeyCodeOf(*e);
+    std::string chars = CharactersOf(*e, key);
+    if (key == 0 && chars.empty()) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    RunGuarded([&] {
+        if (key != 0)
+            FMemo->KeyDown(key, ShiftOf(e->modifiers()));
+        for (char c : chars) {
+            char ch = c;
+            FMemo->KeyPress(ch);
+        }
+    });
+    e->accept();
 }
 
 void TCodeMemoWidget::keyReleaseEvent(QKeyEvent* e) {
-    QWidget::keyReleaseEvent(e);
+    if (e->isAutoRepeat()) {
+        e->accept();
+        return;
+    }
+    RunGuarded([&] { FMemo->KeyUp(KeyCodeOf(*e), ShiftOf(e->modifiers())); });
+    e->accept();
 }
 
 void TCodeMemoWidget::mousePressEvent(QMouseEvent* e) {
@@ -174,6 +341,11 @@ void TCodeMemoWidget::focusOutEvent(QFocusEvent* e) {
 
 void TCodeMemoWidget::contextMenuEvent(QContextMenuEvent* e) {
     e->accept();
+    RunGuarded([&] {
+        TPoint p{e->pos().x(), e->pos().y()};
+        if (FMemo->TextArea().Contains(p))
+            FMemo->ShowContextMenu(p);
+    });
 }
 
 // ---- Scroll bars ----------------------------------------------------------------------------
@@ -239,8 +411,10 @@ TRect TCodeMemoWidget::ClientRect() {
 void TCodeMemoWidget::SetScrollBar(TScrollBarKind kind, int min, int max, int page, int pos) {
     QScrollBar* bar = kind == TScrollBarKind::Vertical ? FVertBar : FHorzBar;
     FBlockScrollSignals = true;
-    // Qt's range excludes the page the way the platform's bars include it.
-    bar->setRange(min, std::max(min, max - page + 1));
+    // Qt's range excludes the page the way the platform's bars include it; the editor lets its
+    // view go one column further to the right than that.
+    int last = max - page + 1 + (kind == TScrollBarKind::Horizontal ? 1 : 0);
+    bar->setRange(min, std::max(min, last));
     bar->setPageStep(std::max(1, page));
     bar->setSingleStep(1);
     bar->setValue(pos);
@@ -363,19 +537,16 @@ void TCodeMemoWidget::SetClipboardText(const std::string& text) {
 }
 
 void TCodeMemoWidget::OpenUrl(const std::string& url) {
-    QString text = FromBytes(url);
-    if (text.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
-        text.prepend(QLatin1String("http://"));
-    QUrl link(text, QUrl::StrictMode);
-    if (!link.isValid() || link.scheme().isEmpty())
-        return;
-    QDesktopServices::openUrl(link);
+    QString link = LinkTokenUrl(url);
+    if (!link.isEmpty())
+        FShell->OpenUrl(link);
 }
 
 void TCodeMemoWidget::StartDrag() {
     auto* drag = new QDrag(this); // owned by Qt once exec() runs; deleted with the drag
     auto mime = std::make_unique<QMimeData>();
-    drag->setMimeData(mime.release());
+    mime->setText(FromBytes(FMemo->GetSelText()));
+    drag->setMimeData(mime.release()); // the drag owns it from here
     drag->exec(Qt::CopyAction);
 }
 

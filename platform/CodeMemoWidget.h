@@ -3,6 +3,7 @@
 #pragma once
 
 #include "editor/CodeMemo.h"
+#include "platform/Shell.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -27,6 +28,11 @@ public:
     // The hint window, while one exists (for tests).
     QWidget* HintWindow() const;
     bool CaretVisible() const { return FCaretCreated && FCaretShown; }
+    // Measures the editor's font now, so that its cells are known before the first paint; call
+    // it again after changing the editor's font.
+    void MeasureFont();
+    // Where clicked links go (not owned); the desktop's handlers unless set.
+    void SetShell(Shell& shell) { FShell = &shell; }
     QRect CaretRect() const;
 
 protected:
@@ -79,6 +85,8 @@ private:
     void OnScrollAction(TScrollBarKind kind, int action);
     void UpdateCaretRect();
 
+    QtShell FOwnShell;
+    Shell* FShell = nullptr;
     std::unique_ptr<TCodeMemo> FMemo;
     QScrollBar* FVertBar;
     QScrollBar* FHorzBar;

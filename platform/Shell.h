@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <string>
+
 class Shell {
 public:
     virtual ~Shell() = default;
@@ -13,6 +15,10 @@ public:
 
 // Hands the URL to the desktop's handler for its scheme (QDesktopServices); no command
 // interpreter is involved, so the URL's text cannot run anything.
+// The address a link token of program text (single-byte) stands for: a "www." token gets
+// "http://" in front. Empty when the token does not parse as a URL with a scheme.
+QString LinkTokenUrl(const std::string& token);
+
 class QtShell final : public Shell {
 public:
     void OpenUrl(const QString& url) override;

@@ -1,6 +1,6 @@
 // The program text file format: reading, writing, round trips and failures that lose nothing.
+#include "FakeHost.h"
 #include "editor/CodeMemo.h"
-#include "editor/QuietHost.h"
 
 #include "base/Errors.h"
 #include "base/FileIO.h"
@@ -17,7 +17,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 struct Editor {
-    QuietHost host;
+    FakeHost host;
     TCodeMemo memo{host};
     TCodeMemoStrings& lines = memo.Lines();
 };

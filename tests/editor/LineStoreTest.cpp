@@ -1,6 +1,6 @@
 // The line list: its operations, per-line records, the caret it moves and its errors.
+#include "FakeHost.h"
 #include "editor/CodeMemo.h"
-#include "editor/QuietHost.h"
 
 #include "base/Errors.h"
 
@@ -9,7 +9,7 @@
 namespace {
 
 struct Fixture {
-    QuietHost host;
+    FakeHost host;
     TCodeMemo memo{host};
     TCodeMemoStrings& lines = memo.Lines();
 

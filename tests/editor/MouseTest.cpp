@@ -1,6 +1,6 @@
 // Clicks, drags, double clicks, links, the wheel and the scroll bars.
+#include "FakeHost.h"
 #include "editor/CodeMemo.h"
-#include "editor/QuietHost.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 struct Fixture {
-    QuietHost host;
+    FakeHost host;
     TCodeMemo memo{host};
 
     explicit Fixture(Lines text) { memo.Lines().Assign(text); }

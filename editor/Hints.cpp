@@ -1,0 +1,50 @@
+// The parameter hint of the editor: when it shows, where, and when it hides.
+#include "editor/CodeMemo.h"
+
+#include "editor/CodeStyleIF.h"
+#include "editor/Gutter.h"
+#include "editor/ParameterHint.h"
+
+void TCodeCustomMemo::UpdateParameterHint(bool manual) {
+    if (FAutoHintParameters == hpNone || (!manual && FAutoHintParameters != hpAuto))
+        return;
+    bool visible = FCurY >= FTopLine && FCurY < FTopLine + VisibleRows();
+    if (!StylerUsed() || !visible || FCurY < 0 || FCurY >= FLines->Count()) {
+        HideParameterHint();
+        return;
+    }
+    const THintParameter& hint = FSyntaxStyles->HintParameter();
+    THintChars chars{hint.HintCharStart, hint.HintCharEnd, hint.HintCharDelimiter,
+                     hint.HintCharWriteDelimiter};
+    std::optional<THintParts> parts = ParameterHintFor(
+        FLines->Line(FCurY), FCurX, hint.Parameters.Items(), FCaseSensitive, chars);
+    if (!parts) {
+        HideParameterHint();
+        return;
+    }
+    int gutter = FGutter->Visible() ? FGutter->GutterWidth() : 0;
+    int rows = FAutoHintPosition == hpBelowCode ? FCurY - FTopLine + 1 : FCurY - FTopLine - 1;
+    TPoint at =
+        FHost.ClientToScreen(TPoint{gutter + (FCurX - FLeftCol) * FCharWidth, rows * FLineHeight});
+    FHost.ShowHint(*parts, FFont.Name, FFont.Height, hint.TextColor, hint.BkColor, at);
+    FHintVisible = true;
+    FHost.StartTimer(kHintTimer, FAutoHintParameterDelay);
+}
+
+void TCodeCustomMemo::HideParameterHint() {
+    if (!FHintVisible)
+        return;
+    FHintVisible = false;
+    FHost.StopTimer(kHintTimer);
+    FHost.HideHint();
+}
+
+void TCodeCustomMemo::SetAutoHintParameters(TAutoHintParameters value) {
+    FAutoHintParameters = value;
+    HideParameterHint();
+}
+
+void TCodeCustomMemo::TimerExpired(int id) {
+    if (id == kHintTimer)
+        HideParameterHint();
+}
