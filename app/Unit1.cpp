@@ -3,10 +3,10 @@
 #include "app/Unit1.h"
 
 #include "app/FormControls.h"
+#include "compiler/CommandSet.h"
 #include "editor/WorkbenchDisplay.h"
 #include "platform/CodeMemoWidget.h"
 #include "platform/ErrorGuard.h"
-#include "platform/RenderSetup.h"
 #include "platform/WindowStyle.h"
 #include "windows/TextWindow.h"
 #include "windows/Unit2.h"
@@ -74,9 +74,11 @@ void TForm1::CreateControls() {
     Memo1 = new TCodeMemoWidget(client);
     Place(Memo1, "Memo1", {8, 8, 425, 353});
     TCodeMemo& memo = Editor();
-    ConfigureWorkbenchStyler(FStyler, WorkbenchCommandWords());
+    ConfigureWorkbenchStyler(FStyler, KeywordsSorted());
     ConfigureWorkbenchDisplay(memo);
     memo.SetSyntaxStyles(&FStyler);
+    Memo1->MeasureFont();
+    Memo1->SetShell(FShell);
     memo.OnChange = [this](TCodeCustomMemo&) { FProgramChanged = true; };
     Memo1->setEnabled(false);
 

@@ -1,0 +1,316 @@
+// The compile from the main window (F9) with its image, message, marks and the caret on a faulty
+// line; the size information (F10); the two panels; the help and About windows.
+#include "tests/app/Workbench.h"
+#include "tests/support/Modal.h"
+#include "tests/support/TempDir.h"
+
+#include "platform/GuardedApplication.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <filesystem>
+#include <map>
+
+namespace {
+
+const QString kSizeInformation5 =
+    "Количество откомпилированых команд 5 шт. Размер программы составляет 9 байт";
+
+void ClickRow(QListWidget* list, int row) {
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+}
+
+void Retype(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    // QTest types ASCII only; other characters arrive as an input method would insert them.
+    for (QChar ch : text) {
+        if (ch.unicode() < 128)
+            QTest::keyClick(edit, ch.toLatin1());
+        else
+            edit->insert(ch);
+    }
+}
+
+} // namespace
+
+class CompileAndPanelsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void F9WritesTheImageAndMarksTheLines() {
+        TempDir dir;
+        WriteBytes(dir.File("blink.tovix"),
+                   "  allond\r\npause_64\r\n// wait\r\nalloffd\r\npause_64\r\ngoto_0000\r\n");
+        WriteBytes(dir.File("other.tovix"), "stop\r\n");
+        Workbench w;
+        QVERIFY(w.Show());
+        w.Open(dir.File("blink.tovix"));
+        QTest::keyClick(w.Form1.Memo1, Qt::Key_F9);
+        QCOMPARE(ReadBytes(dir.File("blink.bin")),
+                 std::string("\x06\x1B\x64\x08\x1B\x64\x03\x00\x00", 9));
+        QCOMPARE(w.Messages(), QStringList{"Компиляция завершена!  Количество команд 5"});
+        QCOMPARE(w.MarkedLines(), (std::vector<int>{0, 1, 3, 4, 5}));
+        QCOMPARE(w.Lines().front(), std::string("allond"));
+        QCOMPARE(w.Form1.ListBox3->count(), 0);
+
+        QTest::keyClick(w.Form1.Memo1, Qt::Key_F10);
+        QCOMPARE(w.Messages().back(), kSizeInformation5);
+
+        // The figures stay those of the last compile through Close and Open.
+        w.Dialogs.AnswerSaveChanges(TSaveChanges::Discard); // the tidied indent is a change
+        w.Form1.N7->trigger();
+        w.Open(dir.File("other.tovix"));
+        QTest::keyClick(w.Form1.Memo1, Qt::Key_F10);
+        QCOMPARE(w.Messages().back(), kSizeInformation5);
+        QVERIFY(w.Dialogs.AllAnswered());
+        QCOMPARE(w.Errors.Texts, QStringList());
+    }
+
+    void ImageNamedAfterTheProgram() {
+        const struct {
+            const char* program;
+            const char* image;
+        } cases[] = {{"P.TOVIX", "P.bin"}, {"prog.txt", "prog.bin"}, {"noext", "noext.bin"}};
+        for (const auto& c : cases) {
+            TempDir dir;
+            WriteBytes(dir.File(c.program), "nop\r\n");
+            Workbench w;
+            w.Open(dir.File(c.program));
+            w.Form1.N9->trigger();
+            QVERIFY2(ReadBytes(dir.File(c.image)) == std::string(1, '\x00'), c.program);
+        }
+    }
+
+    void FaultyOperandsWriteNoImage() {
+        TempDir dir;
+        WriteBytes(dir.File("p.tovix"), "allond\r\npause_6\r\nstop\r\n  pause_zz\r\ngoto_00F5\r\n");
+        WriteBytes(dir.File("p.bin"), "old");
+        Workbench w;
+        QVERIFY(w.Show());
+        w.Open(dir.File("p.tovix"));
+        TCodeMemo& memo = w.Form1.Editor();
+        memo.SetCurY(4);
+        memo.SetCurX(3);
+        QTest::keyClick(w.Form1.Memo1, Qt::Key_F9);
+        QCOMPARE(w.Messages(), QStringList{"Компиляция не выполнена: неверные данные команды.\n"
+                                           "Строка 2: pause_6\nСтрока 4: pause_zz"});
+        QCOMPARE(ReadBytes(dir.File("p.bin")), std::string("old"));
+        QCOMPARE(memo.CurY(), 1);
+        QCOMPARE(memo.CurX(), 0);
+        QVERIFY(memo.SelectionEmpty());
+        QCOMPARE(w.MarkedLines(), (std::vector<int>{0, 1, 2, 3, 4}));
+        QTest::keyClick(w.Form1.Memo1, Qt::Key_F10);
+        QCOMPARE(w.Messages().back(), kSizeInformation5);
+    }
+
+    void ImageThatCannotBeWritten() {
+        TempDir dir;
+        const std::string folder = dir.File("gone");
+        std::filesystem::create_directory(folder);
+        WriteBytes(folder + "/p.tovix", "stop\r\n");
+        Workbench w;
+        w.Open(folder + "/p.tovix");
+        w.Form1.N9->trigger();
+        std::filesystem::remove_all(folder);
+        w.Form1.Editor().Lines().Add("nop");
+        w.Form1.N9->trigger();
+        QCOMPARE(w.Errors.Texts, QStringList{"Invalid filename"});
+        // No completion message, and the counters keep the last compile's figures.
+        QCOMPARE(w.Messages().size(), 1);
+        QCOMPARE(w.Form1.Counters().CommandCount, 1);
+    }
+
+    void InsertionLinesForEveryForm() {
+        const std::map<int, std::string> withOperands{
+            {3, "goto_0000"},      {8, "configd_00"},   {9, "configb_00"}, {10, "portdwrite_00"},
+            {11, "portbwrite_00"}, {18, "onpind_00"},   {19, "onpinb_00"}, {20, "offpind_00"},
+            {21, "offpinb_00"},    {22, "10xpause_00"}, {23, "pause_00"},  {26, "lcdout_00"},
+            {34, "sound_00_30"},
+        };
+        TempDir dir;
+        Workbench w;
+        w.New(dir.File("p"));
+        TCodeMemo& memo = w.Form1.Editor();
+        std::vector<std::string> expected{""};
+        for (int row = 0; row < 36; ++row) {
+            w.Form1.ListBox1->setCurrentRow(row);
+            QTest::mouseClick(w.Form1.Button2, Qt::LeftButton);
+            auto it = withOperands.find(row);
+            expected.push_back(it != withOperands.end()
+                                   ? it->second
+                                   : w.Form1.ListBox1->item(row)->text().toStdString());
+        }
+        QCOMPARE(w.Lines(), expected);
+        // Appended after the last line, not at the caret, and not undoable.
+        QCOMPARE(memo.CurY(), 0);
+        QVERIFY(!memo.CanUndo());
+    }
+
+    void InsertionFieldsAsTyped() {
+        const struct {
+            const char* what;
+            int row;
+            std::function<void(TForm1&)> fill;
+            std::string line;
+        } cases[] = {
+            {"data", 8, [](TForm1& f) { Retype(f.Edit1, "5"); }, "configd_5"},
+            {"letters", 23, [](TForm1& f) { Retype(f.Edit1, "ab"); }, "pause_ab"},
+            {"empty", 10, [](TForm1& f) { Retype(f.Edit1, ""); }, "portdwrite_"},
+            {"length limit", 3, [](TForm1& f) { Retype(f.Edit2, "12345"); }, "goto_1234"},
+            {"sound", 34,
+             [](TForm1& f) {
+                 Retype(f.Edit1, "10");
+                 Retype(f.Edit3, "FF");
+             },
+             "sound_10_FF"},
+            {"pin picked by keyboard", 21,
+             [](TForm1& f) {
+                 for (int i = 0; i < 7; ++i)
+                     QTest::keyClick(f.ComboBox1, Qt::Key_Down);
+             },
+             "offpinb_07"},
+            {"pin typed over", 18, [](TForm1& f) { Retype(f.ComboBox1->lineEdit(), "5"); },
+             "onpind_0"},
+            {"Cyrillic in a field", 26, [](TForm1& f) { Retype(f.Edit1, "ЖК"); },
+             "lcdout_\xC6\xCA"},
+        };
+        TempDir dir;
+        for (const auto& c : cases) {
+            Workbench w;
+            QVERIFY(w.Show());
+            w.New(dir.File(c.what));
+            w.Form1.ListBox1->setCurrentRow(c.row);
+            c.fill(w.Form1);
+            QTest::mouseClick(w.Form1.Button2, Qt::LeftButton);
+            QTest::mouseClick(w.Form1.Button2, Qt::LeftButton); // the same line again
+            QVERIFY2(w.Lines() == (std::vector<std::string>{"", c.line, c.line}), c.what);
+            QVERIFY2(w.Errors.Texts.isEmpty(), c.what);
+        }
+    }
+
+    void InsertWithoutSelection() {
+        TempDir dir;
+        Workbench w;
+        w.New(dir.File("p"));
+        QTest::mouseClick(w.Form1.Button2, Qt::LeftButton);
+        QCOMPARE(w.Lines(), Strings({""}));
+        QCOMPARE(w.Messages(), QStringList{"Выберите команду в списке."});
+        QCOMPARE(w.Errors.Texts, QStringList());
+    }
+
+    void DescriptionFollowsTheCatalogue() {
+        Workbench w;
+        QVERIFY(w.Show());
+        ClickRow(w.Form1.ListBox1, 26);
+        QCOMPARE(w.Form1.Label4->text(),
+                 QString("Вывести на ЖКИ символ из данных (цифровой код символа для HD44780)"));
+        QVERIFY(w.Form1.Label4->width() >= w.Form1.Label4->sizeHint().width());
+        QTest::keyClick(w.Form1.ListBox1, Qt::Key_Down);
+        QCOMPARE(w.Form1.Label4->text(), w.Form1.ListBox2->item(27)->text());
+        QTest::keyClick(w.Form1.ListBox1, Qt::Key_Home);
+        QCOMPARE(w.Form1.Label4->text(), w.Form1.ListBox2->item(0)->text());
+    }
+
+    void PortValues() {
+        const struct {
+            std::vector<int> bits;
+            QString hex;
+        } cases[] = {{{}, "00"},           {{7}, "80"},          {{0, 1, 2, 3}, "0F"},
+                     {{7, 5, 3, 1}, "AA"}, {{6, 4, 2, 0}, "55"}, {{0, 1, 2, 3, 4, 5, 6, 7}, "FF"}};
+        Workbench w;
+        QVERIFY(w.Show());
+        TForm1& f = w.Form1;
+        QCheckBox* boxes[] = {f.CheckBox1, f.CheckBox2, f.CheckBox3, f.CheckBox4,
+                              f.CheckBox5, f.CheckBox6, f.CheckBox7, f.CheckBox8};
+        for (int bit = 0; bit < 8; ++bit)
+            QCOMPARE(boxes[bit]->text(), QString::number(bit));
+        for (const auto& c : cases) {
+            for (QCheckBox* box : boxes)
+                box->setChecked(false);
+            for (int bit : c.bits)
+                QTest::mouseClick(boxes[bit], Qt::LeftButton);
+            Retype(f.Edit1, "zz");
+            QTest::mouseClick(f.Button1, Qt::LeftButton);
+            QCOMPARE(f.Edit1->text(), c.hex);
+            QCOMPARE(f.Label8->text(), "0x" + c.hex);
+        }
+        QCOMPARE(w.Lines(), Strings({""})); // the editor is not touched
+    }
+
+    void RemoveMarks() {
+        TempDir dir;
+        const std::string text = "allond\r\n\xC6\x98 text\r\npause_64\r\n";
+        WriteBytes(dir.File("p.tovix"), text);
+        Workbench w;
+        QVERIFY(w.Show());
+        w.Open(dir.File("p.tovix"));
+        w.Form1.N9->trigger();
+        QCOMPARE(w.MarkedLines(), (std::vector<int>{0, 2}));
+        TCodeMemo& memo = w.Form1.Editor();
+        memo.SetCurY(2);
+        memo.SetCurX(3);
+        memo.SetSelectionBounds(0, 2, 3, 2);
+        QTest::mouseClick(w.Form1.Button3, Qt::LeftButton);
+        QCOMPARE(w.MarkedLines(), std::vector<int>());
+        QCOMPARE(w.Lines(), Strings({"allond", "\xC6\x98 text", "pause_64"}));
+        QCOMPARE(memo.CurX(), 0);
+        QCOMPARE(memo.CurY(), 0);
+        QVERIFY(memo.SelectionEmpty());
+        QCOMPARE(w.Form1.ListBox3->count(), 3);
+        QVERIFY(!w.Form1.ProgramChanged());
+
+        // Also with no program open, on the disabled editor.
+        w.Form1.N7->trigger();
+        QTest::mouseClick(w.Form1.Button3, Qt::LeftButton);
+        QCOMPARE(w.Lines(), std::vector<std::string>());
+        QCOMPARE(w.Errors.Texts, QStringList());
+    }
+
+    void HelpWindows() {
+        Workbench w;
+        QVERIFY(w.Show());
+        for (int press = 0; press < 2; ++press) {
+            w.Form1.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&w.Form1));
+            QTest::keyClick(&w.Form1, Qt::Key_F1);
+            QVERIFY(w.Form3.isVisible());
+        }
+        int shown = 0;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            shown += qobject_cast<TForm3*>(window) && window->isVisible();
+        QCOMPARE(shown, 1);
+        QVERIFY(!w.Form3.isModal());
+
+        w.Form1.N11->trigger();
+        QVERIFY(w.Form4.isVisible());
+        w.Form1.Web1->trigger();
+        QCOMPARE(w.Shell.Urls, QStringList{"https://example.org/tovix"});
+
+        bool onTop = false;
+        QWidget* modal = nullptr;
+        OnNextModal<TForm2>([&](TForm2* about) {
+            modal = QApplication::activeModalWidget();
+            onTop = about->windowFlags() & Qt::WindowStaysOnTopHint;
+            about->close();
+        });
+        w.Form1.N12->trigger();
+        QCOMPARE(modal, &w.Form2);
+        QVERIFY(onTop);
+        QVERIFY(!w.Form2.isVisible());
+    }
+};
+
+int main(int argc, char** argv) {
+    GuardedApplication app(argc, argv);
+    CompileAndPanelsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "CompileAndPanelsTest.moc"

@@ -1,0 +1,465 @@
+// The main window as the user meets it: its start-up state and layout, the menu's states through
+// New, Open, Save as, Save and Close, the program files written and read, the questions before
+// text is lost, and the errors of files that cannot be read or written.
+#include "tests/app/Workbench.h"
+#include "tests/support/TempDir.h"
+
+#include "base/FileIO.h"
+#include "platform/GuardedApplication.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <cerrno>
+
+using TKind = ScriptedDialogs::TKind;
+using TCall = ScriptedDialogs::TCall;
+
+namespace {
+
+const QString kExitQuestion =
+    "Вы действительно хотите выйти? Всё несохранённые данные будут потеряны!";
+const QString kChangedQuestion = "Программа изменена. Сохранить изменения?";
+const QString kOpenFilter = "Программы интерпритатора (*.tovix)";
+
+struct StateRow {
+    bool Memo, N3, N6, Button2;
+    QString Path, Shown;
+};
+
+void CheckState(TForm1& form, const StateRow& row, const char* what) {
+    QVERIFY2(form.Memo1->isEnabled() == row.Memo, what);
+    QVERIFY2(form.N3->menuAction()->isEnabled() == row.N3, what);
+    for (QAction* item : {form.N9, form.N13, form.N15})
+        QVERIFY2(item->isEnabled() == row.N3, what);
+    QVERIFY2(form.N6->isEnabled() == row.N6, what);
+    QVERIFY2(form.Button2->isEnabled() == row.Button2, what);
+    QCOMPARE(form.ProgramPath(), row.Path);
+    QCOMPARE(form.Label7->text(), row.Shown);
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void StartUpLayout() {
+        Workbench w;
+        TForm1& f = w.Form1;
+        QCOMPARE(f.windowTitle(), QString("TOVIX"));
+        QCOMPARE(f.centralWidget()->size(), QSize(832, 393));
+        QCOMPARE(f.minimumSize(), f.maximumSize());
+        QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(f.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QCOMPARE(f.centralWidget()->palette().color(QPalette::Window), QColor(217, 255, 251));
+        QCOMPARE(f.Panel1->palette().color(QPalette::Window), QColor(231, 254, 203));
+        QCOMPARE(f.Panel2->palette().color(QPalette::Window), QColor(226, 239, 254));
+
+        const struct {
+            QWidget* widget;
+            QRect geometry;
+        } places[] = {
+            {f.Memo1, {8, 8, 425, 353}},       {f.Button3, {448, 16, 105, 25}},
+            {f.Panel1, {448, 56, 369, 89}},    {f.Panel2, {448, 152, 369, 209}},
+            {f.ListBox3, {624, 8, 65, 17}},    {f.Button1, {176, 8, 187, 25}},
+            {f.CheckBox8, {8, 40, 25, 17}},    {f.CheckBox1, {328, 40, 33, 17}},
+            {f.Edit3, {128, 40, 33, 21}},      {f.Edit1, {80, 72, 33, 21}},
+            {f.ComboBox1, {80, 104, 33, 21}},  {f.Edit2, {112, 136, 33, 21}},
+            {f.Button2, {8, 168, 75, 25}},     {f.ListBox1, {184, 16, 169, 185}},
+            {f.ListBox2, {200, 248, 121, 97}},
+        };
+        for (const auto& p : places)
+            QCOMPARE(p.widget->geometry(), p.geometry);
+
+        const struct {
+            QLabel* label;
+            QPoint at;
+            QString text;
+            int pixelSize;
+            bool bold;
+        } labels[] = {
+            {f.Label3, {8, 368}, "Описание:", 13, true},
+            {f.Label4, {104, 368}, "", 13, true},
+            {f.Label1, {8, 8}, "Данные порта", 11, false},
+            {f.Label8, {88, 8}, "", 16, true},
+            {f.Label2, {8, 8}, "Команда", 16, true},
+            {f.Label11, {8, 40}, "Период (00-FF)", 13, true},
+            {f.Label5, {8, 72}, "Данные", 13, true},
+            {f.Label10, {8, 104}, "№ пина", 13, true},
+            {f.Label9, {8, 136}, "Данные goto", 13, true},
+        };
+        for (const auto& l : labels) {
+            QCOMPARE(l.label->pos(), l.at);
+            QCOMPARE(l.label->text(), l.text);
+            QCOMPARE(l.label->font().pixelSize(), l.pixelSize);
+            QCOMPARE(l.label->font().bold(), l.bold);
+        }
+        QCOMPARE(f.font().family(), QString("MS Sans Serif"));
+        QCOMPARE(f.font().pixelSize(), 11);
+
+        // Hidden for the whole run.
+        for (QWidget* hidden :
+             {static_cast<QWidget*>(f.Label6), static_cast<QWidget*>(f.Label7),
+              static_cast<QWidget*>(f.ListBox3), static_cast<QWidget*>(f.ListBox2)})
+            QVERIFY(hidden->isHidden());
+
+        QCOMPARE(w.Lines(), Strings({""}));
+        QCOMPARE(f.ListBox1->count(), 36);
+        QCOMPARE(f.ListBox1->item(22)->text(), QString("10xpause"));
+        QCOMPARE(f.ListBox1->selectedItems().size(), 0);
+        QCOMPARE(f.ListBox2->item(26)->text(),
+                 QString("Вывести на ЖКИ символ из данных (цифровой код символа для HD44780)"));
+        const struct {
+            QLineEdit* edit;
+            QString text;
+            int maxLength;
+        } edits[] = {{f.Edit1, "00", 2}, {f.Edit2, "0000", 4}, {f.Edit3, "30", 2}};
+        for (const auto& e : edits) {
+            QCOMPARE(e.edit->text(), e.text);
+            QCOMPARE(e.edit->maxLength(), e.maxLength);
+        }
+        QCOMPARE(f.ComboBox1->count(), 8);
+        QCOMPARE(f.ComboBox1->currentText(), QString("0"));
+        QCOMPARE(f.Counters().CommandCount, 0);
+        CheckState(f, {false, false, false, false, "", ""}, "start");
+    }
+
+    void MenuCaptionsAndShortcuts() {
+        Workbench w;
+        TForm1& f = w.Form1;
+        QCOMPARE(f.menuBar()->actions(),
+                 (QList<QAction*>{f.N1->menuAction(), f.N3->menuAction(), f.N4->menuAction()}));
+        QCOMPARE(f.N1->title(), QString("Файл"));
+        QCOMPARE(f.N3->title(), QString("Программа"));
+        QCOMPARE(f.N4->title(), QString("Помощь"));
+        const struct {
+            QMenu* menu;
+            QList<QAction*> items;
+            QStringList captions;
+            QList<QKeySequence> keys;
+        } menus[] = {
+            {f.N1,
+             {f.N2, f.N5, f.N6, f.N14, f.N7, f.N8},
+             {"Создать программу", "Открыть программу", "Сохранить программу как", "Сохранить",
+              "Закрыть", "Выход"},
+             {QKeySequence("Ctrl+N"), QKeySequence("Ctrl+O"), QKeySequence("Ctrl+U"),
+              QKeySequence("Ctrl+S"), QKeySequence("Ctrl+Q"), QKeySequence()}},
+            {f.N3,
+             {f.N9, f.N13, f.N15},
+             {"Компилировать", "Информация", "Путь"},
+             {QKeySequence("F9"), QKeySequence("F10"), QKeySequence()}},
+            {f.N4,
+             {f.N10, f.N11, f.Web1, f.N12},
+             {"По командам", "По программе", "Web", "О программе"},
+             {QKeySequence("F1"), QKeySequence(), QKeySequence(), QKeySequence()}},
+        };
+        for (const auto& m : menus) {
+            QCOMPARE(m.menu->actions(), m.items);
+            for (qsizetype i = 0; i < m.items.size(); ++i) {
+                QCOMPARE(m.items[i]->text(), m.captions[i]);
+                QCOMPARE(m.items[i]->shortcut(), m.keys[i]);
+            }
+        }
+    }
+
+    void StateTableRowByRow() {
+        TempDir dir;
+        const QString a = QString::fromStdString(dir.File("a.tovix"));
+        const QString b = QString::fromStdString(dir.File("b"));
+        const QString c = QString::fromStdString(dir.File("c.tovix"));
+        WriteBytes(a.toStdString(), "stop\r\n");
+        const QString closed = "C:\\tovix.tovix";
+
+        Workbench w;
+        TForm1& f = w.Form1;
+        const auto open = [&](const QString& name) {
+            w.Dialogs.AnswerOpen(name);
+            f.N5->trigger();
+        };
+        const auto save = [&](QAction* item, const QString& name) {
+            w.Dialogs.AnswerSave(name);
+            item->trigger();
+        };
+        open(a);
+        CheckState(f, {true, true, false, true, a, a}, "Open after start");
+        f.N6->trigger(); // disabled: a dialog shown would find no answer and raise an error
+        f.N14->trigger();
+        CheckState(f, {true, true, false, true, a, a}, "Save");
+        f.N7->trigger();
+        CheckState(f, {false, false, false, false, closed, ""}, "Close");
+        f.N14->trigger(); // nothing without a program
+        save(f.N2, b);
+        CheckState(f, {true, true, true, true, b + ".tovix", b + ".tovix"}, "New");
+        open(a);
+        CheckState(f, {true, true, true, true, a, a}, "Open after New");
+        save(f.N6, c); // the name ends in the extension already
+        CheckState(f, {true, true, true, true, c, c}, "Save as");
+        f.N7->trigger();
+        f.N7->trigger();
+        CheckState(f, {false, false, false, false, closed, ""}, "Close twice");
+        open(a);
+        CheckState(f, {true, true, false, true, a, a}, "Open after Close");
+        QVERIFY(w.Dialogs.AllAnswered());
+        QCOMPARE(w.Errors.Texts, QStringList());
+
+        f.N15->trigger();
+        QCOMPARE(w.Dialogs.Calls().back(), (TCall{TKind::Information, a}));
+        QCOMPARE(dir.Entries(), Strings({"a.tovix", "b.tovix", "c.tovix"}));
+    }
+
+    void NewWritesWhatTheEditorHolds() {
+        TempDir dir;
+        Workbench w;
+        w.New(dir.File("first"));
+        QCOMPARE(ReadBytes(dir.File("first.tovix")), std::string("\r\n"));
+        w.Form1.N7->trigger();
+        w.New(dir.File("empty.tovix"));
+        QCOMPARE(ReadBytes(dir.File("empty.tovix")), std::string());
+
+        // New while a program is open: the text goes on under the new name; the old file stays.
+        w.Form1.Editor().Lines().Add("nop");
+        w.Form1.N14->trigger();
+        w.New(dir.File("copy"));
+        QCOMPARE(ReadBytes(dir.File("copy.tovix")), std::string("nop\r\n"));
+        QCOMPARE(ReadBytes(dir.File("empty.tovix")), std::string("nop\r\n"));
+        QCOMPARE(w.Form1.ProgramPath(), QString::fromStdString(dir.File("copy.tovix")));
+
+        // An existing file is replaced only when the user agrees.
+        w.Dialogs.AnswerSave(QString::fromStdString(dir.File("copy")));
+        w.Dialogs.AnswerReplace(false);
+        w.Dialogs.AnswerSave(std::nullopt);
+        w.Form1.N6->trigger();
+        QCOMPARE(w.Dialogs.Calls().back().Kind, TKind::Save);
+        QVERIFY(w.Dialogs.AllAnswered());
+        QCOMPARE(dir.Entries(), Strings({"copy.tovix", "empty.tovix", "first.tovix"}));
+    }
+
+    void OpenReadsEveryLineEnd() {
+        const struct {
+            const char* what;
+            std::string bytes;
+        } files[] = {
+            {"CR LF", "allond\r\npause_64\r\n\r\ngoto_0000\r\n"},
+            {"LF", "allond\npause_64\n\ngoto_0000\n"},
+            {"CR", "allond\rpause_64\r\rgoto_0000"},
+            {"mixed, NUL ends the text", "allond\npause_64\r\n\rgoto_0000\r\n\0stop"},
+        };
+        TempDir dir;
+        for (const auto& file : files) {
+            const std::string path = dir.File("p.tovix");
+            WriteBytes(path, file.bytes);
+            Workbench w;
+            w.Open(path);
+            QVERIFY2(w.Lines() == Strings({"allond", "pause_64", "", "goto_0000"}), file.what);
+            QVERIFY2(!w.Form1.ProgramChanged(), file.what);
+            // Saved and read back byte for byte.
+            w.Form1.N14->trigger();
+            QCOMPARE(ReadBytes(path), std::string("allond\r\npause_64\r\n\r\ngoto_0000\r\n"));
+        }
+    }
+
+    // Close and Open ask before a changed text is lost; Save saves to the shown path first.
+    void UnsavedChangesQuestion() {
+        enum class Action { Close, Open };
+        const struct {
+            const char* what;
+            Action action;
+            bool edit;
+            std::optional<TSaveChanges> answer;
+            std::string fileAfter;               // of the program first opened
+            std::vector<std::string> linesAfter; // in the editor
+            bool openAfter;                      // a program is open afterwards
+        } cases[] = {
+            {"Close unchanged", Action::Close, false, {}, "stop\r\n", {}, false},
+            {"Close, cancel",
+             Action::Close,
+             true,
+             TSaveChanges::Cancel,
+             "stop\r\n",
+             {"xstop"},
+             true},
+            {"Close, discard", Action::Close, true, TSaveChanges::Discard, "stop\r\n", {}, false},
+            {"Close, save", Action::Close, true, TSaveChanges::Save, "xstop\r\n", {}, false},
+            {"Open unchanged", Action::Open, false, {}, "stop\r\n", {"nop"}, true},
+            {"Open, cancel", Action::Open, true, TSaveChanges::Cancel, "stop\r\n", {"xstop"}, true},
+            {"Open, discard", Action::Open, true, TSaveChanges::Discard, "stop\r\n", {"nop"}, true},
+            {"Open, save", Action::Open, true, TSaveChanges::Save, "xstop\r\n", {"nop"}, true},
+        };
+        TempDir dir;
+        for (const auto& c : cases) {
+            const std::string first = dir.File("first.tovix"), other = dir.File("other.tovix");
+            WriteBytes(first, "stop\r\n");
+            WriteBytes(other, "nop\r\n");
+            Workbench w;
+            QVERIFY(w.Show());
+            w.Open(first);
+            if (c.edit)
+                QTest::keyClicks(w.Form1.Memo1, "x"); // typed by the user
+            QCOMPARE(w.Form1.ProgramChanged(), c.edit);
+            if (c.answer)
+                w.Dialogs.AnswerSaveChanges(*c.answer);
+            if (c.action == Action::Open) {
+                w.Open(other);
+            } else {
+                w.Form1.N7->trigger();
+            }
+            QVERIFY2(ReadBytes(first) == c.fileAfter, c.what);
+            QVERIFY2(w.Lines() == c.linesAfter, c.what);
+            QVERIFY2(w.Form1.Memo1->isEnabled() == c.openAfter, c.what);
+            const bool asked = std::count(w.Dialogs.Calls().begin(), w.Dialogs.Calls().end(),
+                                          TCall{TKind::SaveChanges, kChangedQuestion}) == 1;
+            QVERIFY2(asked == c.answer.has_value(), c.what);
+            QVERIFY2(w.Errors.Texts.isEmpty(), c.what);
+        }
+    }
+
+    // Which commands count as changing the text.
+    void WhatCountsAsAChange() {
+        const struct {
+            const char* what;
+            const char* file;
+            std::function<void(Workbench&)> action;
+            bool changed;
+        } cases[] = {
+            {"Вставить", "stop\r\n",
+             [](Workbench& w) {
+                 w.Form1.ListBox1->setCurrentRow(2);
+                 QTest::mouseClick(w.Form1.Button2, Qt::LeftButton);
+             },
+             true},
+            {"Снять выделение", "stop\r\n",
+             [](Workbench& w) { QTest::mouseClick(w.Form1.Button3, Qt::LeftButton); }, false},
+            {"compile without indents", "stop\r\n", [](Workbench& w) { w.Form1.N9->trigger(); },
+             false},
+            {"compile removing an indent", "  stop\r\n",
+             [](Workbench& w) { w.Form1.N9->trigger(); }, true},
+            {"Save after a change", "stop\r\n",
+             [](Workbench& w) {
+                 w.Form1.Editor().Lines().Add("nop");
+                 w.Form1.N14->trigger();
+             },
+             false},
+        };
+        TempDir dir;
+        for (const auto& c : cases) {
+            WriteBytes(dir.File("p.tovix"), c.file);
+            Workbench w;
+            w.Open(dir.File("p.tovix"));
+            c.action(w);
+            QVERIFY2(w.Form1.ProgramChanged() == c.changed, c.what);
+            w.Dialogs.AnswerSaveChanges(TSaveChanges::Cancel);
+            w.Form1.N7->trigger();
+            QVERIFY2(w.Form1.Memo1->isEnabled() == c.changed, c.what); // cancelled only if asked
+        }
+    }
+
+    void ExitAsksWhileAProgramIsOpen() {
+        const struct {
+            const char* what;
+            bool open;
+            std::optional<TYesNoCancel> answer;
+            bool closes;
+        } cases[] = {
+            {"no program", false, {}, true},
+            {"yes", true, TYesNoCancel::Yes, true},
+            {"no", true, TYesNoCancel::No, false},
+            {"cancel", true, TYesNoCancel::Cancel, false},
+        };
+        TempDir dir;
+        for (const auto& c : cases) {
+            Workbench w;
+            QVERIFY(w.Show());
+            if (c.open)
+                w.New(dir.File(c.what));
+            if (c.answer)
+                w.Dialogs.AnswerYesNoCancel(*c.answer);
+            QSignalSpy closed(&w.Form1, &TForm1::Closed);
+            w.Form1.N8->trigger();
+            QVERIFY2(w.Form1.isVisible() == !c.closes, c.what);
+            QVERIFY2(closed.size() == (c.closes ? 1 : 0), c.what);
+            QVERIFY2(w.Dialogs.AllAnswered(), c.what);
+            if (c.answer)
+                QCOMPARE(w.Dialogs.Calls().back(), (TCall{TKind::YesNoCancel, kExitQuestion}));
+        }
+    }
+
+    void NoProgramNoFileCommands() {
+        TempDir dir;
+        Workbench w;
+        QVERIFY(w.Show());
+        for (auto key : {QKeyCombination(Qt::CTRL, Qt::Key_S), QKeyCombination(Qt::Key_F9),
+                         QKeyCombination(Qt::Key_F10), QKeyCombination(Qt::CTRL, Qt::Key_U)})
+            QTest::keyClick(&w.Form1, key.key(), key.keyboardModifiers());
+        QCOMPARE(w.Dialogs.Calls(), std::vector<TCall>());
+        QCOMPARE(w.Errors.Texts, QStringList());
+        QCOMPARE(dir.Entries(), std::vector<std::string>());
+
+        // The same keys reach their commands once a program is open, also from the editor.
+        w.New(dir.File("p"));
+        QVERIFY(w.Form1.Memo1->hasFocus());
+        QTest::keyClicks(w.Form1.Memo1, "stop");
+        QTest::keyClick(w.Form1.Memo1, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(ReadBytes(dir.File("p.tovix")), std::string("stop\r\n"));
+        QTest::keyClick(w.Form1.Memo1, Qt::Key_F9);
+        QCOMPARE(ReadBytes(dir.File("p.bin")), std::string("\x02", 1));
+        QCOMPARE(w.Messages(), QStringList{"Компиляция завершена!  Количество команд 1"});
+    }
+
+    void UnreadableAndUnwritableFiles() {
+        TempDir dir;
+        const std::string missing = dir.File("missing.tovix");
+        const std::string noFolder = dir.File("no-folder/p");
+        {
+            // Open: nothing changes.
+            Workbench w;
+            w.Open(missing);
+            QCOMPARE(w.Errors.Texts,
+                     QStringList{QString("Cannot open file \"%1\". No such file or directory")
+                                     .arg(QString::fromStdString(missing))});
+            CheckState(w.Form1, {false, false, false, false, "", ""}, "failed Open");
+        }
+        {
+            // New: nothing changes either, so that F9 cannot write an image named ".bin".
+            Workbench w;
+            w.New(noFolder);
+            QCOMPARE(
+                w.Errors.Texts,
+                QStringList{QString("Cannot create file \"%1.tovix\". No such file or directory")
+                                .arg(QString::fromStdString(noFolder))});
+            CheckState(w.Form1, {false, false, false, false, "", ""}, "failed New");
+        }
+        {
+            // A save that fails leaves the text unsaved: Close then asks.
+            Workbench w;
+            w.New(dir.File("p"));
+            w.Form1.Editor().Lines().Add("nop");
+            FileFaults::FailAt(2, ENOSPC); // the write of the temporary file
+            w.Form1.N14->trigger();
+            FileFaults::FailAt(0, 0);
+            QCOMPARE(w.Errors.Texts,
+                     QStringList{QString("Cannot create file \"%1\". No space left on device")
+                                     .arg(QString::fromStdString(dir.File("p.tovix")))});
+            QCOMPARE(ReadBytes(dir.File("p.tovix")), std::string("\r\n"));
+            QVERIFY(w.Form1.ProgramChanged());
+            w.Dialogs.AnswerSaveChanges(TSaveChanges::Cancel);
+            w.Form1.N7->trigger();
+            QVERIFY(w.Form1.Memo1->isEnabled());
+            QVERIFY(w.Dialogs.AllAnswered());
+        }
+    }
+};
+
+int main(int argc, char** argv) {
+    GuardedApplication app(argc, argv);
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "MainWindowTest.moc"
