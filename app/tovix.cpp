@@ -13,7 +13,9 @@
 #include "windows/Unit3.h"
 #include "windows/Unit4.h"
 
+#include <QLibraryInfo>
 #include <QStringList>
+#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -21,6 +23,12 @@
 int main(int argc, char** argv) {
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TOVIX"));
+    // The interface is Russian: so are the buttons and texts of Qt's own dialogs, where the
+    // translations are installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ru"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     // Qt has taken its own options out of the arguments by now.
     const QStringList arguments = QApplication::arguments().mid(1);
