@@ -3,6 +3,7 @@
 // driven by the same Qt events in the same run. Ends with a table of figures and ratios.
 #include "PeerEditors.h"
 #include "ProgramText.h"
+#include "TableReporter.h"
 
 #include "compiler/CommandSet.h"
 #include "editor/CodePasStyler.h"
@@ -91,39 +92,6 @@ void Register(const std::vector<Subject>& subjects) {
     }
 }
 
-class TableReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, std::map<std::string, double>> Millis;
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            std::string name = run.benchmark_name();
-            auto slash = name.find('/');
-            if (slash == std::string::npos || run.run_type != Run::RT_Iteration)
-                continue;
-            std::string editor = name.substr(slash + 1, name.find('/', slash + 1) - slash - 1);
-            Millis[name.substr(0, slash)][editor] =
-                run.real_accumulated_time / static_cast<double>(run.iterations) * 1000.0;
-        }
-    }
-
-    void PrintTable() const {
-        std::printf("\n| event to painted frame | TOVIX ms | QPlainTextEdit ms | QScintilla ms | "
-                    "TOVIX / QPlainTextEdit | TOVIX / QScintilla |\n|---|---|---|---|---|---|\n");
-        for (const auto& [op, editors] : Millis) {
-            auto get = [&](const char* editor) {
-                auto e = editors.find(editor);
-                return e == editors.end() ? -1.0 : e->second;
-            };
-            double t = get("TOVIX"), p = get("QPlainTextEdit"), s = get("QScintilla");
-            auto ratio = [](double a, double b) { return a < 0 || b <= 0 ? -1.0 : a / b; };
-            std::printf("| %s | %.3f | %.3f | %.3f | %.2f | %.2f |\n", op.c_str(), t, p, s,
-                        ratio(t, p), ratio(t, s));
-        }
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -164,7 +132,7 @@ int main(int argc, char** argv) {
     Register(subjects);
     TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintTable();
+    reporter.PrintTable("event to painted frame", {"keystroke", "wheel_step"});
     benchmark::Shutdown();
     tovix.Memo().SetSyntaxStyles(nullptr);
     return 0;

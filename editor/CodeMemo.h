@@ -91,8 +91,6 @@ public:
     // Mouse and scroll bars. Coordinates are client pixels.
     // The cell (column, row) of the text area under a point, relative to LeftCol and TopLine.
     TPoint PointToCell(int x, int y);
-    // The offset of a position in the text, counting CR LF between lines.
-    long long TextOffset(int col, int line) const;
     void MouseDown(TMouseButton button, bool shift, int x, int y);
     void MouseMove(bool leftDown, int x, int y);
     void MouseUp(TMouseButton button, int x, int y);
