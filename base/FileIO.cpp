@@ -136,7 +136,7 @@ int AtomicFileWriter::Open(const std::string& target) {
         if (S_ISDIR(st.st_mode))
             return EISDIR;
         // Replacing by rename would bypass the file's own write protection.
-        if (::access(FTarget.c_str(), W_OK) != 0)
+        if (::faccessat(AT_FDCWD, FTarget.c_str(), W_OK, AT_EACCESS) != 0)
             return errno;
         mode = st.st_mode & 07777;
     }

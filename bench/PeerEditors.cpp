@@ -7,7 +7,9 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSyntaxHighlighter>
+#include <QTextBlock>
 #include <QTextCharFormat>
+#include <QTextCursor>
 
 #ifdef TOVIX_HAVE_QSCINTILLA
 #include <Qsci/qscilexercustom.h>
@@ -166,6 +168,10 @@ public:
     }
     QWidget& Widget() override { return FEdit; }
     void SetTopLine(int line) override { FEdit.verticalScrollBar()->setValue(line); }
+    void PlaceCaret(int line) override {
+        FEdit.setTextCursor(QTextCursor(FEdit.document()->findBlockByNumber(line)));
+        FEdit.ensureCursorVisible();
+    }
 
 private:
     QPlainTextEdit FEdit;
@@ -244,6 +250,10 @@ public:
     ~ScintillaPeer() override { FEdit.setLexer(nullptr); }
     QWidget& Widget() override { return FEdit; }
     void SetTopLine(int line) override { FEdit.setFirstVisibleLine(line); }
+    void PlaceCaret(int line) override {
+        FEdit.setCursorPosition(line, 0);
+        FEdit.ensureLineVisible(line);
+    }
     void ForgetStyling() override {
         FEdit.SendScintilla(QsciScintillaBase::SCI_CLEARDOCUMENTSTYLE);
         FEdit.SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0UL, 0L);

@@ -16,6 +16,8 @@ public:
     virtual QWidget& Widget() = 0;
     // Makes line the first visible line.
     virtual void SetTopLine(int line) = 0;
+    // Puts the caret at the start of line and brings it into view.
+    virtual void PlaceCaret(int line) = 0;
     // Forgets all styling, so that the next paint must style again from the start.
     virtual void ForgetStyling() {}
     void Paint(QImage& image) { Widget().render(&image); }

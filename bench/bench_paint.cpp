@@ -5,6 +5,7 @@
 // ratios, all measured in this run.
 #include "PeerEditors.h"
 #include "ProgramText.h"
+#include "TableReporter.h"
 
 #include "platform/RenderSetup.h"
 
@@ -120,53 +121,6 @@ void Register(Fixture& f) {
 }
 
 // Console output as usual, and the mean real time of every benchmark kept for the table.
-class TableReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, std::map<std::string, double>> Millis; // operation → editor → ms
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            std::string name = run.benchmark_name();
-            // operation/editor, then Google Benchmark's own suffixes (iterations:, real_time).
-            auto slash = name.find('/');
-            if (slash == std::string::npos || run.run_type != Run::RT_Iteration)
-                continue;
-            std::string op = name.substr(0, slash);
-            std::string editor = name.substr(slash + 1, name.find('/', slash + 1) - slash - 1);
-            double seconds = run.real_accumulated_time / static_cast<double>(run.iterations);
-            Millis[op][editor] = seconds * 1000.0;
-        }
-    }
-
-    void PrintTable() const {
-        std::printf("\n| operation | TOVIX ms | QPlainTextEdit ms | QScintilla ms | "
-                    "TOVIX / QPlainTextEdit | TOVIX / QScintilla |\n|---|---|---|---|---|---|\n");
-        for (const char* op :
-             {"repaint_top", "first_jump_to_999000", "random_jump", "repaint_cached"}) {
-            auto it = Millis.find(op);
-            if (it == Millis.end())
-                continue;
-            auto get = [&](const char* editor) {
-                auto e = it->second.find(editor);
-                return e == it->second.end() ? -1.0 : e->second;
-            };
-            double t = get("TOVIX"), p = get("QPlainTextEdit"), s = get("QScintilla");
-            auto cell = [](double v) {
-                char buf[32];
-                std::snprintf(buf, sizeof buf, v < 0 ? "-" : "%.3f", v);
-                return std::string(buf);
-            };
-            auto ratio = [](double a, double b) {
-                char buf[32];
-                std::snprintf(buf, sizeof buf, a < 0 || b <= 0 ? "-" : "%.2f", a / b);
-                return std::string(buf);
-            };
-            std::printf("| %s | %s | %s | %s | %s | %s |\n", op, cell(t).c_str(), cell(p).c_str(),
-                        cell(s).c_str(), ratio(t, p).c_str(), ratio(t, s).c_str());
-        }
-    }
-};
 
 } // namespace
 
@@ -192,7 +146,8 @@ int main(int argc, char** argv) {
     Register(fixture);
     TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintTable();
+    reporter.PrintTable("operation",
+                        {"repaint_top", "first_jump_to_999000", "random_jump", "repaint_cached"});
     benchmark::Shutdown();
     return 0;
 }

@@ -2,7 +2,9 @@
 // emptying, appending and marking a line as compiled.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
+#include <vector>
 
 class TCompileTarget {
 public:
@@ -22,4 +24,10 @@ public:
     // EndUpdate, as long as it ends in the state that notifying after every line would give.
     virtual void BeginUpdate() {}
     virtual void EndUpdate() {}
+
+    // The compile's tidy step: removes the leading spaces of every line and every compile
+    // mark, ending as copying the lines out, clearing and adding them back ends; returns the
+    // spaces each line lost. The default does exactly that with the operations above; a target
+    // may do it in place.
+    virtual std::vector<std::int32_t> StripLeadingSpaces();
 };

@@ -24,7 +24,8 @@ std::string_view OperandText(std::string_view line, int pos, char (&buffer)[2]) 
 
 } // namespace
 
-std::vector<std::int32_t> TidyLines(TCompileTarget& target) {
+std::vector<std::int32_t> TCompileTarget::StripLeadingSpaces() {
+    TCompileTarget& target = *this;
     int count = target.LineCount();
     // The scratch list: every line's bytes one after another, and where each line ends.
     std::size_t size = 0;
@@ -56,6 +57,10 @@ std::vector<std::int32_t> TidyLines(TCompileTarget& target) {
     }
     target.EndUpdate();
     return indents;
+}
+
+std::vector<std::int32_t> TidyLines(TCompileTarget& target) {
+    return target.StripLeadingSpaces();
 }
 
 TCompileResult Compile(TCompileTarget& target, const std::string& imageName,

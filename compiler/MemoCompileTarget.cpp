@@ -23,13 +23,6 @@ void TMemoCompileTarget::SetCompileMark(int index) {
     FMemo.SetBreakpoint(index, true);
 }
 
-void TMemoCompileTarget::BeginUpdate() {
-    FMemo.SetNotifyChanges(false);
-    FMemo.Lines().BeginUpdate();
-}
-
-void TMemoCompileTarget::EndUpdate() {
-    FMemo.Lines().EndUpdate();
-    FMemo.SetNotifyChanges(true);
-    FMemo.LinesChanged();
+std::vector<std::int32_t> TMemoCompileTarget::StripLeadingSpaces() {
+    return FMemo.Lines().StripLeadingSpaces();
 }

@@ -15,10 +15,8 @@ public:
     void Clear() override;
     void Add(std::string_view text) override;
     void SetCompileMark(int index) override;
-    // The editor recomputes its longest line and scroll bars once, after the last Add, instead
-    // of after every line.
-    void BeginUpdate() override;
-    void EndUpdate() override;
+    // In place, by the line store.
+    std::vector<std::int32_t> StripLeadingSpaces() override;
 
 private:
     TCodeCustomMemo& FMemo;

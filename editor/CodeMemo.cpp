@@ -44,19 +44,17 @@ void TCodeCustomMemo::LinesChanged() {
 }
 
 void TCodeCustomMemo::SetBreakpoint(int index, bool value) {
-    DetachLines();
+    // Setting a flag tells the lines' change handler nothing, so it need not be detached.
     TLineProp* prop = FLines->GetLineProp(index);
     if (!prop)
         prop = FLines->CreateLineProp(index);
     prop->Breakpoint = value;
-    AttachLines();
     FHost.Invalidate();
 }
 
 void TCodeCustomMemo::SetModified(int index, bool value) {
     if (index >= FLines->Count())
         return;
-    DetachLines();
     TLineProp* prop = FLines->GetLineProp(index);
     if (!prop)
         prop = FLines->CreateLineProp(index);
@@ -64,7 +62,6 @@ void TCodeCustomMemo::SetModified(int index, bool value) {
         prop->Modified = value;
         FHost.Invalidate();
     }
-    AttachLines();
 }
 
 void TCodeCustomMemo::ClearAll() {

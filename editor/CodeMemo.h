@@ -6,6 +6,7 @@
 #include "editor/BlockMatch.h"
 #include "editor/CodeStyleIF.h"
 #include "editor/DisplaySettings.h"
+#include "editor/FoldingAndCompletion.h"
 #include "editor/Font.h"
 #include "editor/KeyCodes.h"
 #include "editor/LineStore.h"
@@ -91,8 +92,6 @@ public:
     // Mouse and scroll bars. Coordinates are client pixels.
     // The cell (column, row) of the text area under a point, relative to LeftCol and TopLine.
     TPoint PointToCell(int x, int y);
-    // The offset of a position in the text, counting CR LF between lines.
-    long long TextOffset(int col, int line) const;
     void MouseDown(TMouseButton button, bool shift, int x, int y);
     void MouseMove(bool leftDown, int x, int y);
     void MouseUp(TMouseButton button, int x, int y);
@@ -359,7 +358,10 @@ public:
     bool WantTab() const { return FWantTab; }
     void SetWantTab(bool value) { FWantTab = value; }
     TAutoCorrect& AutoCorrect() { return FAutoCorrect; }
+    TCodeFolding& CodeFolding() { return FCodeFolding; }
+    TAutoCompletion& AutoCompletion() { return FAutoCompletion; }
     TCodeMarkerList& MarkerList() { return FMarkerList; }
+    const TCodeMarkerList& MarkerList() const { return FMarkerList; }
 
     // The matching block keywords found around the caret (Line -1: none).
     const TBlockMatch& BlockStartMatch() const { return FBlockStart; }
@@ -404,6 +406,8 @@ protected:
 
     std::unique_ptr<TCodeUndoList> FUndoList;
     TCodeMarkerList FMarkerList;
+    TCodeFolding FCodeFolding{[this] { FHost.Invalidate(); }};
+    TAutoCompletion FAutoCompletion;
     TAutoCorrect FAutoCorrect;
     TBlockMatch FBlockStart;
     TBlockMatch FBlockEnd;

@@ -194,6 +194,14 @@ void TCodeGutter::Paint(Surface& surface) {
 void TCodeGutter::PaintLine(Surface& surface, int lineNo, const TRect& rct) {
     int x = rct.Left;
     int y = rct.Top;
+    const TCodeMarkerList& markers = FMemo.MarkerList();
+    if (markers.HasMarker(lineNo)) {
+        int image = markers.ShownImageOf(lineNo);
+        const TImageList* images = markers.MarkerImageList();
+        if (images && image >= 0 && image < images->Count())
+            images->Draw(surface, image, x + 1, y + 2);
+        x += 16;
+    }
     if (FShowLineNumbers) {
         surface.SetFont(FFont.Name, FFont.Height, FFont.Style);
         TLineNumber number = FormatLineNumber(lineNo + FLineNumberStart);

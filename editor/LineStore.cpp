@@ -74,7 +74,28 @@ std::int32_t TIntList::Max() const {
     return FItems.empty() ? 0 : FMax;
 }
 
+// ---- TLinePropPool ----------------------------------------------------------------------------
+
+TLineProp* TLinePropPool::New() {
+    if (FCount % kBlock == 0)
+        FBlocks.push_back(std::make_unique<TLineProp[]>(kBlock));
+    return &FBlocks.back()[static_cast<std::size_t>(FCount++ % kBlock)];
+}
+
+void TLinePropPool::Clear() {
+    FBlocks.clear();
+    FBlocks.shrink_to_fit();
+    FCount = 0;
+}
+
 // ---- The text file format ------------------------------------------------------------------
+
+std::string_view WithTabsExpanded(std::string_view s, int tabSize, std::string& buffer) {
+    if (s.find('\t') == std::string_view::npos)
+        return s;
+    buffer = ExpandTabs(s, tabSize);
+    return buffer;
+}
 
 std::string ExpandTabs(std::string_view s, int tabSize) {
     if (s.find('\t') == std::string_view::npos)
@@ -210,11 +231,11 @@ void TCodeMemoStrings::RebuildLineLengths() {
 }
 
 int TCodeMemoStrings::Add(std::string_view s) {
-    std::string text = ExpandTabs(s, FMemo.TabSize());
-    auto length = static_cast<std::int32_t>(text.size());
+    std::string expanded;
+    std::string_view text = WithTabsExpanded(s, FMemo.TabSize(), expanded);
     int index = Count();
     RawInsert(index, text, nullptr);
-    FLineLengths.Add(length);
+    FLineLengths.Add(static_cast<std::int32_t>(text.size()));
     FMemo.LinesChanged();
     return index;
 }
@@ -266,8 +287,7 @@ void TCodeMemoStrings::Clear() {
     FMemo.SetCurY(0);
     FMemo.SetCurX(0);
     FMemo.Invalidate();
-    FLinePropList.clear();
-    FLinePropList.shrink_to_fit();
+    FLinePropList.Clear();
     FLineLengths.Clear();
     FMemo.CheckpointsChangedAfter(-1);
     RawClear();
@@ -333,12 +353,11 @@ TLineProp* TCodeMemoStrings::GetLineProp(int index) const {
 
 TLineProp* TCodeMemoStrings::CreateLineProp(int index) {
     CheckIndex(index);
-    auto prop = std::make_unique<TLineProp>();
+    TLineProp* prop = FLinePropList.New();
     TObject*& slot = FLines[static_cast<std::size_t>(index)].Object;
     prop->LineObject = slot;
-    slot = prop.get();
-    FLinePropList.push_back(std::move(prop));
-    return FLinePropList.back().get();
+    slot = prop;
+    return prop;
 }
 
 void TCodeMemoStrings::AddStrings(const TCodeMemoStrings& source) {
@@ -466,6 +485,34 @@ void TCodeMemoStrings::LoadFromFile(const std::string& fileName) {
 
 void TCodeMemoStrings::SaveToFile(const std::string& fileName) const {
     WriteLines(fileName, Count(), [&](int i) { return Line(i); });
+}
+
+std::vector<std::int32_t> TCodeMemoStrings::StripLeadingSpaces() {
+    // What Clear does to the editor before the lines go.
+    FMemo.SetSelectionBounds(0, 0, 0, 0);
+    FMemo.SetCurY(0);
+    FMemo.SetCurX(0);
+    FMemo.Invalidate();
+    std::vector<std::int32_t> indents;
+    indents.reserve(FLines.size());
+    FLines.ForEach([&indents](TEntry& entry) {
+        std::string_view text = entry.Text.View();
+        std::size_t n = text.find_first_not_of(' ');
+        n = n == std::string_view::npos ? text.size() : n;
+        if (n > 0)
+            entry.Text = LineText(text.substr(n));
+        entry.Object = nullptr;
+        indents.push_back(static_cast<std::int32_t>(n));
+    });
+    FLinePropList.Clear();
+    RebuildLineLengths();
+    FMemo.CheckpointsChangedAfter(-1);
+    FMemo.InvalidateTopStateCache();
+    // An emptied text shows its top left corner; the lines added back do not move the view.
+    FMemo.SetTopLine(0);
+    FMemo.SetLeftCol(0);
+    Changed();
+    return indents;
 }
 
 std::vector<std::string> TCodeMemoStrings::ToVector() const {

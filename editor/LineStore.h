@@ -37,6 +37,21 @@ public:
     bool SavedStyleStateValid = false;
 };
 
+// Every line record of one list, allocated in blocks and freed all together: records are never
+// freed one by one.
+class TLinePropPool {
+public:
+    // A new record with its initial values.
+    TLineProp* New();
+    void Clear();
+    int Count() const { return FCount; }
+
+private:
+    static constexpr int kBlock = 4096;
+    std::vector<std::unique_ptr<TLineProp[]>> FBlocks;
+    int FCount = 0;
+};
+
 // An ordered list of signed 32-bit integers that also knows its largest entry, kept without a
 // scan of all entries on every change.
 class TIntList {
@@ -63,6 +78,8 @@ private:
 
 // Replaces every TAB by tabSize spaces, whatever column it stands in.
 std::string ExpandTabs(std::string_view s, int tabSize);
+// s itself when it holds no TAB; otherwise its expansion, kept in buffer.
+std::string_view WithTabsExpanded(std::string_view s, int tabSize, std::string& buffer);
 
 // Splits file bytes into lines: CR, LF and CR LF end a line; the first NUL ends the text; a
 // line end at the very end adds no line. TABs are left as they are.
@@ -115,13 +132,17 @@ public:
     void LoadFromFile(const std::string& fileName);
     // Writes the program file; raises EFCreateError when it cannot (an earlier file stays whole).
     void SaveToFile(const std::string& fileName) const;
+    // Removes the leading spaces of every line, and every line's record and object, ending as
+    // taking all lines out (Clear) and adding them back does, with one change notification;
+    // returns the spaces each line lost.
+    std::vector<std::int32_t> StripLeadingSpaces();
     // All lines as plain strings.
     std::vector<std::string> ToVector() const;
 
     TCodeCustomMemo& Memo() const { return FMemo; }
     int LockCount() const { return FLockCount; }
     bool Deleting() const { return FDeleting; }
-    int LinePropCount() const { return static_cast<int>(FLinePropList.size()); }
+    int LinePropCount() const { return FLinePropList.Count(); }
     const TIntList& LineLengths() const { return FLineLengths; }
 
     // Fired by the list after every change made outside an update block.
@@ -147,7 +168,7 @@ private:
     int FLockCount = 0;
     int FUpdateCount = 0;
     bool FDeleting = false;
-    std::vector<std::unique_ptr<TLineProp>> FLinePropList;
+    TLinePropPool FLinePropList;
     TIntList FLineLengths;
     TChunkedVector<TEntry> FLines;
 };

@@ -41,3 +41,12 @@ void TCodeMarkerList::LinesInserted(int from) {
         if (marker.LineNumber >= from)
             ++marker.LineNumber;
 }
+
+int TCodeMarkerList::ShownImageOf(int line) const {
+    const TCodeMarker* marker = MarkerOf(line);
+    if (!marker)
+        return -1;
+    if (FUseDefaultMarkerImageIndex && FDefaultMarkerImageIndex >= 0)
+        return FDefaultMarkerImageIndex;
+    return marker->ImageIndex >= 0 ? marker->ImageIndex : -1;
+}

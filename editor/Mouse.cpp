@@ -52,16 +52,6 @@ TPoint TCodeCustomMemo::PointToCell(int x, int y) {
     return TPoint{CellOf(x - area.Left, FCharWidth), CellOf(y - area.Top, FLineHeight)};
 }
 
-long long TCodeCustomMemo::TextOffset(int col, int line) const {
-    long long offset = 0;
-    int count = FLines->Count();
-    for (int i = 0; i < std::min(line, count); ++i)
-        offset += FLines->LineLength(i) + 2;
-    if (line >= 0 && line < count)
-        offset += std::min(col, FLines->LineLength(line));
-    return offset;
-}
-
 void TCodeCustomMemo::PlaceCaretAtCell(TPoint cell) {
     if (FCaretCreated)
         FHost.HideCaret();
@@ -89,10 +79,18 @@ void TCodeCustomMemo::MouseDown(TMouseButton button, bool shift, int x, int y) {
     if (area.Contains(p)) {
         TPoint cell = PointToCell(x, y);
         if (!SelectionEmpty()) {
-            long long offset = TextOffset(cell.X + FLeftCol, cell.Y + FTopLine);
-            long long a = TextOffset(FSelStartX, FSelStartY);
-            long long b = TextOffset(FSelEndX, FSelEndY);
-            if (offset > std::min(a, b) && offset < std::max(a, b)) {
+            // Text offsets grow with (line, column within the line): comparing those is
+            // comparing offsets, without counting the lines above.
+            auto position = [this](int col, int line) {
+                int count = FLines->Count();
+                if (line >= count)
+                    return std::pair<int, int>(count, 0);
+                return std::pair<int, int>(line, std::clamp(col, 0, FLines->LineLength(line)));
+            };
+            auto at = position(cell.X + FLeftCol, cell.Y + FTopLine);
+            auto a = position(FSelStartX, FSelStartY);
+            auto b = position(FSelEndX, FSelEndY);
+            if (at > std::min(a, b) && at < std::max(a, b)) {
                 FDragPending = true;
                 FDragCell = cell;
                 return;

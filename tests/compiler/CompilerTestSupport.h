@@ -1,20 +1,19 @@
-// Helpers of the compiler tests: scratch folders, whole-file reads and writes, an editor
-// without a window, and switching off root's right to ignore file permissions.
+// Helpers of the compiler tests: scratch folders, whole-file reads and writes and an editor
+// without a window.
 #pragma once
 
 #include "base/FileIO.h"
 #include "editor/CodeMemo.h"
 #include "editor/NullHost.h"
+#include "support/Permissions.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <dirent.h>
 #include <fstream>
-#include <linux/capability.h>
 #include <memory>
 #include <string>
-#include <sys/syscall.h>
 #include <unistd.h>
 #include <vector>
 
@@ -97,42 +96,6 @@ struct Editor {
                 marked.push_back(i);
         return marked;
     }
-};
-
-// While alive, the process cannot override file permissions even when it runs as root, so
-// that a folder without write permission really refuses new files. Active() is false when
-// the capabilities cannot be changed.
-class ScopedNoPermissionOverride {
-public:
-    ScopedNoPermissionOverride() {
-        if (::geteuid() != 0) {
-            FActive = true;
-            return;
-        }
-        FHeader.version = _LINUX_CAPABILITY_VERSION_3;
-        FHeader.pid = 0;
-        if (::syscall(SYS_capget, &FHeader, FSaved) != 0)
-            return;
-        __user_cap_data_struct reduced[2] = {FSaved[0], FSaved[1]};
-        reduced[0].effective &=
-            ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
-        FActive = ::syscall(SYS_capset, &FHeader, reduced) == 0;
-        FChanged = FActive;
-    }
-    ~ScopedNoPermissionOverride() {
-        if (FChanged)
-            ::syscall(SYS_capset, &FHeader, FSaved);
-    }
-    ScopedNoPermissionOverride(const ScopedNoPermissionOverride&) = delete;
-    ScopedNoPermissionOverride& operator=(const ScopedNoPermissionOverride&) = delete;
-
-    bool Active() const { return FActive; }
-
-private:
-    __user_cap_header_struct FHeader{};
-    __user_cap_data_struct FSaved[2]{};
-    bool FActive = false;
-    bool FChanged = false;
 };
 
 // Switches file fault injection off again however a test ends.

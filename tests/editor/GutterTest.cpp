@@ -3,6 +3,8 @@
 
 #include "editor/Gutter.h"
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -183,3 +185,42 @@ TEST(Gutter, ClickMovesTheCaretToTheLine) {
 }
 
 } // namespace
+
+namespace {
+
+// An image list that records which images were drawn where.
+struct RecordingImages : TImageList {
+    mutable std::vector<std::tuple<int, int, int>> Drawn; // index, x, y
+    int Count() const override { return 3; }
+    void Draw(Surface&, int index, int x, int y) const override { Drawn.emplace_back(index, x, y); }
+};
+
+} // namespace
+
+TEST(Gutter, MarkersDrawTheirImageAndMoveTheLineMarksRight) {
+    WorkbenchEditor ed({"nop", "goto_0010", "stop", "incd"});
+    RecordingImages images;
+    TCodeMarkerList& markers = ed.Memo.MarkerList();
+    markers.Add(1, 2);
+    markers.Add(2, 7); // beyond the list: no image, still 16 pixels
+    ed.Memo.SetBreakpoint(1, true);
+    ed.Memo.SetBreakpoint(2, true);
+    ed.Memo.SetBreakpoint(3, true);
+    EXPECT_EQ(ed.Paint().Shapes.size(), 3u) << "no image list: the discs alone";
+    markers.SetMarkerImageList(&images);
+    RasterSurface s = ed.Paint();
+    EXPECT_EQ(images.Drawn, (std::vector<std::tuple<int, int, int>>{{2, 2, 19}}));
+    std::vector<TRect> discs;
+    for (const ShapeCall& shape : s.Shapes)
+        discs.push_back(shape.Box);
+    EXPECT_EQ(discs, (std::vector<TRect>{{19, 21, 29, 31}, {19, 37, 29, 47}, {3, 53, 13, 63}}));
+
+    images.Drawn.clear();
+    markers.SetUseDefaultMarkerImageIndex(true);
+    markers.SetDefaultMarkerImageIndex(0);
+    ed.Paint();
+    EXPECT_EQ(images.Drawn, (std::vector<std::tuple<int, int, int>>{{0, 2, 19}, {0, 2, 35}}));
+    markers.SetLoading(true);
+    markers.SetDefaultMarkerImageIndex(1); // a stored value does not replace the constructor's
+    EXPECT_EQ(markers.DefaultMarkerImageIndex(), 0);
+}

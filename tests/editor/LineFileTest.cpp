@@ -4,12 +4,14 @@
 
 #include "base/Errors.h"
 #include "base/FileIO.h"
+#include "support/Permissions.h"
 #include "support/TempDir.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <random>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -177,4 +179,24 @@ TEST(TextFile, AFullDiskLeavesThePreviousFileWhole) {
     EXPECT_EQ(error, "Cannot create file \"" + target + "\". No space left on device");
     EXPECT_EQ(after, previous);
     EXPECT_EQ(entries, Lines{"prog.tovix"});
+}
+
+TEST(TextFile, UnreadableFilesAndUnwritableFoldersGiveTheRuntimesTexts) {
+    TempDir dir;
+    std::string locked = dir.File("locked.tovix");
+    WriteBytes(locked, "stop\r\n");
+    ASSERT_EQ(chmod(locked.c_str(), 0200), 0);
+    std::string folder = dir.File("ro");
+    std::filesystem::create_directory(folder);
+    ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
+    ScopedNoPermissionOverride noOverride;
+    if (!noOverride.Active())
+        GTEST_SKIP() << "permissions cannot be made to bind here";
+    Editor e;
+    e.lines.Assign(Lines{"keep"});
+    EXPECT_EQ(ErrorOf([&] { e.lines.LoadFromFile(locked); }),
+              "Cannot open file \"" + locked + "\". Permission denied");
+    EXPECT_EQ(ErrorOf([&] { e.lines.SaveToFile(folder + "/p.tovix"); }),
+              "Cannot create file \"" + folder + "/p.tovix\". Permission denied");
+    EXPECT_EQ(e.lines.ToVector(), Lines{"keep"});
 }

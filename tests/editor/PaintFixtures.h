@@ -8,13 +8,14 @@
 #include "editor/CharCase.h"
 #include "editor/CodeMemo.h"
 #include "editor/CodePasStyler.h"
-#include "editor/Platform.h"
+#include "editor/NullHost.h"
 #include "editor/WorkbenchDisplay.h"
 
 #include <string>
 #include <vector>
 
-class TestHost : public Host {
+// The window a painted editor sits in: the workbench editor's size, focused, counting repaints.
+class TestHost : public NullHost {
 public:
     TRect Client{0, 0, 425, 353};
     bool Focus = true;
@@ -24,30 +25,9 @@ public:
     void Invalidate() override { ++Invalidations; }
     void InvalidateRect(const TRect& r) override { InvalidatedRects.push_back(r); }
     TRect ClientRect() override { return Client; }
-    void SetScrollBar(TScrollBarKind, int, int, int, int) override {}
-    void ShowScrollBar(TScrollBarKind, bool) override {}
     int ScrollBarWidth() override { return 17; }
-    void CreateCaret(int, int) override {}
-    void DestroyCaret() override {}
-    void ShowCaret() override {}
-    void HideCaret() override {}
-    void SetCaretPos(int, int) override {}
-    void SetCaretBlinking(bool) override {}
     void SetFocus() override { Focus = true; }
     bool HasFocus() override { return Focus; }
-    bool IsEnabled() override { return true; }
-    void SetCursor(TCursorShape) override {}
-    int PopupMenu(const std::vector<TMenuItem>&, TPoint) override { return -1; }
-    bool HasClipboardText() override { return false; }
-    std::string ClipboardText() override { return {}; }
-    void SetClipboardText(const std::string&) override {}
-    void OpenUrl(const std::string&) override {}
-    void StartDrag() override {}
-    void StartTimer(int, int) override {}
-    void StopTimer(int) override {}
-    void ShowHint(const THintParts&, const std::string&, int, TColor, TColor, TPoint) override {}
-    void HideHint() override {}
-    TPoint ClientToScreen(TPoint p) override { return p; }
 };
 
 struct TextCall {
