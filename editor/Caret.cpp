@@ -1,19 +1,8 @@
 // The caret and the selection.
 #include "editor/CodeMemo.h"
+#include "editor/TextSlices.h"
 
 #include <algorithm>
-
-namespace {
-
-// The line without its trailing bytes of value 32 or below.
-std::string_view WithoutTrailingBlanks(std::string_view s) {
-    std::size_t end = s.size();
-    while (end > 0 && static_cast<unsigned char>(s[end - 1]) <= 32)
-        --end;
-    return s.substr(0, end);
-}
-
-} // namespace
 
 void TCodeCustomMemo::SetCurX(int x) {
     if (x == FCurX)

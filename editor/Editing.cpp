@@ -1,33 +1,12 @@
 // The editing commands: typing, Enter, Delete, Backspace, line deletion, Tab, deleting the
 // selection and inserting blocks of text. Each records what it changed in the undo list.
 #include "editor/CodeMemo.h"
+#include "editor/TextSlices.h"
 #include "editor/UndoList.h"
 
 #include <algorithm>
 
 namespace {
-
-// s[from, to) with both ends clamped to s.
-std::string_view Slice(std::string_view s, int from, int to = -1) {
-    std::size_t size = s.size();
-    std::size_t a = std::min(size, static_cast<std::size_t>(std::max(from, 0)));
-    std::size_t b = to < 0 ? size : std::min(size, static_cast<std::size_t>(to));
-    return b > a ? s.substr(a, b - a) : std::string_view();
-}
-
-std::size_t TrailingBlanks(std::string_view s) {
-    std::size_t n = 0;
-    while (n < s.size() && static_cast<unsigned char>(s[s.size() - 1 - n]) <= 32)
-        ++n;
-    return n;
-}
-
-std::size_t LeadingSpaces(std::string_view s) {
-    std::size_t n = 0;
-    while (n < s.size() && s[n] == ' ')
-        ++n;
-    return n;
-}
 
 // Switches the memo's change notification off for a scope and restores it.
 class TQuiet {

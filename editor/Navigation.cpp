@@ -1,19 +1,8 @@
 // Caret movement by keys: arrows, words, Home and End, Page Up and Page Down.
 #include "editor/CodeMemo.h"
+#include "editor/TextSlices.h"
 
 #include <algorithm>
-
-namespace {
-
-// The line without trailing blanks, as word moves and End see it.
-std::string_view Trimmed(std::string_view s) {
-    std::size_t end = s.size();
-    while (end > 0 && static_cast<unsigned char>(s[end - 1]) <= 32)
-        --end;
-    return s.substr(0, end);
-}
-
-} // namespace
 
 void TCodeCustomMemo::MoveCaret(int dx, int dy, TShiftState shift) {
     bool extend = (shift & ssShift) && FCurX == FSelMarkX && FCurY == FSelMarkY;
@@ -38,7 +27,7 @@ void TCodeCustomMemo::MoveCaret(int dx, int dy, TShiftState shift) {
 void TCodeCustomMemo::WordRight() {
     if (FLines->Count() == 0 || FCurY < 0 || FCurY >= FLines->Count())
         return;
-    std::string_view line = Trimmed(FLines->Line(FCurY));
+    std::string_view line = WithoutTrailingBlanks(FLines->Line(FCurY));
     int length = static_cast<int>(line.size());
     int x = FCurX + 1;
     while (x < length && (!IsWordDelimiter(line[static_cast<std::size_t>(x - 1)]) ||
@@ -56,7 +45,7 @@ void TCodeCustomMemo::WordLeft() {
     if (FLines->Count() == 0 || FCurY < 0 || FCurY >= FLines->Count())
         return;
     SetCurX(FCurX - 1);
-    std::string_view line = Trimmed(FLines->Line(FCurY));
+    std::string_view line = WithoutTrailingBlanks(FLines->Line(FCurY));
     int length = static_cast<int>(line.size());
     int x = FCurX;
     while (x > 0 && x <= length) {
@@ -110,7 +99,7 @@ void TCodeCustomMemo::EndKey(TShiftState shift) {
             SetCurX(FLines->LineLength(FCurY));
         }
         if (FCurY >= 0 && FCurY < FLines->Count())
-            SetCurX(static_cast<int>(Trimmed(FLines->Line(FCurY)).size()));
+            SetCurX(static_cast<int>(WithoutTrailingBlanks(FLines->Line(FCurY)).size()));
     }
     if (extend)
         ExtendSelection();

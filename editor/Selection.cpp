@@ -1,18 +1,8 @@
 // Selecting all, the selected text and text offsets.
 #include "editor/CodeMemo.h"
+#include "editor/TextSlices.h"
 
 #include <algorithm>
-
-namespace {
-
-std::string_view Slice(std::string_view s, int from, int to = -1) {
-    std::size_t size = s.size();
-    std::size_t a = std::min(size, static_cast<std::size_t>(std::max(from, 0)));
-    std::size_t b = to < 0 ? size : std::min(size, static_cast<std::size_t>(to));
-    return b > a ? s.substr(a, b - a) : std::string_view();
-}
-
-} // namespace
 
 void TCodeCustomMemo::SelectAll() {
     int last = std::max(0, FLines->Count() - 1);
