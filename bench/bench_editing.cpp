@@ -118,6 +118,35 @@ void BM_Paste1000Lines(benchmark::State& state) {
     }
 }
 
+// Large blocks: 100,000 lines pasted in the middle, and the same number deleted as a selection.
+void BM_Paste100000Lines(benchmark::State& state) {
+    Editor e;
+    std::string block;
+    for (int i = 0; i < 100000; ++i)
+        block += "  portbwrite_" + std::to_string(i % 100) + "\r\n";
+    e.host.Clip = block;
+    for (auto _ : state) {
+        e.Key('V', ssCtrl, 22);
+        state.PauseTiming();
+        e.memo.Undo();
+        state.ResumeTiming();
+    }
+}
+
+void BM_Delete100000LineSelection(benchmark::State& state) {
+    Editor e;
+    int top = e.memo.CurY();
+    for (auto _ : state) {
+        state.PauseTiming();
+        e.memo.SetSelectionBounds(0, top, 0, top + 100000);
+        state.ResumeTiming();
+        e.Key(vkDelete, 0, 0);
+        state.PauseTiming();
+        e.memo.Undo();
+        state.ResumeTiming();
+    }
+}
+
 // The reference: one line inserted in the middle of a plain vector of strings.
 void BM_ReferenceVectorInsertLine(benchmark::State& state) {
     std::vector<std::string> lines = ProgramLines(kLines);
@@ -135,6 +164,8 @@ BENCHMARK(BM_Backspace)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BackspaceJoin)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CtrlY)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Paste1000Lines)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Paste100000Lines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Delete100000LineSelection)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReferenceVectorInsertLine)->Unit(benchmark::kMicrosecond)->Iterations(200);
 
 BENCHMARK_MAIN();

@@ -62,6 +62,60 @@ public:
         }
     }
 
+    // Removes the elements first ... first + count - 1: whole blocks go at once.
+    void erase(std::size_t first, std::size_t count) {
+        if (count == 0)
+            return;
+        auto [block, offset] = Locate(first);
+        while (count > 0 && block < FBlocks.size()) {
+            auto& items = FBlocks[block];
+            std::size_t take = std::min(count, items.size() - offset);
+            auto from = items.begin() + static_cast<std::ptrdiff_t>(offset);
+            items.erase(from, from + static_cast<std::ptrdiff_t>(take));
+            count -= take;
+            FSize -= take;
+            if (items.empty())
+                FBlocks.erase(FBlocks.begin() + static_cast<std::ptrdiff_t>(block));
+            else
+                ++block;
+            offset = 0;
+        }
+        RecountStarts();
+    }
+
+    // Inserts values before index, in their order, as blocks of their own.
+    void insert(std::size_t index, std::vector<T>&& values) {
+        // A few values go in one by one, so that small edits leave no small blocks behind.
+        if (values.size() <= kFewValues) {
+            for (std::size_t i = 0; i < values.size(); ++i)
+                insert(index + i, std::move(values[i]));
+            return;
+        }
+        std::vector<std::vector<T>> blocks;
+        std::size_t at = FBlocks.size();
+        if (index < FSize) {
+            auto [block, offset] = Locate(index);
+            auto& items = FBlocks[block];
+            std::vector<T> tail;
+            tail.reserve(kBlock);
+            std::move(items.begin() + static_cast<std::ptrdiff_t>(offset), items.end(),
+                      std::back_inserter(tail));
+            items.erase(items.begin() + static_cast<std::ptrdiff_t>(offset), items.end());
+            at = items.empty() ? block : block + 1;
+            if (items.empty())
+                FBlocks.erase(FBlocks.begin() + static_cast<std::ptrdiff_t>(block));
+            ChunkInto(blocks, values);
+            blocks.push_back(std::move(tail));
+        } else {
+            ChunkInto(blocks, values);
+        }
+        FSize += values.size();
+        FBlocks.insert(FBlocks.begin() + static_cast<std::ptrdiff_t>(at),
+                       std::make_move_iterator(blocks.begin()),
+                       std::make_move_iterator(blocks.end()));
+        RecountStarts();
+    }
+
     void clear() {
         FBlocks.clear();
         FBlocks.shrink_to_fit();
@@ -95,6 +149,7 @@ public:
 
 private:
     static constexpr std::size_t kBlock = 512;
+    static constexpr std::size_t kFewValues = 32;
 
     std::pair<std::size_t, std::size_t> Locate(std::size_t index) const {
         if (FHint < FBlocks.size() && index >= FStarts[FHint] &&
@@ -104,6 +159,27 @@ private:
         std::size_t block = static_cast<std::size_t>(it - FStarts.begin()) - 1;
         FHint = block;
         return {block, index - FStarts[block]};
+    }
+
+    static void ChunkInto(std::vector<std::vector<T>>& blocks, std::vector<T>& values) {
+        for (std::size_t i = 0; i < values.size(); i += kBlock) {
+            std::size_t end = std::min(values.size(), i + kBlock);
+            std::vector<T> chunk;
+            chunk.reserve(kBlock);
+            std::move(values.begin() + static_cast<std::ptrdiff_t>(i),
+                      values.begin() + static_cast<std::ptrdiff_t>(end), std::back_inserter(chunk));
+            blocks.push_back(std::move(chunk));
+        }
+    }
+
+    void RecountStarts() {
+        FStarts.resize(FBlocks.size());
+        std::size_t start = 0;
+        for (std::size_t b = 0; b < FBlocks.size(); ++b) {
+            FStarts[b] = start;
+            start += FBlocks[b].size();
+        }
+        FHint = 0;
     }
 
     void Split(std::size_t block) {

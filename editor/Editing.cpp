@@ -246,8 +246,7 @@ void TCodeCustomMemo::DeleteSelection(bool repaint) {
         SetCurY(sy);
         SetCurX(sx);
         ClearSelection();
-        for (int i = sy; i < ey; ++i)
-            FLines->RemoveLine(sy + 1);
+        FLines->RemoveLines(sy + 1, ey - sy);
         if (OnSelectionChange)
             OnSelectionChange(*this);
         if (repaint)
@@ -286,13 +285,16 @@ void TCodeCustomMemo::InsertText(std::string_view s) {
             SetCurX(x0 + static_cast<int>(text.size()));
         } else {
             FLines->Put(y0, before + text.substr(0, firstBreak));
-            int y = y0;
+            std::vector<std::string_view> parts;
             std::size_t start = firstBreak + 2;
             for (std::size_t next; (next = text.find("\r\n", start)) != std::string::npos;
                  start = next + 2)
-                FLines->InsertLine(++y, std::string_view(text).substr(start, next - start));
+                parts.push_back(std::string_view(text).substr(start, next - start));
             std::string last = text.substr(start);
-            FLines->InsertLine(++y, last + rest);
+            std::string lastLine = last + rest;
+            parts.push_back(lastLine);
+            FLines->InsertLines(y0 + 1, parts);
+            int y = y0 + static_cast<int>(parts.size());
             SetCurY(y);
             SetCurX(static_cast<int>(last.size()));
             ScrollCaretIntoView();

@@ -50,6 +50,18 @@ void TIntList::Delete(int index) {
     Removed(old);
 }
 
+void TIntList::DeleteRange(int first, int count) {
+    FItems.erase(static_cast<std::size_t>(first), static_cast<std::size_t>(count));
+    // The largest entry may have gone; it is found again when asked for.
+    FMaxValid = false;
+}
+
+void TIntList::InsertRange(int index, std::vector<std::int32_t>&& values) {
+    for (std::int32_t v : values)
+        Added(v);
+    FItems.insert(static_cast<std::size_t>(index), std::move(values));
+}
+
 void TIntList::Clear() {
     FItems.clear();
     FMax = 0;
@@ -280,6 +292,42 @@ void TCodeMemoStrings::RemoveLine(int index) {
     CheckIndex(index);
     FLineLengths.Delete(index);
     RawDelete(index);
+}
+
+void TCodeMemoStrings::RemoveLines(int first, int count) {
+    if (count <= 0)
+        return;
+    CheckIndex(first);
+    CheckIndex(first + count - 1);
+    FMemo.CheckpointsChangedAfter(first - 1);
+    Changing();
+    FLineLengths.DeleteRange(first, count);
+    FLines.erase(static_cast<std::size_t>(first), static_cast<std::size_t>(count));
+    Changed();
+}
+
+void TCodeMemoStrings::InsertLines(int index, const std::vector<std::string_view>& lines) {
+    if (lines.empty())
+        return;
+    if (index < 0 || index > Count())
+        throw EListError(index);
+    if (index < FMemo.TopLine())
+        FMemo.InvalidateTopStateCache();
+    std::vector<TEntry> entries;
+    std::vector<std::int32_t> lengths;
+    entries.reserve(lines.size());
+    lengths.reserve(lines.size());
+    std::string expanded;
+    for (std::string_view line : lines) {
+        std::string_view text = WithTabsExpanded(line, FMemo.TabSize(), expanded);
+        entries.push_back(TEntry{LineText(text), nullptr});
+        lengths.push_back(static_cast<std::int32_t>(text.size()));
+    }
+    FMemo.CheckpointsChangedAfter(index);
+    Changing();
+    FLineLengths.InsertRange(index, std::move(lengths));
+    FLines.insert(static_cast<std::size_t>(index), std::move(entries));
+    Changed();
 }
 
 void TCodeMemoStrings::Clear() {

@@ -61,6 +61,8 @@ public:
     void Add(std::int32_t value);
     void Insert(int index, std::int32_t value);
     void Delete(int index);
+    void DeleteRange(int first, int count);
+    void InsertRange(int index, std::vector<std::int32_t>&& values);
     void Clear();
     int Count() const { return static_cast<int>(FItems.size()); }
     // The largest entry, 0 for an empty list.
@@ -109,6 +111,10 @@ public:
     // Removes line index and its length entry and nothing else: the removal that the editor's
     // own line deletion performs.
     void RemoveLine(int index);
+    // Removes count lines from first on, as count RemoveLine calls would, in one step.
+    void RemoveLines(int first, int count);
+    // Inserts lines before index, as InsertLine for each in turn would, in one step.
+    void InsertLines(int index, const std::vector<std::string_view>& lines);
     void Clear();
     std::string Get(int index) const;
     // The line's bytes without a copy; valid until the next change of the list.

@@ -220,3 +220,32 @@ TEST(EditingEvents, TypingFiresOnChangeAndUpdatesLongestLine) {
 }
 
 } // namespace
+
+TEST(EditingLargeBlocks, PastingAndDeletingThousandsOfLinesUndoesExactly) {
+    FakeHost host;
+    TestMemo memo(host);
+    std::string fixture;
+    for (int i = 0; i < 2000; ++i)
+        fixture += "incd " + std::to_string(i) + "\n";
+    fixture += "end|";
+    SetText(memo, fixture);
+    std::vector<std::string> before = LinesOf(memo);
+    std::string block;
+    for (int i = 0; i < 3000; ++i)
+        block += "lcdout_" + std::to_string(i % 100) + "\r\n";
+    memo.SetCurY(700);
+    memo.SetCurX(2);
+    memo.InsertText(block);
+    EXPECT_EQ(memo.Lines().Count(), 5001);
+    EXPECT_EQ(memo.Lines().Get(700), "inlcdout_0");
+    EXPECT_EQ(memo.Lines().Get(3700), "cd 700");
+    EXPECT_EQ(memo.CurY(), 3700);
+
+    memo.SelectAll();
+    memo.DeleteSelection(true);
+    EXPECT_EQ(LinesOf(memo), std::vector<std::string>{""});
+    memo.Undo();
+    memo.Undo();
+    EXPECT_EQ(LinesOf(memo), before);
+    EXPECT_EQ(memo.Lines().LineLengths().Count(), memo.Lines().Count());
+}

@@ -244,3 +244,33 @@ TEST(LineStore, LinesOfEveryLengthKeepTheirBytes) {
     copy.lines.Assign(f.lines);
     EXPECT_EQ(copy.Text(), expected);
 }
+
+TEST(LineStore, LargeInsertionsAndRemovalsKeepLinesAndLengthsInStep) {
+    Fixture f;
+    Lines model;
+    for (int i = 0; i < 3000; ++i)
+        model.push_back("pause_" + std::to_string(i) +
+                        std::string(static_cast<std::size_t>(i % 40), 'x'));
+    f.lines.Assign(model);
+    std::vector<std::string> block;
+    for (int i = 0; i < 1500; ++i)
+        block.push_back("new\t" + std::to_string(i));
+    for (auto [at, count] : {std::pair{10, 1500}, {4499, 1}, {0, 700}, {2000, 5}}) {
+        std::vector<std::string_view> views(block.begin(), block.begin() + count);
+        f.lines.InsertLines(at, views);
+        for (int i = 0; i < count; ++i)
+            model.insert(model.begin() + at + i, ExpandTabs(block[static_cast<std::size_t>(i)], 4));
+        ASSERT_EQ(f.Text(), model) << "insert " << count << " at " << at;
+    }
+    for (auto [first, count] : {std::pair{5, 2000}, {0, 1}, {100, 600}, {2000, 605}}) {
+        f.lines.RemoveLines(first, count);
+        model.erase(model.begin() + first, model.begin() + first + count);
+        ASSERT_EQ(f.Text(), model) << "remove " << count << " from " << first;
+        int longest = 0;
+        for (int i = 0; i < f.lines.Count(); ++i) {
+            ASSERT_EQ(f.lines.LineLengths().Get(i), f.lines.LineLength(i));
+            longest = std::max(longest, f.lines.LineLength(i));
+        }
+        EXPECT_EQ(f.lines.LineLengths().Max(), longest);
+    }
+}
