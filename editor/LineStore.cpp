@@ -11,19 +11,24 @@
 // ---- TIntList -------------------------------------------------------------------------------
 
 void TIntList::Added(std::int32_t value) {
-    if (!FMaxValid)
-        return;
-    if (FMaxCount == 0 || value > FMax) {
-        FMax = value;
-        FMaxCount = 1;
-    } else if (value == FMax) {
-        ++FMaxCount;
+    if (value >= 0 && value < kSmall) {
+        if (FSmallCounts.empty())
+            FSmallCounts.resize(kSmall);
+        ++FSmallCounts[static_cast<std::size_t>(value)];
+        FSmallMax = std::max(FSmallMax, value);
+    } else {
+        ++FOtherCounts[value];
     }
 }
 
 void TIntList::Removed(std::int32_t value) {
-    if (FMaxValid && value == FMax && --FMaxCount == 0)
-        FMaxValid = false;
+    if (value >= 0 && value < kSmall) {
+        if (--FSmallCounts[static_cast<std::size_t>(value)] == 0 && value == FSmallMax)
+            while (FSmallMax >= 0 && FSmallCounts[static_cast<std::size_t>(FSmallMax)] == 0)
+                --FSmallMax;
+    } else if (auto it = FOtherCounts.find(value); --it->second == 0) {
+        FOtherCounts.erase(it);
+    }
 }
 
 void TIntList::Set(int index, std::int32_t value) {
@@ -51,9 +56,9 @@ void TIntList::Delete(int index) {
 }
 
 void TIntList::DeleteRange(int first, int count) {
+    FItems.ForRange(static_cast<std::size_t>(first), static_cast<std::size_t>(first + count),
+                    [this](std::int32_t v) { Removed(v); });
     FItems.erase(static_cast<std::size_t>(first), static_cast<std::size_t>(count));
-    // The largest entry may have gone; it is found again when asked for.
-    FMaxValid = false;
 }
 
 void TIntList::InsertRange(int index, std::vector<std::int32_t>&& values) {
@@ -64,26 +69,18 @@ void TIntList::InsertRange(int index, std::vector<std::int32_t>&& values) {
 
 void TIntList::Clear() {
     FItems.clear();
-    FMax = 0;
-    FMaxCount = 0;
-    FMaxValid = true;
+    FSmallCounts.clear();
+    FSmallCounts.shrink_to_fit();
+    FOtherCounts.clear();
+    FSmallMax = -1;
 }
 
 std::int32_t TIntList::Max() const {
-    if (!FMaxValid) {
-        FMax = 0;
-        FMaxCount = 0;
-        FItems.ForEach([this](std::int32_t v) {
-            if (FMaxCount == 0 || v > FMax) {
-                FMax = v;
-                FMaxCount = 1;
-            } else if (v == FMax) {
-                ++FMaxCount;
-            }
-        });
-        FMaxValid = true;
-    }
-    return FItems.empty() ? 0 : FMax;
+    if (FItems.empty())
+        return 0;
+    if (!FOtherCounts.empty() && (FOtherCounts.rbegin()->first >= kSmall || FSmallMax < 0))
+        return FOtherCounts.rbegin()->first;
+    return FSmallMax;
 }
 
 // ---- TLinePropPool ----------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -69,13 +70,16 @@ public:
     std::int32_t Max() const;
 
 private:
+    // How many entries hold each value: small values (as line lengths mostly are) in a table,
+    // others in a map, so that the largest is known after every change without a scan.
     void Added(std::int32_t value);
     void Removed(std::int32_t value);
 
+    static constexpr std::int32_t kSmall = 4096;
     TChunkedVector<std::int32_t> FItems;
-    mutable std::int32_t FMax = 0;
-    mutable int FMaxCount = 0; // how many entries equal FMax
-    mutable bool FMaxValid = true;
+    std::vector<std::int32_t> FSmallCounts;
+    std::map<std::int32_t, std::int32_t> FOtherCounts;
+    std::int32_t FSmallMax = -1; // the largest small value held, -1 for none
 };
 
 // Replaces every TAB by tabSize spaces, whatever column it stands in.
