@@ -53,5 +53,9 @@ std::vector<std::int32_t> TidyLines(TCompileTarget& target);
 // stays) and reports the faulty lines. A write error ends the compile with EInOutError; the
 // counters and marks then show the lines handled so far and the earlier image stays whole.
 // listing, when given, receives every compiled command.
+//
+// The workbench's N9Click: Compile(TMemoCompileTarget(Memo1), ImageNameFor(ProgramPath),
+// counters); on success it shows CompletionMessage(CommandCount), otherwise it puts the caret
+// at the start of Faults[0].Line and shows CompileFaultMessage(Faults) in an error box.
 TCompileResult Compile(TCompileTarget& target, const std::string& imageName,
                        TCompileCounters& counters, std::vector<TListingEntry>* listing = nullptr);

@@ -43,6 +43,7 @@ TEST(CompileErrors, ImageThatCannotBeCreated) {
         {dir / "missing/p.bin", "Invalid filename", false},
         {ro + "/p.bin", "File access denied", true},
         {dir / "folder.bin", "File access denied", false},
+        {"", "Invalid filename", false},
     };
     ASSERT_EQ(::mkdir((dir / "folder.bin").c_str(), 0755), 0);
     ScopedNoPermissionOverride noOverride;

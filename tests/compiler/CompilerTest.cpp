@@ -108,24 +108,17 @@ TEST(Compile, ProgramsToImages) {
         EXPECT_EQ(c.counters.ProgramSize, row.size);
         EXPECT_EQ(c.marked, row.marked);
         EXPECT_EQ(static_cast<int>(c.image.size()), c.counters.ProgramSize);
+        // The listing gives each command its offset and bytes, and lists the marked lines.
+        std::string listed;
+        std::vector<int> listedLines;
+        for (const auto& e : c.listing) {
+            EXPECT_EQ(e.Offset, static_cast<int>(listed.size()));
+            listed.append(e.Bytes.begin(), e.Bytes.begin() + e.ByteCount);
+            listedLines.push_back(e.Line);
+        }
+        EXPECT_EQ(listed, c.image);
+        EXPECT_EQ(listedLines, row.marked);
     }
-}
-
-TEST(Compile, ListingGivesEachCommandItsOffset) {
-    Compiled c =
-        CompileLines({"allond", "// loop", "pause_64", "alloffd", "pause_64", "goto_0000"});
-    std::vector<int> offsets, lines, sizes;
-    for (const auto& e : c.listing) {
-        offsets.push_back(e.Offset);
-        lines.push_back(e.Line);
-        sizes.push_back(e.ByteCount);
-        EXPECT_EQ(c.image.substr(static_cast<std::size_t>(e.Offset),
-                                 static_cast<std::size_t>(e.ByteCount)),
-                  std::string(e.Bytes.begin(), e.Bytes.begin() + e.ByteCount));
-    }
-    EXPECT_EQ(offsets, (std::vector<int>{0, 1, 3, 4, 6}));
-    EXPECT_EQ(lines, (std::vector<int>{0, 2, 3, 4, 5}));
-    EXPECT_EQ(sizes, (std::vector<int>{1, 2, 1, 2, 3}));
 }
 
 TEST(Compile, TidyRemovesLeadingSpacesOnly) {
@@ -155,21 +148,6 @@ TEST(Compile, SecondCompileMarksOnlyWhatItRecognises) {
     EXPECT_EQ(editor.Marked(), (std::vector<int>{0, 1, 3}));
     EXPECT_EQ(counters.CommandCount, 3);
     EXPECT_EQ(counters.ProgramSize, 3);
-}
-
-TEST(Compile, TidyResetsCaretAndSelection) {
-    TempDir dir;
-    Editor editor({"  stop", "    nop", "reset"});
-    editor.memo.SetCurY(2);
-    editor.memo.SetCurX(3);
-    editor.memo.SetSelectionBounds(1, 0, 2, 1);
-    TMemoCompileTarget target(editor.memo);
-    TCompileCounters counters;
-    Compile(target, dir / "p.bin", counters);
-    EXPECT_EQ(editor.memo.CurX(), 0);
-    EXPECT_EQ(editor.memo.CurY(), 0);
-    EXPECT_TRUE(editor.memo.SelectionEmpty());
-    EXPECT_EQ(editor.memo.Lines().Count(), 3);
 }
 
 // A window of 20 rows by 30 columns that remembers the scroll bars it was given.
@@ -234,16 +212,6 @@ TEST(Compile, EditorEndsAsIfNotifiedAfterEveryLine) {
     EXPECT_EQ(compiled.Lines().LockCount(), 0);
 }
 
-TEST(Compile, ReplacesAnEarlierImageWhole) {
-    TempDir dir;
-    WriteFile(dir / "p.bin", std::string(5000, '\x55'));
-    Editor editor({"goto_0102"});
-    TMemoCompileTarget target(editor.memo);
-    TCompileCounters counters;
-    Compile(target, dir / "p.bin", counters);
-    EXPECT_EQ(ReadFile(dir / "p.bin"), Bytes({0x03, 0x01, 0x02}));
-}
-
 TEST(Compile, EditorWithoutLinesGivesAnEmptyImage) {
     TempDir dir;
     WriteFile(dir / "p.bin", "old");
@@ -269,64 +237,51 @@ TEST(Compile, FaultyOperandsWriteNoImage) {
         int size;
         std::vector<int> faultLines;
         std::vector<int> columns;
+        std::vector<int> indents;
     };
     const Row rows[] = {
-        {{"goto_F5"}, 1, 3, {0}, {8}},
-        {{"pause_6"}, 1, 2, {0}, {7}},
-        {{"pause_g0", "stop"}, 2, 3, {0}, {7}},
-        {{"stop", "pause"}, 2, 3, {1}, {7}},
-        {{"pause_"}, 1, 2, {0}, {7}},
-        {{"sound_10_3", "sound_1_30"}, 2, 6, {0, 1}, {10, 7}},
-        {{"sound_zz_zz"}, 1, 3, {0}, {7}},
-        {{"configd_ 1", "  lcdout_4"}, 2, 4, {0, 1}, {9, 8}},
-        {{"onpind_0x", "goto_00 1", "10xpause_-1"}, 3, 7, {0, 1, 2}, {8, 8, 10}},
-        {{"goto_0x10"}, 1, 3, {0}, {6}},
+        {{"goto_F5"}, 1, 3, {0}, {8}, {0}},
+        {{"pause_6"}, 1, 2, {0}, {7}, {0}},
+        {{"pause_g0", "stop"}, 2, 3, {0}, {7}, {0}},
+        {{"stop", "pause"}, 2, 3, {1}, {7}, {0}},
+        {{"pause_"}, 1, 2, {0}, {7}, {0}},
+        {{"sound_10_3", "sound_1_30"}, 2, 6, {0, 1}, {10, 7}, {0, 0}},
+        {{"sound_zz_zz"}, 1, 3, {0}, {7}, {0}},
+        {{"configd_ 1", "  lcdout_4"}, 2, 4, {0, 1}, {9, 8}, {0, 2}},
+        {{"onpind_0x", "goto_00 1", "10xpause_-1"}, 3, 7, {0, 1, 2}, {8, 8, 10}, {0, 0, 0}},
+        {{"goto_0x10", "    pause_6"}, 2, 5, {0, 1}, {6, 7}, {0, 4}},
     };
+    bool previous = false;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.lines.front());
         TempDir dir;
-        WriteFile(dir / "p.bin", "previous image");
+        // Every other case has an earlier image to keep, the others must not leave one.
+        previous = !previous;
+        if (previous)
+            WriteFile(dir / "p.bin", "previous image");
         Editor editor(row.lines);
         TMemoCompileTarget target(editor.memo);
         TCompileCounters counters;
         TCompileResult result = Compile(target, dir / "p.bin", counters);
         EXPECT_FALSE(result.Succeeded());
         EXPECT_FALSE(result.ImageWritten);
-        EXPECT_EQ(ReadFile(dir / "p.bin"), "previous image");
-        EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"p.bin"});
+        EXPECT_EQ(ReadFile(dir / "p.bin"), previous ? "previous image" : "<missing>");
+        EXPECT_EQ(FilesIn(dir.Path()).size(), previous ? 1u : 0u);
         EXPECT_EQ(counters.CommandCount, row.commands);
         EXPECT_EQ(counters.ProgramSize, row.size);
         EXPECT_EQ(static_cast<int>(editor.Marked().size()), row.commands);
-        std::vector<int> lines, columns;
+        std::vector<int> lines, columns, indents;
         for (const auto& f : result.Faults) {
             lines.push_back(f.Line);
             columns.push_back(f.Column);
+            indents.push_back(f.Indent);
             EXPECT_EQ(f.Text, editor.memo.Lines().Get(f.Line));
+            EXPECT_EQ(f.Command, RecognizeCommand(f.Text));
         }
         EXPECT_EQ(lines, row.faultLines);
         EXPECT_EQ(columns, row.columns);
+        EXPECT_EQ(indents, row.indents);
     }
-}
-
-TEST(Compile, FaultyProgramLeavesNoImageWhereThereWasNone) {
-    TempDir dir;
-    Editor editor({"stop", "pause_6"});
-    TMemoCompileTarget target(editor.memo);
-    TCompileCounters counters;
-    EXPECT_FALSE(Compile(target, dir / "p.bin", counters).ImageWritten);
-    EXPECT_TRUE(FilesIn(dir.Path()).empty());
-}
-
-TEST(Compile, FaultKnowsTheIndentTheTidyRemoved) {
-    TempDir dir;
-    Editor editor({"stop", "    pause_6"});
-    TMemoCompileTarget target(editor.memo);
-    TCompileCounters counters;
-    TCompileResult result = Compile(target, dir / "p.bin", counters);
-    ASSERT_EQ(result.Faults.size(), 1u);
-    EXPECT_EQ(result.Faults[0].Indent, 4);
-    EXPECT_EQ(result.Faults[0].Text, "pause_6");
-    EXPECT_EQ(result.Faults[0].Command->Mnemonic, "pause");
 }
 
 TEST(Compile, Messages) {
