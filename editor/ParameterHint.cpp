@@ -104,8 +104,9 @@ THintParts SplitSignature(std::string_view signature, int index, const THintChar
 std::optional<THintParts> ParameterHintFor(std::string_view line, int caretCol,
                                            const std::vector<std::string>& signatures,
                                            bool caseSensitive, const THintChars& chars) {
-    std::string scanned = caseSensitive ? std::string(line) : Upper(line);
-    auto call = FindHintCall(scanned, caretCol, chars);
+    // Letter case changes none of the characters the scan looks for, so the line is scanned as
+    // it is; FindSignature compares the word without regard to case when asked to.
+    auto call = FindHintCall(line, caretCol, chars);
     if (!call)
         return std::nullopt;
     auto signature = FindSignature(signatures, call->Word, caseSensitive);

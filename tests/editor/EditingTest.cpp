@@ -6,16 +6,7 @@
 
 namespace {
 
-struct EditCase {
-    const char* Name;
-    const char* Before;
-    const char* Keys;
-    const char* After;
-};
-
-void PrintTo(const EditCase& c, std::ostream* os) {
-    *os << c.Name;
-}
+using EditCase = KeysCase;
 
 class EditingTest : public ::testing::TestWithParam<EditCase> {};
 

@@ -10,6 +10,7 @@
 #include "editor/CodeMemo.h"
 #include "editor/UndoList.h"
 
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,3 +41,15 @@ std::string GetText(const TCodeCustomMemo& memo);
 void SendKeys(TCodeCustomMemo& memo, std::string_view keys);
 // The lines, plainly.
 std::vector<std::string> LinesOf(const TCodeCustomMemo& memo);
+
+// One row of a table of key tests: the text before, the keys sent and the text after.
+struct KeysCase {
+    const char* Name;
+    const char* Before;
+    const char* Keys;
+    const char* After;
+};
+
+inline void PrintTo(const KeysCase& c, std::ostream* os) {
+    *os << c.Name;
+}

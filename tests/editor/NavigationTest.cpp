@@ -5,16 +5,7 @@
 
 namespace {
 
-struct MoveCase {
-    const char* Name;
-    const char* Before;
-    const char* Keys;
-    const char* After;
-};
-
-void PrintTo(const MoveCase& c, std::ostream* os) {
-    *os << c.Name;
-}
+using MoveCase = KeysCase;
 
 class Navigation : public ::testing::TestWithParam<MoveCase> {};
 
