@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 TScanState SaveScanState(const ScanState& state) {
     TScanState saved;
@@ -75,11 +76,12 @@ bool IsUrlPiece(std::string_view piece, bool urlAware) {
     return false;
 }
 
-// Merges emissions of equal state into runs and hands each finished run on.
+// Merges emissions of equal state into runs and hands each finished run on. It takes up the
+// pending run and offset of a cursor and gives them back.
 class TLineTokenizer::Collector {
 public:
-    Collector(const ScanState& lineStart, const std::function<void(const TRun&)>& sink)
-        : FPending{0, 0, lineStart}, FSink(sink) {}
+    Collector(const TTokenizeCursor& cursor, const std::function<void(const TRun&)>& sink)
+        : FPending(cursor.Pending), FOffset(cursor.Offset), FSink(sink) {}
 
     // Emits the next length bytes of the line in state s, then clears s's run flags.
     void Emit(std::size_t length, ScanState& s) {
@@ -98,10 +100,11 @@ public:
             FSink(FPending);
         FPending.Length = 0;
     }
+    void SaveTo(TTokenizeCursor& cursor) const { cursor.Pending = FPending; }
 
 private:
     TRun FPending;
-    int FOffset = 0;
+    int FOffset;
     const std::function<void(const TRun&)>& FSink;
 };
 
@@ -147,8 +150,8 @@ TLineTokenizer::TLineTokenizer(TCodeCustomMemoStyler* styler, bool urlAware, boo
     }
 }
 
-int TLineTokenizer::FindKeyword(const std::string& word) const {
-    std::string key = FCaseSensitive ? word : AnsiLowerCase(word);
+int TLineTokenizer::FindKeyword(std::string_view word) const {
+    std::string key = FCaseSensitive ? std::string(word) : AnsiLowerCase(word);
     for (int index : FKeywordStyles) {
         TStringList& words = FStyler->AllStyles().Items(index).KeyWords();
         words.SetCaseSensitive(FCaseSensitive);
@@ -158,20 +161,35 @@ int TLineTokenizer::FindKeyword(const std::string& word) const {
     return -1;
 }
 
-bool TLineTokenizer::ScanNumber(std::string& w, std::size_t p, ScanState& s, Collector& out) const {
+namespace {
+
+// True when the upper-cased start of s is prefix (already upper-cased).
+bool StartsWithUpper(std::string_view s, std::string_view prefix) {
+    if (prefix.empty() || s.size() < prefix.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (AnsiUpperChar(s[i]) != prefix[i])
+            return false;
+    return true;
+}
+
+} // namespace
+
+// rest is the working text from the current position on; a number found is emitted and taken
+// off its front.
+bool TLineTokenizer::ScanNumber(std::string_view& rest, ScanState& s, Collector& out) const {
     std::string allowed = FNumberBody;
     bool hexAllowed = false;
-    std::size_t i = p;
-    if (!FHexPrefix.empty() &&
-        AnsiUpperCase(std::string_view(w).substr(p)).rfind(FHexPrefix, 0) == 0) {
+    std::size_t i = 0;
+    if (StartsWithUpper(rest, FHexPrefix)) {
         allowed += "ABCDEF";
         hexAllowed = true;
-        i = p + FHexPrefix.size();
+        i = FHexPrefix.size();
     }
     std::size_t end = i;
     std::size_t firstDot = std::string::npos;
-    while (i < w.size() && allowed.find(AnsiUpperChar(w[i])) != std::string::npos) {
-        if (w[i] == '.') {
+    while (i < rest.size() && allowed.find(AnsiUpperChar(rest[i])) != std::string::npos) {
+        if (rest[i] == '.') {
             if (firstDot != std::string::npos) {
                 end = firstDot;
                 break;
@@ -180,90 +198,95 @@ bool TLineTokenizer::ScanNumber(std::string& w, std::size_t p, ScanState& s, Col
         }
         ++i;
         end = i;
-        if (!hexAllowed && !FHexPrefix.empty() &&
-            AnsiUpperCase(std::string_view(w).substr(p, i - p)) == FHexPrefix) {
+        if (!hexAllowed && i == FHexPrefix.size() && StartsWithUpper(rest, FHexPrefix)) {
             allowed += "ABCDEF";
             hexAllowed = true;
         }
     }
-    if (end == p)
+    if (end == 0)
         return false;
     s.IsNumber = true;
     s.IsSymbol = false;
-    out.Emit(end - p, s);
-    w.erase(p, end - p);
+    out.Emit(end, s);
+    rest.remove_prefix(end);
     return true;
 }
 
-// One piece of a line. W is the piece with its recognised tokens removed; P its position (here
-// 0-based). Comment and hex openers are recognised where they begin at P.
+// One piece of a line. The working text W is the piece with its recognised tokens taken out;
+// P is the current position in it. The characters of W before P were emitted one by one and are
+// never looked at again, so W is held as their number (kept) and the text from P on (rest): a
+// token taken out at P is cut off the front of rest. Comment and hex openers are recognised
+// where they begin at P.
 void TLineTokenizer::TokenizePiece(std::string_view piece, ScanState& s, bool& lineCommentActive,
                                    Collector& out) const {
     if (FUrlAware && s.IsUrl) {
         out.Emit(piece.size(), s);
         return;
     }
-    std::string w(piece);
-    std::size_t p = 0;
+    std::string_view rest = piece;
+    std::size_t kept = 0;
     bool wordStart = true;
     bool recognised = false;
     bool multiComments = !FCommentLeft.empty() && !FCommentRight.empty();
     auto isSymbolChar = [this](char c) { return FSymbolChars.find(c) != std::string::npos; };
 
-    while (!w.empty() && p < w.size()) {
+    while (!rest.empty()) {
         if (!recognised)
-            wordStart = p == 0 || w[p] == ' ' || FSymbolChars.empty() || isSymbolChar(w[p]);
+            wordStart =
+                kept == 0 || rest[0] == ' ' || FSymbolChars.empty() || isSymbolChar(rest[0]);
         recognised = false;
 
         if (!s.InBracket && multiComments) {
+            // Inside a comment nothing stands before P: the comment began at the start of the
+            // piece or was cut off W with everything before it.
             if (s.InComment && lineCommentActive) {
-                out.Emit(w.size(), s);
+                out.Emit(kept + rest.size(), s);
                 return;
             }
             if (s.InComment) {
-                std::size_t pos = w.find(FCommentRight);
-                if (pos == std::string::npos) {
-                    out.Emit(w.size(), s);
+                std::size_t pos = rest.find(FCommentRight);
+                if (pos == std::string_view::npos) {
+                    out.Emit(kept + rest.size(), s);
                     return;
                 }
                 std::size_t length = pos + FCommentRight.size();
                 out.Emit(length, s);
-                w.erase(0, length);
+                rest.remove_prefix(length);
                 s.InComment = false;
-                p = 0;
-                if (w.empty())
+                kept = 0;
+                if (rest.empty())
                     return;
-            } else if (w.compare(p, FCommentLeft.size(), FCommentLeft) == 0) {
-                w.erase(0, p + FCommentLeft.size());
+            } else if (rest.starts_with(FCommentLeft)) {
+                rest.remove_prefix(FCommentLeft.size());
+                kept = 0;
                 s.InComment = true;
                 out.Emit(FCommentLeft.size(), s);
-                if (w.empty())
+                if (rest.empty())
                     return;
                 recognised = true;
-                p = 0;
             }
         }
 
         if (!recognised && !s.InComment) {
-            if (!s.InBracket && !FLineComment.empty() &&
-                w.compare(p, FLineComment.size(), FLineComment) == 0) {
+            if (!s.InBracket && !FLineComment.empty() && rest.starts_with(FLineComment)) {
                 s.InComment = true;
                 lineCommentActive = true;
-                out.Emit(w.size() - p, s);
+                out.Emit(rest.size(), s);
                 return;
             }
             if (s.InBracket && s.OpenChar != 0) {
-                if (w[p] == s.CloseChar) {
+                if (rest[0] == s.CloseChar) {
                     out.Emit(1, s);
-                    w.erase(p, 1);
+                    rest.remove_prefix(1);
                     s.InBracket = false;
                     wordStart = false;
                     recognised = true;
                     continue;
                 }
                 out.Emit(1, s);
-                ++p;
-                if (p >= w.size())
+                ++kept;
+                rest.remove_prefix(1);
+                if (rest.empty())
                     return;
                 recognised = true;
             } else {
@@ -272,29 +295,29 @@ void TLineTokenizer::TokenizePiece(std::string_view piece, ScanState& s, bool& l
                     s.CloseChar = b.Close;
                     s.OpenChar = b.Open;
                     s.StyleIndex = b.Index;
-                    if (s.CloseChar != 0 && s.OpenChar != 0 && w[p] == s.OpenChar) {
+                    if (s.CloseChar != 0 && s.OpenChar != 0 && rest[0] == s.OpenChar) {
                         s.InBracket = true;
                         break;
                     }
                 }
                 if (s.InBracket) {
                     out.Emit(1, s);
-                    w.erase(p, 1);
+                    rest.remove_prefix(1);
                     continue;
                 }
             }
         }
 
-        if (w.empty() || p >= w.size())
+        if (rest.empty())
             return;
 
         if (!recognised) {
             for (const SymbolStyle& sym : FSymbols) {
-                if (sym.Symbols.find(w[p]) != std::string::npos) {
+                if (sym.Symbols.find(rest[0]) != std::string::npos) {
                     s.IsSymbol = true;
                     s.StyleIndex = sym.Index;
                     out.Emit(1, s);
-                    w.erase(p, 1);
+                    rest.remove_prefix(1);
                     wordStart = true;
                     recognised = true;
                     break;
@@ -304,58 +327,85 @@ void TLineTokenizer::TokenizePiece(std::string_view piece, ScanState& s, bool& l
         if (recognised)
             continue;
 
-        if (wordStart && FNumberStart.find(AnsiUpperChar(w[p])) != std::string::npos &&
-            ScanNumber(w, p, s, out)) {
+        if (wordStart && FNumberStart.find(AnsiUpperChar(rest[0])) != std::string::npos &&
+            ScanNumber(rest, s, out)) {
             recognised = true;
             wordStart = false;
             continue;
         }
-        if (w.empty() || p >= w.size())
+        if (rest.empty())
             return;
 
-        std::size_t end = p + 1;
-        while (end < w.size() && w[end] != ' ' && w[end] != ':' && w[end] != ';' &&
-               !isSymbolChar(w[end]))
-            ++end;
+        // Only a word at a word start can be a keyword, so only then is its end looked for.
         if (wordStart) {
-            int index = FindKeyword(w.substr(p, end - p));
+            std::size_t end = 1;
+            while (end < rest.size() && rest[end] != ' ' && rest[end] != ':' && rest[end] != ';' &&
+                   !isSymbolChar(rest[end]))
+                ++end;
+            int index = FindKeyword(rest.substr(0, end));
             if (index >= 0) {
                 s.IsKeyword = true;
                 s.StyleIndex = index;
-                out.Emit(end - p, s);
-                w.erase(p, end - p);
+                out.Emit(end, s);
+                rest.remove_prefix(end);
                 recognised = true;
             }
         }
         if (!recognised) {
             out.Emit(1, s);
-            ++p;
+            ++kept;
+            rest.remove_prefix(1);
         }
     }
 }
 
-void TLineTokenizer::TokenizeLine(std::string_view line, ScanState& state,
-                                  const std::function<void(const TRun&)>& sink) const {
-    Collector out(state, sink);
-    if (!FStyler) {
-        ForEachPiece(line, FUrlAware, [&](std::string_view piece) {
-            state.IsUrl = IsUrlPiece(piece, FUrlAware);
-            out.Emit(piece.size(), state);
-            return true;
-        });
-        out.Flush();
+TTokenizeCursor TLineTokenizer::StartOfLine(const ScanState& state) {
+    TTokenizeCursor cursor;
+    cursor.State = state;
+    cursor.Pending = TRun{0, 0, state};
+    return cursor;
+}
+
+void TLineTokenizer::Advance(std::string_view line, TTokenizeCursor& cursor, int stopBefore,
+                             const std::function<void(const TRun&)>& sink) const {
+    if (cursor.Done)
         return;
-    }
-    bool lineCommentActive = false;
-    ForEachPiece(line, FUrlAware, [&](std::string_view piece) {
+    Collector out(cursor, sink);
+    ScanState& state = cursor.State;
+    auto from = static_cast<std::size_t>(cursor.Offset);
+    bool ended = true;
+    ForEachPiece(line.substr(from), FUrlAware, [&](std::string_view piece) {
+        if (cursor.Offset >= stopBefore) {
+            ended = false;
+            return false;
+        }
         state.IsUrl = IsUrlPiece(piece, FUrlAware);
-        TokenizePiece(piece, state, lineCommentActive, out);
+        if (FStyler)
+            TokenizePiece(piece, state, cursor.LineCommentActive, out);
+        else
+            out.Emit(piece.size(), state);
+        cursor.Offset += static_cast<int>(piece.size());
         return true;
     });
-    ClearRunFlags(state);
-    if (lineCommentActive)
-        state.InComment = false;
+    if (!ended) {
+        out.SaveTo(cursor);
+        return;
+    }
+    if (FStyler) {
+        ClearRunFlags(state);
+        if (cursor.LineCommentActive)
+            state.InComment = false;
+    }
     out.Flush();
+    out.SaveTo(cursor);
+    cursor.Done = true;
+}
+
+void TLineTokenizer::TokenizeLine(std::string_view line, ScanState& state,
+                                  const std::function<void(const TRun&)>& sink) const {
+    TTokenizeCursor cursor = StartOfLine(state);
+    Advance(line, cursor, std::numeric_limits<int>::max(), sink);
+    state = cursor.State;
 }
 
 void TLineTokenizer::ScanLine(std::string_view line, ScanState& s) const {

@@ -45,10 +45,30 @@ struct TRun {
     ScanState State;
 };
 
+// Where the tokenizing of one line stands between two of its pieces. Going on from a cursor
+// hands on exactly the runs, and ends in exactly the state, that tokenizing the whole line
+// from its start would.
+struct TTokenizeCursor {
+    int Offset = 0;  // where the next piece starts
+    ScanState State; // the state before that piece
+    bool LineCommentActive = false;
+    TRun Pending;      // the run still being formed, not yet handed on
+    bool Done = false; // the line is finished: State is the next line's start state
+};
+
 class TLineTokenizer {
 public:
     // styler null: no styler is used, and every piece is one run.
     TLineTokenizer(TCodeCustomMemoStyler* styler, bool urlAware, bool caseSensitive);
+
+    // What decides the runs of a line besides its text and start state.
+    struct TRules {
+        const TCodeCustomMemoStyler* Styler = nullptr;
+        bool UrlAware = false;
+        bool CaseSensitive = false;
+        bool operator==(const TRules&) const = default;
+    };
+    TRules Rules() const { return TRules{FStyler, FUrlAware, FCaseSensitive}; }
 
     bool StylerUsed() const { return FStyler != nullptr; }
     const std::string& SymbolChars() const { return FSymbolChars; }
@@ -60,6 +80,13 @@ public:
     // and hands every finished run to sink in order. Emissions of equal state form one run.
     void TokenizeLine(std::string_view line, ScanState& state,
                       const std::function<void(const TRun&)>& sink) const;
+    // A cursor at the start of a line that begins in state.
+    static TTokenizeCursor StartOfLine(const ScanState& state);
+    // Goes on tokenizing line from cursor, whole piece by whole piece, while the next piece
+    // starts before stopBefore, handing every finished run to sink. At the end of the line it
+    // hands on the pending run and finishes the state, and cursor.Done is set.
+    void Advance(std::string_view line, TTokenizeCursor& cursor, int stopBefore,
+                 const std::function<void(const TRun&)>& sink) const;
     // Carries state over line the way the line-start scan does, without forming runs.
     void ScanLine(std::string_view line, ScanState& state) const;
 
@@ -67,8 +94,8 @@ private:
     class Collector;
     void TokenizePiece(std::string_view piece, ScanState& s, bool& lineCommentActive,
                        Collector& out) const;
-    bool ScanNumber(std::string& w, std::size_t p, ScanState& s, Collector& out) const;
-    int FindKeyword(const std::string& word) const;
+    bool ScanNumber(std::string_view& rest, ScanState& s, Collector& out) const;
+    int FindKeyword(std::string_view word) const;
 
     struct BracketStyle {
         int Index;

@@ -242,6 +242,32 @@ TEST(LineStartState, PaintedFlowAgreesWithTheLineStartScan) {
     }
 }
 
+TEST(LineTokenizer, GoingOnFromACursorGivesTheRunsOfTheWholeLine) {
+    WorkbenchEditor ed;
+    TLineTokenizer tokenizer(&ed.Styler, true, false);
+    std::mt19937 rng(3);
+    auto record = [](std::vector<std::string>& out) {
+        return [&out](const TRun& r) {
+            out.push_back(std::to_string(r.Offset) + "+" + std::to_string(r.Length) + ":" +
+                          Kind(r.State));
+        };
+    };
+    ScanState whole;
+    ScanState stepped;
+    for (int i = 0; i < 400; ++i) {
+        std::string line = RandomLine(rng);
+        std::vector<std::string> expected, got;
+        tokenizer.TokenizeLine(line, whole, record(expected));
+        TTokenizeCursor cursor = TLineTokenizer::StartOfLine(stepped);
+        while (!cursor.Done)
+            tokenizer.Advance(line, cursor, cursor.Offset + 1 + static_cast<int>(rng() % 6),
+                              record(got));
+        stepped = cursor.State;
+        ASSERT_EQ(got, expected) << line;
+        ASSERT_EQ(stepped, whole) << line;
+    }
+}
+
 TEST(LineStartState, LaysCheckpointsEveryTwentyNonEmptyLines) {
     WorkbenchEditor ed;
     std::vector<std::string> text(100, "nop");
