@@ -10,6 +10,7 @@
 #include "editor/Font.h"
 #include "editor/KeyCodes.h"
 #include "editor/LineStore.h"
+#include "editor/LongLineScans.h"
 #include "editor/Markers.h"
 #include "editor/Mouse.h"
 #include "editor/Platform.h"
@@ -129,6 +130,8 @@ public:
     // The tokenizer's cached state for the first visible line.
     bool TopStateCacheValid() const { return FTopStateCacheValid; }
     void InvalidateTopStateCache() { FTopStateCacheValid = false; }
+    // What painting keeps of very long lines between repaints.
+    TLongLineScans& LongLineScans() { return FLongLineScans; }
 
     // What editing asks of the syntax styler. Without a styler only the space is a delimiter
     // and there are no block keywords.
@@ -489,6 +492,7 @@ protected:
     TScanState FTopState;
     int FTopStateLine = -1;
     int FCheckpointLimit = -1;
+    TLongLineScans FLongLineScans;
 
     friend class TCodeMemoStrings;
 };

@@ -214,6 +214,7 @@ void TCodeMemoStrings::RawInsert(int index, std::string_view s, TObject* obj) {
     FMemo.CheckpointsChangedAfter(index);
     Changing();
     FLines.insert(static_cast<std::size_t>(index), TEntry{LineText(s), obj});
+    ++FTextVersion;
     Changed();
 }
 
@@ -221,6 +222,7 @@ void TCodeMemoStrings::RawDelete(int index) {
     FMemo.CheckpointsChangedAfter(index - 1);
     Changing();
     FLines.erase(static_cast<std::size_t>(index));
+    ++FTextVersion;
     Changed();
 }
 
@@ -229,6 +231,7 @@ void TCodeMemoStrings::RawClear() {
         return;
     Changing();
     FLines.clear();
+    ++FTextVersion;
     Changed();
 }
 
@@ -300,6 +303,7 @@ void TCodeMemoStrings::RemoveLines(int first, int count) {
     Changing();
     FLineLengths.DeleteRange(first, count);
     FLines.erase(static_cast<std::size_t>(first), static_cast<std::size_t>(count));
+    ++FTextVersion;
     Changed();
 }
 
@@ -324,6 +328,7 @@ void TCodeMemoStrings::InsertLines(int index, const std::vector<std::string_view
     Changing();
     FLineLengths.InsertRange(index, std::move(lengths));
     FLines.insert(static_cast<std::size_t>(index), std::move(entries));
+    ++FTextVersion;
     Changed();
 }
 
@@ -353,11 +358,29 @@ int TCodeMemoStrings::LineLength(int index) const {
     return static_cast<int>(FLines[static_cast<std::size_t>(index)].Text.Size());
 }
 
+namespace {
+
+// How many bytes a and b have in common from their start; lines can be megabytes long, so
+// most of them are compared a block at a time.
+int CommonPrefixLength(std::string_view a, std::string_view b) {
+    constexpr std::size_t block = 4096;
+    const std::size_t n = std::min(a.size(), b.size());
+    std::size_t i = 0;
+    while (i + block <= n && std::memcmp(a.data() + i, b.data() + i, block) == 0)
+        i += block;
+    while (i < n && a[i] == b[i])
+        ++i;
+    return static_cast<int>(i);
+}
+
+} // namespace
+
 void TCodeMemoStrings::Put(int index, std::string_view s) {
     // The index is checked before the length cache is touched, so that a bad index cannot leave
     // the cache out of step with the lines.
     CheckIndex(index);
-    std::string text = ExpandTabs(s, FMemo.TabSize());
+    std::string expanded;
+    std::string_view text = WithTabsExpanded(s, FMemo.TabSize(), expanded);
     auto length = static_cast<std::int32_t>(text.size());
     if (index < FLineLengths.Count())
         FLineLengths.Set(index, length);
@@ -365,7 +388,10 @@ void TCodeMemoStrings::Put(int index, std::string_view s) {
         FLineLengths.Add(length);
     FMemo.CheckpointsChangedAfter(index);
     Changing();
-    FLines[static_cast<std::size_t>(index)].Text = LineText(text);
+    LineText& stored = FLines[static_cast<std::size_t>(index)].Text;
+    const int same = CommonPrefixLength(stored.View(), text);
+    stored = LineText(text);
+    FLastLineEdit = TLineEdit{++FTextVersion, index, same};
     Changed();
     if (index < FMemo.TopLine())
         FMemo.InvalidateTopStateCache();
@@ -517,6 +543,7 @@ void TCodeMemoStrings::LoadFromFile(const std::string& fileName) {
     // line (they are silenced anyway); TABs are already expanded.
     Clear();
     FLines = std::move(entries);
+    ++FTextVersion;
     RebuildLineLengths();
     FMemo.InvalidateTopStateCache();
     FMemo.SetCurY(0);
@@ -552,6 +579,7 @@ std::vector<std::int32_t> TCodeMemoStrings::StripLeadingSpaces() {
     FLinePropList.Clear();
     RebuildLineLengths();
     FMemo.CheckpointsChangedAfter(-1);
+    ++FTextVersion;
     FMemo.InvalidateTopStateCache();
     // An emptied text shows its top left corner; the lines added back do not move the view.
     FMemo.SetTopLine(0);

@@ -154,6 +154,17 @@ public:
     bool Deleting() const { return FDeleting; }
     int LinePropCount() const { return FLinePropList.Count(); }
     const TIntList& LineLengths() const { return FLineLengths; }
+    // Changes with every change of any line's text; what was worked out from the text under
+    // one value holds while it stays.
+    std::uint64_t TextVersion() const { return FTextVersion; }
+    // A change that replaced the text of one line: the version it made, the line, and how many
+    // bytes at the start of the line it left as they were.
+    struct TLineEdit {
+        std::uint64_t Version = 0;
+        int Line = -1;
+        int SameBytes = 0;
+    };
+    const TLineEdit& LastLineEdit() const { return FLastLineEdit; }
 
     // Fired by the list after every change made outside an update block.
     TNotifyEvent OnChange;
@@ -178,6 +189,8 @@ private:
     int FLockCount = 0;
     int FUpdateCount = 0;
     bool FDeleting = false;
+    std::uint64_t FTextVersion = 0;
+    TLineEdit FLastLineEdit;
     TLinePropPool FLinePropList;
     TIntList FLineLengths;
     TChunkedVector<TEntry> FLines;

@@ -4,9 +4,11 @@
 #include "editor/CodeMemo.h"
 
 #include "editor/Gutter.h"
+#include "editor/LongLineScans.h"
 #include "editor/Tokenizer.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -61,6 +63,8 @@ public:
           FTokenizer(memo.StylerUsed() ? memo.SyntaxStyles() : nullptr, memo.UrlAware(),
                      memo.CaseSensitive()) {
         FSelection = OrderedSelection();
+        FFirstCol = memo.LeftCol();
+        FEndCol = FFirstCol + std::max(0, FArea.Width()) / std::max(1, memo.CharWidth()) + 1;
     }
 
     void PaintLines(ScanState state);
@@ -69,8 +73,10 @@ public:
 private:
     TSelection OrderedSelection() const;
     TRunColors RunColors(const ScanState& s) const;
-    void PaintLine(int line, int row, ScanState& state);
-    void DrawPart(std::string_view text, int& x, const TRunColors& colors);
+    // nextLinePainted: the state the next line starts with is wanted.
+    void PaintLine(int line, int row, ScanState& state, bool nextLinePainted);
+    // Draws the part of text, which starts in column col of the line, that falls in the view.
+    void DrawPart(std::string_view text, int col, const TRunColors& colors);
 
     TCodeCustomMemo& FMemo;
     Surface& FSurface;
@@ -78,6 +84,8 @@ private:
     TLineTokenizer FTokenizer;
     TSelection FSelection;
     TFontStyles FCurrentStyle = 0xFF;
+    int FFirstCol; // the columns of the line that the text area shows
+    int FEndCol;
 };
 
 TSelection TPainter::OrderedSelection() const {
@@ -134,19 +142,25 @@ TRunColors TPainter::RunColors(const ScanState& s) const {
     return c;
 }
 
-void TPainter::DrawPart(std::string_view text, int& x, const TRunColors& colors) {
-    if (text.empty())
+void TPainter::DrawPart(std::string_view text, int col, const TRunColors& colors) {
+    // Only the cells inside the line image are drawn, with one cell to spare on either side
+    // for glyphs that lean over their cell.
+    const int first = std::max(col, FFirstCol - 1);
+    const int end = std::min(col + static_cast<int>(text.size()), FEndCol + 1);
+    if (first >= end)
         return;
     if (colors.Style != FCurrentStyle) {
         const TFont& font = FMemo.Font();
         FSurface.SetFont(font.Name, font.Height, colors.Style);
         FCurrentStyle = colors.Style;
     }
-    FSurface.DrawText(x, 0, text, colors.Text, colors.Bk);
-    x += static_cast<int>(text.size()) * FMemo.CharWidth();
+    FSurface.DrawText(
+        (first - FMemo.LeftCol()) * FMemo.CharWidth(), 0,
+        text.substr(static_cast<std::size_t>(first - col), static_cast<std::size_t>(end - first)),
+        colors.Text, colors.Bk);
 }
 
-void TPainter::PaintLine(int line, int row, ScanState& state) {
+void TPainter::PaintLine(int line, int row, ScanState& state, bool nextLinePainted) {
     const int charWidth = FMemo.CharWidth();
     const int lineHeight = FMemo.LineHeight();
     const int imageWidth = std::max(0, FArea.Width());
@@ -161,8 +175,10 @@ void TPainter::PaintLine(int line, int row, ScanState& state) {
     FSurface.FillRect(TRect{0, 0, imageWidth, lineHeight}, FMemo.BkColor());
 
     std::string_view text = FMemo.Lines().Line(line);
-    int x = -FMemo.LeftCol() * charWidth;
-    FTokenizer.TokenizeLine(text, state, [&](const TRun& run) {
+    const int leftCol = FMemo.LeftCol();
+    auto drawRun = [&](const TRun& run) {
+        if (run.Offset + run.Length < FFirstCol - 1 || run.Offset > FEndCol)
+            return;
         TRunColors colors = RunColors(run.State);
         if (activeLine) {
             colors.Text = active.ActiveLineTextColor();
@@ -182,11 +198,13 @@ void TPainter::PaintLine(int line, int row, ScanState& state) {
         SplitBySelection(FSelection, line, run.Offset, run.Length, b, e);
         TRunColors remembered = colors;
         if (FMemo.BlockShow()) {
+            // The run's first cell, counted from the left edge of the view.
+            const int cell = run.Offset - leftCol;
             for (const TBlockMatch* mark : marks)
-                if (mark->Line == line && mark->Col >= 0 && x / charWidth == mark->Col)
+                if (mark->Line == line && mark->Col >= 0 && cell == mark->Col)
                     colors.Bk = FMemo.BlockColor();
         }
-        DrawPart(runText.substr(0, static_cast<std::size_t>(b)), x, colors);
+        DrawPart(runText.substr(0, static_cast<std::size_t>(b)), run.Offset, colors);
         if (e > b) {
             TRunColors selected = colors;
             if (activeLine || breakpoint) {
@@ -196,25 +214,38 @@ void TPainter::PaintLine(int line, int row, ScanState& state) {
                 selected.Bk = FMemo.SelBkColor();
             }
             DrawPart(runText.substr(static_cast<std::size_t>(b), static_cast<std::size_t>(e - b)),
-                     x, selected);
+                     run.Offset + b, selected);
         }
-        DrawPart(runText.substr(static_cast<std::size_t>(e)), x, remembered);
-    });
+        DrawPart(runText.substr(static_cast<std::size_t>(e)), run.Offset + e, remembered);
+    };
+    if (static_cast<int>(text.size()) < TLongLineScans::kMinLength) {
+        FTokenizer.TokenizeLine(text, state, drawRun);
+    } else {
+        TLongLineScans::TLine& known =
+            FMemo.LongLineScans().For(line, state, FMemo.Lines(), FTokenizer.Rules());
+        if (std::optional<ScanState> next = TokenizeVisible(FTokenizer, text, known, FFirstCol,
+                                                            FEndCol, nextLinePainted, drawRun))
+            state = *next;
+    }
 
     TColor rest = FMemo.BkColor();
     if (breakpoint)
         rest = FMemo.BreakpointColor();
     else if (activeLine)
         rest = active.ActiveLineColor();
-    if (x < imageWidth)
-        FSurface.FillRect(TRect{std::max(0, x), 0, imageWidth, lineHeight}, rest);
+    const int textEnd = static_cast<int>(text.size());
+    if (textEnd < FEndCol) {
+        int x = (textEnd - leftCol) * charWidth;
+        if (x < imageWidth)
+            FSurface.FillRect(TRect{std::max(0, x), 0, imageWidth, lineHeight}, rest);
+    }
 
     if (FMemo.BlockShow() && FMemo.BlockLineColor() != clNone) {
         for (const TBlockMatch* mark : marks) {
             if (mark->Line != line || mark->Col < 0)
                 continue;
-            int x1 = (mark->Col - FMemo.LeftCol()) * charWidth;
-            int x2 = (mark->Col + mark->Len - FMemo.LeftCol()) * charWidth;
+            int x1 = (mark->Col - leftCol) * charWidth;
+            int x2 = (mark->Col + mark->Len - leftCol) * charWidth;
             FSurface.FillRect(TRect{x1, lineHeight - 2, x2, lineHeight - 1},
                               FMemo.BlockLineColor());
         }
@@ -228,8 +259,9 @@ void TPainter::PaintLines(ScanState state) {
     const int topLine = FMemo.TopLine();
     const int wholeRows = (FArea.Bottom - 1 - FArea.Top) / lineHeight;
     int line = topLine;
-    for (; line <= topLine + wholeRows && line < count; ++line)
-        PaintLine(line, line - topLine, state);
+    const int lastLine = std::min(topLine + wholeRows, count - 1);
+    for (; line <= lastLine; ++line)
+        PaintLine(line, line - topLine, state, line < lastLine);
     if (line >= count) {
         int top = FArea.Top + 1 + std::max(0, line - topLine) * lineHeight;
         if (top < FArea.Bottom)

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 constexpr TColor Lavender = 0xFFBBCC;
@@ -133,17 +136,77 @@ TEST(Painting, BlankAreaMarginsAndBorder) {
 }
 
 TEST(Painting, HorizontalScrollShiftsRunsAndTheRightMargin) {
-    std::string longLine(100, 'a');
-    WorkbenchEditor ed({"goto_0010 " + longLine});
+    const std::string line = "goto_0010 " + std::string(100, 'a');
+    WorkbenchEditor ed({line});
     RasterSurface s0 = ed.Paint();
     EXPECT_EQ(s0.TextsAt(2)[0].X, 63);
     ed.Memo.SetLeftCol(40);
     RasterSurface s = ed.Paint();
-    EXPECT_EQ(s.TextsAt(2)[0].X, 63 - 40 * 8);
+    // Runs left of the view are not drawn; the first drawn cell is the one just left of it.
+    const TextCall first = s.TextsAt(2)[0];
+    EXPECT_EQ(first.X, 63 - 8);
+    EXPECT_EQ(first.Text, line.substr(39, first.Text.size()));
     int margin = 63 + 8 * (80 - 40);
     EXPECT_EQ(s.At(margin, 100), 0xE2E2E2u);
     EXPECT_EQ(s.At(margin - 1, 100), 0xE2E2E2u);
     EXPECT_EQ(s.At(margin + 1, 200), clWhite);
+}
+
+// A line far longer than the view: only the cells in view are drawn, wherever the view stands
+// on it, and a comment opened or closed beyond the right edge still decides how the next line
+// starts, in the first repaint and in later ones that reuse what the first one kept.
+TEST(Painting, LongLinesDrawOnlyWhatShows) {
+    std::string body;
+    while (body.size() < 300'000)
+        body += "allond ";
+    struct Case {
+        std::string Line;
+        int LeftCol;
+        TColor NextColor; // of "stop" on the next line, where the view shows it
+    } table[] = {
+        {"nop " + body + " {", 0, clNavy},           {"nop " + body + " {", 150'000, clNavy},
+        {"{ " + body + " } nop", 0, clGreen},        {"{ " + body + " } nop", 299'990, clGreen},
+        {"nop " + body + " // {", 150'000, clGreen},
+    };
+    for (const Case& c : table) {
+        WorkbenchEditor ed(
+            {c.Line, std::string(static_cast<std::size_t>(c.LeftCol), ' ') + "stop"});
+        ed.Memo.SetLeftCol(c.LeftCol);
+        for (int repaint = 0; repaint < 2; ++repaint) {
+            SCOPED_TRACE(c.Line.substr(0, 4) + " at " + std::to_string(c.LeftCol));
+            RasterSurface s = ed.Paint();
+            std::size_t drawn = 0;
+            for (const TextCall& t : s.TextsAt(2)) {
+                drawn += t.Text.size();
+                int col = ed.Memo.LeftCol() + (t.X - 63) / 8;
+                EXPECT_EQ(t.Text, c.Line.substr(static_cast<std::size_t>(col), t.Text.size()));
+            }
+            EXPECT_LE(drawn, 48u);
+            std::vector<TextCall> next = s.TextsAt(2 + 16);
+            ASSERT_FALSE(next.empty());
+            EXPECT_EQ(next.back().Color, c.NextColor);
+        }
+    }
+    // Edits of a long line after a repaint kept cursors along it: what they changed shows, on
+    // the line in view and on the next one.
+    WorkbenchEditor ed({"nop " + body, std::string(250'000, ' ') + "stop"});
+    ed.Memo.SetLeftCol(250'000);
+    // The colour of the first word in view on the long line, and of "stop" below it.
+    auto colors = [&ed] {
+        RasterSurface s = ed.Paint();
+        std::vector<TextCall> row = s.TextsAt(2);
+        auto word = std::find_if(row.begin(), row.end(), [](const TextCall& t) {
+            return t.Text.find_first_not_of(' ') != std::string::npos;
+        });
+        return std::pair(word == row.end() ? clNone : word->Color, s.TextsAt(2 + 16).back().Color);
+    };
+    EXPECT_EQ(colors(), std::pair(clGreen, clGreen));
+    ed.Memo.Lines().Put(0, "nop " + body.substr(0, 200'000) + "{" + body.substr(200'000));
+    EXPECT_EQ(colors(), std::pair(clNavy, clNavy));
+    ed.Memo.Lines().Put(0, "{" + body + "}");
+    EXPECT_EQ(colors(), std::pair(clNavy, clGreen));
+    ed.Memo.Lines().Put(0, "}" + body + "{");
+    EXPECT_EQ(colors(), std::pair(clGreen, clNavy));
 }
 
 TEST(Painting, VariablePitchFaceIsReplacedByFixedSys) {
