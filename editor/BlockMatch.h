@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // One found keyword; Line -1 means none.
 struct TBlockMatch {
@@ -29,6 +30,20 @@ struct TBlockSearch {
     int LastLine = -1;
 };
 
+// One keyword found in the searched lines.
+struct TBlockToken {
+    int Line;
+    int Col;
+    int Len;
+    bool Start; // a block start word, else a block end word
+};
+
+// Every keyword of the searched lines, in text order.
+std::vector<TBlockToken> FindBlockTokens(const TBlockSearch& search);
+
 // The pair around the caret at (caretX, caretY). A caret touching a keyword (standing on it or
 // right after it) belongs to that keyword's block. When either end is missing, both are none.
 TBlockPair FindBlockPair(const TBlockSearch& search, int caretX, int caretY);
+// The same, from the keywords FindBlockTokens found in the lines first to last.
+TBlockPair FindBlockPair(const std::vector<TBlockToken>& tokens, int first, int last, int caretX,
+                         int caretY);

@@ -163,7 +163,17 @@ void TCodeCustomMemo::FindBlockMatch() {
             search.IsDelimiter = [this](char c) { return IsDelimiter(c); };
             search.FirstLine = std::clamp(FTopLine, 0, count - 1);
             search.LastLine = std::clamp(FTopLine + VisibleRows(), 0, count - 1);
-            pair = FindBlockPair(search, FCurX, FCurY);
+            // The keywords stay what they were while the text and the lines searched do: a
+            // caret move then finds its pair without reading the lines again.
+            TBlockTokens& known = FBlockTokens;
+            if (known.TextVersion != FLines->TextVersion() || known.First != search.FirstLine ||
+                known.Last != search.LastLine || known.StartWord != search.StartWord ||
+                known.EndWord != search.EndWord) {
+                known =
+                    TBlockTokens{FLines->TextVersion(), search.FirstLine, search.LastLine,
+                                 search.StartWord,      search.EndWord,   FindBlockTokens(search)};
+            }
+            pair = FindBlockPair(known.Tokens, known.First, known.Last, FCurX, FCurY);
         }
     }
     if (pair.Start == FBlockStart && pair.End == FBlockEnd)

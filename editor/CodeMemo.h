@@ -414,6 +414,16 @@ protected:
     TAutoCorrect FAutoCorrect;
     TBlockMatch FBlockStart;
     TBlockMatch FBlockEnd;
+    // The block keywords last found, and what they were found in.
+    struct TBlockTokens {
+        std::uint64_t TextVersion = 0;
+        int First = 0;
+        int Last = -1;
+        std::string StartWord;
+        std::string EndWord;
+        std::vector<TBlockToken> Tokens;
+    };
+    TBlockTokens FBlockTokens;
     TCursorShape FCursorShape = TCursorShape::IBeam;
     int FUndoLimit = 100;
     bool FReadOnly = false;
