@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 
 namespace {
 
@@ -26,6 +27,17 @@ std::string_view Trim(std::string_view s) {
 std::optional<THintCall> FindHintCall(std::string_view line, int caretCol,
                                       const THintChars& chars) {
     int i = std::min(caretCol, static_cast<int>(line.size())) - 1;
+    // Nothing is found unless an opening character, nearer than any closing one, stands before
+    // the caret; both are looked for first, so that a long line is not walked byte by byte.
+    if (i < 0)
+        return std::nullopt;
+    auto last = [&](char c) {
+        const void* p = memrchr(line.data(), c, static_cast<std::size_t>(i) + 1);
+        return p ? static_cast<int>(static_cast<const char*>(p) - line.data()) : -1;
+    };
+    const int start = last(chars.Start);
+    if (start < 0 || last(chars.End) >= start)
+        return std::nullopt;
     int delimiters = 0;
     int spaces = 0;
     for (; i >= 0; --i) {
@@ -43,15 +55,15 @@ std::optional<THintCall> FindHintCall(std::string_view line, int caretCol,
     if (i < 0)
         return std::nullopt;
     int end = i;
-    int start = end;
-    while (start > 0) {
-        char c = line[static_cast<std::size_t>(start - 1)];
+    int wordStart = end;
+    while (wordStart > 0) {
+        char c = line[static_cast<std::size_t>(wordStart - 1)];
         if (c == ' ' || c == chars.Start || c == chars.End)
             break;
-        --start;
+        --wordStart;
     }
-    std::string_view word =
-        Trim(line.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)));
+    std::string_view word = Trim(line.substr(static_cast<std::size_t>(wordStart),
+                                             static_cast<std::size_t>(end - wordStart)));
     // An opening character with no name before it calls no routine.
     if (word.empty())
         return std::nullopt;
