@@ -51,8 +51,8 @@ void TCodeCustomMemo::InsertChar(char ch) {
     ClampCaretLine();
     int x0 = FCurX;
     int y0 = FCurY;
-    std::string line(FLines->Line(y0));
-    int length = static_cast<int>(line.size());
+    const std::string_view old = FLines->Line(y0);
+    int length = static_cast<int>(old.size());
     int at = x0;
     int recordX = x0;
     std::string inserted;
@@ -74,14 +74,18 @@ void TCodeCustomMemo::InsertChar(char ch) {
     } else {
         inserted.assign(1, ch);
         if (FOverwrite && x0 < length)
-            replaced = static_cast<unsigned char>(line[static_cast<std::size_t>(x0)]);
+            replaced = static_cast<unsigned char>(old[static_cast<std::size_t>(x0)]);
     }
-    if (static_cast<int>(line.size()) < at)
-        line.append(static_cast<std::size_t>(at - static_cast<int>(line.size())), ' ');
-    if (replaced >= 0)
-        line[static_cast<std::size_t>(at)] = ch;
-    else
-        line.insert(static_cast<std::size_t>(at), inserted);
+    // The new line is put together in one go: lines can be megabytes long.
+    const auto head = static_cast<std::size_t>(std::min(at, length));
+    const std::size_t tail = replaced >= 0 ? head + 1 : head;
+    std::string line;
+    line.reserve(std::max<std::size_t>(static_cast<std::size_t>(at), old.size()) + inserted.size());
+    line.append(old.substr(0, head));
+    line.append(static_cast<std::size_t>(at) - head, ' ');
+    line.append(inserted);
+    if (tail < old.size())
+        line.append(old.substr(tail));
     {
         TQuiet quiet(*this);
         FLines->Put(y0, line);
@@ -138,11 +142,15 @@ void TCodeCustomMemo::NewLine() {
 
 void TCodeCustomMemo::DeleteCharAt(int x, int y, bool backspace) {
     ClearSelection();
-    std::string line(FLines->Line(FCurY));
-    int length = static_cast<int>(line.size());
+    const std::string_view old = FLines->Line(FCurY);
+    int length = static_cast<int>(old.size());
     if (FCurX < length) {
-        std::string removed(1, line[static_cast<std::size_t>(FCurX)]);
-        line.erase(static_cast<std::size_t>(FCurX), 1);
+        const auto at = static_cast<std::size_t>(FCurX);
+        std::string removed(1, old[at]);
+        std::string line;
+        line.reserve(old.size() - 1);
+        line.append(old.substr(0, at));
+        line.append(old.substr(at + 1));
         {
             TQuiet quiet(*this);
             FLines->Put(FCurY, line);
@@ -150,6 +158,7 @@ void TCodeCustomMemo::DeleteCharAt(int x, int y, bool backspace) {
         AddUndo(std::make_unique<TDeleteCharUndo>(x, y, removed, FCurX, FCurY, backspace));
     } else if (FCurY + 1 < FLines->Count()) {
         // The next line comes to the caret, also where the caret stands beyond the line's end.
+        std::string line(old);
         line.append(static_cast<std::size_t>(FCurX - length), ' ');
         line += FLines->Line(FCurY + 1);
         {
