@@ -1,6 +1,9 @@
 // Reading whole files and replacing files atomically.
 #include "base/FileIO.h"
 
+#include "base/Errors.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -67,6 +70,33 @@ int WriteAll(int fd, const char* data, std::size_t size) {
     return 0;
 }
 
+// Closes the descriptor it holds.
+struct TDescriptor {
+    explicit TDescriptor(int fd) : Fd(fd) {}
+    TDescriptor(const TDescriptor&) = delete;
+    TDescriptor& operator=(const TDescriptor&) = delete;
+    ~TDescriptor() {
+        if (Fd >= 0)
+            ::close(Fd);
+    }
+    int Fd;
+};
+
+// Why a file of this kind is not read, or 0 for a regular file of at most the limit.
+int RefusalOf(const struct stat& st) {
+    if (S_ISREG(st.st_mode))
+        return st.st_size > kMaxReadFileSize ? rrTooLarge : 0;
+    if (S_ISDIR(st.st_mode))
+        return EISDIR;
+    if (S_ISFIFO(st.st_mode))
+        return rrNamedPipe;
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
+        return rrDevice;
+    if (S_ISSOCK(st.st_mode))
+        return rrSocket;
+    return rrNotRegular;
+}
+
 } // namespace
 
 namespace FileFaults {
@@ -89,37 +119,70 @@ int Next() {
 int ReadWholeFile(const std::string& path, std::string& out) {
     if (int err = FileFaults::Next())
         return err;
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    struct stat st;
-    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        int err = S_ISDIR(st.st_mode) ? EISDIR : errno;
-        ::close(fd);
+    // Non-blocking, so that a FIFO without a writer or a device that waits for one cannot hold
+    // the open; a terminal must not become the controlling one either.
+    TDescriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    if (file.Fd < 0) {
+        int err = errno;
+        struct stat st;
+        // A socket cannot be opened at all; say what it is rather than "No such device or
+        // address".
+        if (err == ENXIO && ::stat(path.c_str(), &st) == 0 && S_ISSOCK(st.st_mode))
+            return rrSocket;
         return err;
     }
+    struct stat st;
+    if (::fstat(file.Fd, &st) != 0)
+        return errno;
+    if (int refusal = RefusalOf(st))
+        return refusal;
+    // Reads wait for their data as usual: some file systems (FUSE, for one) pass the flag on.
+    int flags = ::fcntl(file.Fd, F_GETFL);
+    if (flags < 0 || ::fcntl(file.Fd, F_SETFL, flags & ~O_NONBLOCK) != 0)
+        return errno;
+
+    // The size is only a first guess (files under /proc say 0), and the file may grow while it
+    // is read: reading stops one byte past the limit.
+    constexpr auto kLimit = static_cast<std::size_t>(kMaxReadFileSize);
     std::string data;
-    data.resize(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0));
+    data.resize(static_cast<std::size_t>(st.st_size));
     std::size_t used = 0;
     for (;;) {
-        if (used == data.size())
-            data.resize(data.size() + kBufferSize);
-        ssize_t n = ::read(fd, data.data() + used, data.size() - used);
+        if (used == data.size()) {
+            if (used > kLimit)
+                return rrTooLarge;
+            data.resize(std::min(used + kBufferSize, kLimit + 1));
+        }
+        ssize_t n = ::read(file.Fd, data.data() + used, data.size() - used);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            int err = errno;
-            ::close(fd);
-            return err;
+            return errno;
         }
         if (n == 0)
             break;
         used += static_cast<std::size_t>(n);
     }
-    ::close(fd);
     data.resize(used);
     out = std::move(data);
     return 0;
+}
+
+std::string ReadFailureReason(int code) {
+    switch (code) {
+    case rrNamedPipe:
+        return "Is a named pipe";
+    case rrDevice:
+        return "Is a device";
+    case rrSocket:
+        return "Is a socket";
+    case rrNotRegular:
+        return "Is not a regular file";
+    case rrTooLarge:
+        return "File is larger than " + std::to_string(kMaxReadFileSize >> 20) + " MB";
+    default:
+        return SystemReason(code);
+    }
 }
 
 AtomicFileWriter::~AtomicFileWriter() {

@@ -1,14 +1,35 @@
-// File reading and atomic file replacement. Both report failures as errno values so that each
-// caller can raise the runtime error its own operation is known by.
+// File reading and atomic file replacement. Both report failures as codes (errno values, and a
+// few refusals of their own when reading) so that each caller can raise the runtime error its
+// own operation is known by.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
-// Reads the whole file at path into out. Returns 0, or the errno of the failure (out is then
-// left unchanged).
+// The largest file ReadWholeFile reads: 256 MiB. Programs are a few kilobytes; the limit keeps a
+// wrong name from filling the memory. Its text for the user is "File is larger than 256 MB".
+inline constexpr std::int64_t kMaxReadFileSize = std::int64_t{256} << 20;
+
+// Files ReadWholeFile refuses although the system would read them. Negative, so that they never
+// equal an errno value.
+enum TReadRefusal : int {
+    rrNamedPipe = -1,
+    rrDevice = -2,
+    rrSocket = -3,
+    rrNotRegular = -4, // any other kind of file that is not a regular one
+    rrTooLarge = -5,   // over kMaxReadFileSize
+};
+
+// Reads the whole file at path into out. Only a regular file of at most kMaxReadFileSize bytes
+// is read; opening never waits (a FIFO without a writer, a device). Returns 0, the errno of the
+// failure (EISDIR for a folder) or a TReadRefusal; out is then left unchanged.
 int ReadWholeFile(const std::string& path, std::string& out);
+
+// The reason to show for a failure code of ReadWholeFile, as the second part of "Cannot open
+// file "%s". %s": the system's text for an errno value, a text in its style for a refusal.
+std::string ReadFailureReason(int code);
 
 // Writes a file by way of a temporary file beside it, renamed over the target only when every
 // byte has reached the disk. Until Commit succeeds the target stays exactly as it was; a writer

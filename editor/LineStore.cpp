@@ -529,7 +529,7 @@ void TCodeMemoStrings::LoadFromFile(const std::string& fileName) {
     {
         std::string bytes;
         if (int err = ReadWholeFile(fileName, bytes))
-            throw EFOpenError(fileName, SystemReason(err));
+            throw EFOpenError(fileName, ReadFailureReason(err));
         entries = ParseLines(bytes);
     }
 

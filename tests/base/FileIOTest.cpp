@@ -5,8 +5,13 @@
 #include "support/TempDir.h"
 
 #include <cerrno>
+#include <chrono>
+#include <fcntl.h>
+#include <future>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 TEST(RuntimeErrors, TextsAreTheRuntimes) {
@@ -23,7 +28,27 @@ TEST(RuntimeErrors, TextsAreTheRuntimes) {
     EXPECT_STREQ(EInOutError(2).what(), "File not found");
 }
 
-TEST(ReadWholeFile, ReadsEveryByteAndReportsFailures) {
+namespace {
+
+// ReadWholeFile on another thread. A read still waiting after a few seconds (a FIFO opened for
+// reading blocks until a writer comes) gets a writer that goes at once, so that such a read
+// fails the test instead of hanging it.
+int ReadWithoutHanging(const std::string& path, std::string& out) {
+    auto reading = std::async(std::launch::async, [&] { return ReadWholeFile(path, out); });
+    auto giveUpAt = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (reading.wait_for(std::chrono::milliseconds(100)) == std::future_status::timeout) {
+        if (std::chrono::steady_clock::now() < giveUpAt)
+            continue;
+        int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd >= 0)
+            close(fd);
+    }
+    return reading.get();
+}
+
+} // namespace
+
+TEST(ReadWholeFile, ReadsEveryByteOfARegularFile) {
     TempDir dir;
     std::string bytes;
     for (int i = 0; i < 300000; ++i)
@@ -32,11 +57,47 @@ TEST(ReadWholeFile, ReadsEveryByteAndReportsFailures) {
     std::string out = "untouched";
     EXPECT_EQ(ReadWholeFile(dir.File("f"), out), 0);
     EXPECT_EQ(out, bytes);
+}
 
-    out = "untouched";
-    EXPECT_EQ(ReadWholeFile(dir.File("missing"), out), ENOENT);
-    EXPECT_EQ(ReadWholeFile(dir.Path(), out), EISDIR);
-    EXPECT_EQ(out, "untouched");
+TEST(ReadWholeFile, RefusesWhatIsNotARegularFileOfAtMostTheLimit) {
+    TempDir dir;
+    ASSERT_EQ(mkfifo(dir.File("fifo").c_str(), 0600), 0);
+    int socketFd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ASSERT_GE(socketFd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::string socketPath = dir.File("socket");
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    socketPath.copy(address.sun_path, socketPath.size());
+    int bound = bind(socketFd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    close(socketFd);
+    ASSERT_EQ(bound, 0);
+    // Sparse: one byte over the limit costs no disk space.
+    int bigFd = open(dir.File("big").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(bigFd, 0);
+    int truncated = ftruncate(bigFd, kMaxReadFileSize + 1);
+    close(bigFd);
+    ASSERT_EQ(truncated, 0);
+
+    struct Row {
+        std::string path;
+        const char* reason;
+    };
+    const Row rows[] = {
+        {dir.File("missing"), "No such file or directory"},
+        {dir.Path(), "Is a directory"},
+        {dir.File("fifo"), "Is a named pipe"},
+        {"/dev/null", "Is a device"},
+        {socketPath, "Is a socket"},
+        {dir.File("big"), "File is larger than 256 MB"},
+    };
+    for (const auto& row : rows) {
+        std::string out = "untouched";
+        int code = ReadWithoutHanging(row.path, out);
+        EXPECT_NE(code, 0) << row.path;
+        EXPECT_EQ(ReadFailureReason(code), row.reason) << row.path;
+        EXPECT_TRUE(out == "untouched") << row.path; // not printed: it may be 256 MB
+    }
 }
 
 TEST(AtomicFileWriter, ReplacesOnlyOnCommit) {

@@ -176,6 +176,9 @@ TEST(Tovixc, InputOutputErrors) {
         {{"missing.tovix"},
          "missing.tovix: ошибка: не удалось прочитать программу: Cannot open "
          "file \"missing.tovix\". No such file or directory\n"},
+        {{"-o", "null.bin", "/dev/null"},
+         "/dev/null: ошибка: не удалось прочитать программу: Cannot open file \"/dev/null\". Is "
+         "a device\n"},
         {{"-o", "no/p.bin", "p.tovix"},
          "no/p.bin: ошибка: не удалось записать образ: Invalid filename\n"},
         {{"-o", ".", "p.tovix"}, ".: ошибка: не удалось записать образ: File access denied\n"},

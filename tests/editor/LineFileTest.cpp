@@ -119,6 +119,8 @@ TEST(TextFile, AFileThatCannotBeReadChangesNothing) {
               "Cannot open file \"" + missing + "\". No such file or directory");
     EXPECT_EQ(ErrorOf([&] { e.lines.LoadFromFile(dir.Path()); }),
               "Cannot open file \"" + dir.Path() + "\". Is a directory");
+    EXPECT_EQ(ErrorOf([&] { e.lines.LoadFromFile("/dev/null"); }),
+              "Cannot open file \"/dev/null\". Is a device");
     EXPECT_EQ(e.lines.ToVector(), (Lines{"keep", "these  "}));
     EXPECT_EQ(e.memo.CurX(), 3);
     EXPECT_EQ(e.memo.CurY(), 1);
