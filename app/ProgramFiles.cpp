@@ -106,6 +106,8 @@ void TForm1::N7Click() {
     if (!SaveChangesFirst())
         return;
     Editor().Lines().Clear();
+    // Nothing of the closed program may be undone or redone into the next one.
+    Editor().ClearUndo();
     SetProgramMenuEnabled(false);
     N6->setEnabled(false);
     Button2->setEnabled(false);

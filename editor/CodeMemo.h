@@ -298,6 +298,9 @@ public:
     void InsertText(std::string_view s);
     // The word around the caret, bounded by delimiters.
     std::string WordAtCaret() const;
+    // Gives a text without lines its empty line and brings the caret line onto the text, as
+    // every command that inserts does first.
+    void ClampCaretLine();
 
     // ---- Caret movement ----
     // Arrow keys; with ssCtrl by words, with ssShift extending the selection.
@@ -400,7 +403,6 @@ protected:
     // The editing commands' shared steps (Editing.cpp).
     void AddUndo(std::unique_ptr<TUndo> record);
     void DeleteCharAt(int x, int y, bool backspace);
-    void ClampCaretLine();
     void MarkCaretLineModified();
     void KeyDispatch(char ch);
     void ApplyAutoCorrect();

@@ -205,9 +205,16 @@ void TDeleteLineUndo::Redo() {
 void TDeleteBufUndo::Undo() {
     TCodeCustomMemo& memo = *Memo;
     memo.ClearSelection();
+    int x = memo.CurX();
+    int y = memo.CurY();
     memo.InsertText(Text);
     memo.GetHost().SetFocus();
-    memo.SetSelectionBounds(SelStartX, SelStartY, SelEndX, SelEndY);
+    // The text goes back where it was deleted unless the lines were emptied since: then it is
+    // selected where it went, as the recorded lines may be gone.
+    if (SamePos(x, y, SelStartX, SelStartY))
+        memo.SetSelectionBounds(SelStartX, SelStartY, SelEndX, SelEndY);
+    else
+        memo.SetSelectionBounds(x, y, memo.CurX(), memo.CurY());
     if (memo.OnSelectionChange)
         memo.OnSelectionChange(memo);
     memo.Invalidate();
@@ -296,6 +303,9 @@ void TCodeUndoList::Perform(TUndo& record, bool redo) {
     memo.SetAutoIndent(false);
     memo.SetOverwrite(false);
     FPerforming = true;
+    // Records name lines of the text they were made on; a text emptied since then gets its
+    // empty line first, so that every record finds the caret on a line.
+    memo.ClampCaretLine();
     if (redo) {
         MoveCaretToStart(memo, record.BeforeX, record.BeforeY);
         record.Redo();

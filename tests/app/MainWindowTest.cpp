@@ -278,6 +278,65 @@ private slots:
         }
     }
 
+    // Close ends the program's undo history: in the program made or opened next, undo and redo
+    // raise no error and bring nothing of the closed program back.
+    void CloseEndsTheUndoHistory() {
+        const QKeyCombination undo(Qt::ALT, Qt::Key_Backspace);
+        const QKeyCombination redo(Qt::ALT | Qt::SHIFT, Qt::Key_Backspace);
+        const struct {
+            const char* what;
+            std::vector<QKeyCombination> edit; // in the closed program
+            bool open;                         // the next program is opened, else made by New
+            QKeyCombination replay;
+            std::vector<std::string> after;
+        } cases[] = {
+            {"Ctrl+Y, Close, New, undo",
+             {QKeyCombination(Qt::CTRL, Qt::Key_End), QKeyCombination(Qt::CTRL, Qt::Key_Y)},
+             false,
+             undo,
+             {""}},
+            {"Delete, undo, Save, Close, New, redo",
+             {QKeyCombination(Qt::Key_Delete), undo, QKeyCombination(Qt::CTRL, Qt::Key_S)},
+             false,
+             redo,
+             {"x"}},
+            {"Ctrl+Y, Close, Open, undo",
+             {QKeyCombination(Qt::CTRL, Qt::Key_End), QKeyCombination(Qt::CTRL, Qt::Key_Y)},
+             true,
+             undo,
+             {"pause_64"}},
+        };
+        for (const auto& c : cases) {
+            TempDir dir;
+            WriteBytes(dir.File("closed.tovix"), "stop\r\nnop\r\n");
+            WriteBytes(dir.File("next.tovix"), "pause_64\r\n");
+            Workbench w;
+            QVERIFY(w.Show());
+            w.Open(dir.File("closed.tovix"));
+            for (QKeyCombination key : c.edit)
+                QTest::keyClick(w.Form1.Memo1, key.key(), key.keyboardModifiers());
+            if (w.Form1.ProgramChanged())
+                w.Dialogs.AnswerSaveChanges(TSaveChanges::Discard);
+            QTest::keyClick(&w.Form1, Qt::Key_Q, Qt::ControlModifier);
+            QVERIFY2(!w.Form1.Editor().CanUndo() && !w.Form1.Editor().CanRedo(), c.what);
+            if (c.open) {
+                w.Dialogs.AnswerOpen(QString::fromStdString(dir.File("next.tovix")));
+                QTest::keyClick(&w.Form1, Qt::Key_O, Qt::ControlModifier);
+            } else {
+                w.Dialogs.AnswerSave(QString::fromStdString(dir.File("new")));
+                QTest::keyClick(&w.Form1, Qt::Key_N, Qt::ControlModifier);
+            }
+            QVERIFY2(w.Form1.Memo1->isEnabled() && w.Dialogs.AllAnswered(), c.what);
+            for (const char* keys : {"", "x"}) {
+                QTest::keyClicks(w.Form1.Memo1, keys);
+                for (int i = 0; i < 2; ++i)
+                    QTest::keyClick(w.Form1.Memo1, c.replay.key(), c.replay.keyboardModifiers());
+            }
+            QVERIFY2(w.Errors.Texts.isEmpty(), qPrintable(w.Errors.Texts.join('\n')));
+            QVERIFY2(w.Lines() == c.after, c.what);
+        }
+    }
+
     // Which commands count as changing the text.
     void WhatCountsAsAChange() {
         const struct {

@@ -1,6 +1,6 @@
 // The undo list: how records merge into steps, the limit, the position and its notifications.
 #include "editor/UndoList.h"
-#include "EditorFixture.h"
+#include "EditScript.h"
 #include "base/Errors.h"
 
 #include <gtest/gtest.h>
@@ -203,6 +203,57 @@ TEST(UndoList, UndoAndRedoWithNothingDoNothing) {
     memo.Redo();
     EXPECT_EQ(GetText(memo), "a|b");
 }
+
+struct EmptiedCase {
+    const char* Name;
+    const char* Before;
+    const char* Keys;
+    int Undos; // steps undone before the lines are cleared
+    bool Redo; // the command on the text without lines: redo, else undo
+    const char* After;
+};
+
+void PrintTo(const EmptiedCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
+class UndoOnEmptiedText : public ::testing::TestWithParam<EmptiedCase> {};
+
+// Undo and redo on a text without lines start from one empty line, as typing does: a step that
+// inserts inserts there, one that deletes finds nothing; either way the step is taken. The caret
+// still goes where the record says, padding the line as any move beyond its end does.
+TEST_P(UndoOnEmptiedText, ActsOnAnEmptyLine) {
+    const EmptiedCase& c = GetParam();
+    FakeHost host;
+    TestMemo memo(host);
+    host.OfferClipboard("x\r\ny");
+    SetText(memo, c.Before);
+    SendKeys(memo, c.Keys);
+    for (int i = 0; i < c.Undos; ++i)
+        memo.Undo();
+    memo.Lines().Clear();
+    ASSERT_EQ(memo.Lines().Count(), 0);
+    int position = memo.UndoList().Position();
+    ASSERT_NO_THROW(c.Redo ? memo.Redo() : memo.Undo());
+    EXPECT_EQ(GetText(memo), c.After);
+    EXPECT_EQ(CheckState(memo), "");
+    EXPECT_EQ(memo.UndoList().Position(), position + (c.Redo ? -1 : 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, UndoOnEmptiedText,
+    ::testing::Values(EmptiedCase{"UndoDeletedLastLine", "a\n|b", "<C-y>", 0, false, "\n|b"},
+                      EmptiedCase{"UndoDeletedOnlyLine", "|ab", "<C-y>", 0, false, "|ab"},
+                      EmptiedCase{"UndoDeletedFirstLine", "|a\nb", "<C-y>", 0, false, "|a\n"},
+                      EmptiedCase{"UndoEnter", "|", "<Enter>", 0, false, "|"},
+                      EmptiedCase{"UndoBackspaceJoin", "a\n|b", "<BS>", 0, false, "\n|"},
+                      EmptiedCase{"UndoDeletedSelection", "a\n‹b\nc>", "<Del>", 0, false, "‹b\nc>"},
+                      EmptiedCase{"UndoPaste", "|ab", "<C-v>", 0, false, "| "},
+                      EmptiedCase{"RedoTyping", "|", "abc", 1, true, "abc|"},
+                      EmptiedCase{"RedoPaste", "|ab", "<C-v>", 1, true, "x\ny|"},
+                      EmptiedCase{"RedoDeletedLastLine", "a\n|b", "<C-y>", 1, true, "|"},
+                      EmptiedCase{"RedoDelete", "|abc", "<Del>", 1, true, "|"},
+                      EmptiedCase{"RedoDeletedSelection", "‹ab>", "<Del>", 1, true, "|"}));
 
 TEST(UndoList, ReplayKeepsAutoIndentAndOverwriteSettings) {
     FakeHost host;
