@@ -218,6 +218,29 @@ private slots:
         QCOMPARE(w.Form1.Label4->text(), w.Form1.ListBox2->item(0)->text());
     }
 
+    void FirstKeysInTheCatalogue() {
+        const struct {
+            std::vector<Qt::Key> keys;
+            int row;
+        } cases[] = {
+            {{Qt::Key_Down}, 0},
+            {{Qt::Key_Space}, 0},
+            {{Qt::Key_Down, Qt::Key_Down}, 1},
+            {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}, 0},
+        };
+        for (const auto& c : cases) {
+            Workbench w;
+            QVERIFY(w.Show());
+            QListWidget* list = w.Form1.ListBox1;
+            list->setFocus(Qt::TabFocusReason);
+            for (Qt::Key key : c.keys)
+                QTest::keyClick(list, key);
+            QCOMPARE(list->currentRow(), c.row);
+            QVERIFY(list->currentItem()->isSelected());
+            QCOMPARE(w.Form1.Label4->text(), w.Form1.ListBox2->item(c.row)->text());
+        }
+    }
+
     void PortValues() {
         const struct {
             std::vector<int> bits;
