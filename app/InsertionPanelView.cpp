@@ -92,9 +92,16 @@ void TForm1::CreateInsertionPanel() {
     for (char pin = '0'; pin <= '7'; ++pin)
         ComboBox1->addItem(QString(QLatin1Char(pin)));
     ComboBox1->setCurrentIndex(0);
-    // The pin is the entry picked from the list; typing over it leaves no entry selected.
+    // A typed digit 0-7 selects its entry at once, so that the line does not depend on whether
+    // the field loses the focus before the press; any other typed text leaves no entry
+    // selected, and the line then gets no pin digit.
     connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this,
-            Guarded([this] { FPinTypedOver = true; }));
+            Guarded([this](const QString& text) {
+                const int index = ComboBox1->findText(text);
+                if (index >= 0)
+                    ComboBox1->setCurrentIndex(index);
+                FPinTypedOver = index < 0;
+            }));
     connect(ComboBox1, &QComboBox::currentIndexChanged, this,
             Guarded([this] { FPinTypedOver = false; }));
     connect(ComboBox1, &QComboBox::activated, this, Guarded([this] { FPinTypedOver = false; }));

@@ -38,6 +38,11 @@ void Retype(QLineEdit* edit, const QString& text) {
     }
 }
 
+void TypePin(TForm1& form, const QString& text) {
+    form.ComboBox1->setFocus();
+    Retype(form.ComboBox1->lineEdit(), text);
+}
+
 } // namespace
 
 class CompileAndPanelsTest : public QObject {
@@ -176,8 +181,12 @@ private slots:
                      QTest::keyClick(f.ComboBox1, Qt::Key_Down);
              },
              "offpinb_07"},
-            {"pin typed over", 18, [](TForm1& f) { Retype(f.ComboBox1->lineEdit(), "5"); },
-             "onpind_0"},
+            // The press takes the focus from the pin field, as a user's click does.
+            {"pin digit typed", 21, [](TForm1& f) { TypePin(f, "7"); }, "offpinb_07"},
+            {"selected pin retyped", 21, [](TForm1& f) { TypePin(f, "0"); }, "offpinb_00"},
+            {"pin past 7 typed", 21, [](TForm1& f) { TypePin(f, "9"); }, "offpinb_0"},
+            {"letter typed as pin", 18, [](TForm1& f) { TypePin(f, "x"); }, "onpind_0"},
+            {"pin cleared", 18, [](TForm1& f) { TypePin(f, ""); }, "onpind_0"},
             {"Cyrillic in a field", 26, [](TForm1& f) { Retype(f.Edit1, "ЖК"); },
              "lcdout_\xC6\xCA"},
         };
