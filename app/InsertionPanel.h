@@ -12,8 +12,8 @@ struct InsertionFields {
     std::string Edit1; // data byte; the duration of sound
     std::string Edit2; // goto address
     std::string Edit3; // period of sound
-    // The text of the entry selected in ComboBox1's list (not its edit text); empty when no
-    // entry is selected.
+    // The text of the entry selected in ComboBox1's list, which typing a digit 0-7 selects;
+    // empty when no entry is selected, as after typing anything else.
     std::string PinDigit;
 };
 

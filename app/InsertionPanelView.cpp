@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -35,6 +36,24 @@ private:
     int FRowHeight;
 };
 
+// The command catalogue. Qt makes its first entry current, unselected, when the list takes the
+// focus; Down would then select the second entry, so while the current entry is unselected
+// Down selects it instead.
+class TCatalogueList final : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::MoveToNextLine) && currentItem() &&
+            !currentItem()->isSelected()) {
+            setCurrentItem(currentItem(), QItemSelectionModel::ClearAndSelect);
+            return;
+        }
+        QListWidget::keyPressEvent(event);
+    }
+};
+
 QLineEdit* PlaceEdit(QWidget* parent, const char* name, const QRect& geometry, const char* text,
                      int maxLength) {
     auto* edit = new QLineEdit(QString::fromUtf8(text), parent);
@@ -43,9 +62,10 @@ QLineEdit* PlaceEdit(QWidget* parent, const char* name, const QRect& geometry, c
     return edit;
 }
 
+template <typename List = QListWidget>
 QListWidget* PlaceList(QWidget* parent, const char* name, const QRect& geometry,
                        const std::vector<std::string>& items) {
-    auto* list = new QListWidget(parent);
+    auto* list = new List(parent);
     Place(list, name, geometry);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const std::string& item : items)
@@ -72,9 +92,16 @@ void TForm1::CreateInsertionPanel() {
     for (char pin = '0'; pin <= '7'; ++pin)
         ComboBox1->addItem(QString(QLatin1Char(pin)));
     ComboBox1->setCurrentIndex(0);
-    // The pin is the entry picked from the list; typing over it leaves no entry selected.
+    // A typed digit 0-7 selects its entry at once, so that the line does not depend on whether
+    // the field loses the focus before the press; any other typed text leaves no entry
+    // selected, and the line then gets no pin digit.
     connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this,
-            Guarded([this] { FPinTypedOver = true; }));
+            Guarded([this](const QString& text) {
+                const int index = ComboBox1->findText(text);
+                if (index >= 0)
+                    ComboBox1->setCurrentIndex(index);
+                FPinTypedOver = index < 0;
+            }));
     connect(ComboBox1, &QComboBox::currentIndexChanged, this,
             Guarded([this] { FPinTypedOver = false; }));
     connect(ComboBox1, &QComboBox::activated, this, Guarded([this] { FPinTypedOver = false; }));
@@ -86,7 +113,8 @@ void TForm1::CreateInsertionPanel() {
     Place(Button2, "Button2", {8, 168, 75, 25});
     connect(Button2, &QPushButton::clicked, this, Guarded([this] { Button2Click(); }));
 
-    ListBox1 = PlaceList(panel, "ListBox1", {184, 16, 169, 185}, CatalogueMnemonics());
+    ListBox1 =
+        PlaceList<TCatalogueList>(panel, "ListBox1", {184, 16, 169, 185}, CatalogueMnemonics());
     ListBox1->setFont(WindowFont(kWindowFontFamily, 13, true));
     ListBox1->setItemDelegate(new TFixedRowDelegate(16, ListBox1));
     ListBox1->setUniformItemSizes(true);

@@ -153,8 +153,8 @@ private:
     bool SaveChangesFirst();
     // The selected catalogue entry, -1 when none is selected.
     int ListBox1ItemIndex() const;
-    // The text of the entry selected in ComboBox1's list; empty when none is selected or the
-    // user has typed over it.
+    // The text of the entry selected in ComboBox1's list; empty when none is selected, as after
+    // typing anything but a digit 0-7.
     QString PinDigit() const;
 
     Dialogs& FDialogs;

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include <algorithm>
 #include <map>
 #include <tuple>
 
@@ -30,14 +31,18 @@ std::unique_ptr<QtSurface::Face> MakeFace(const std::string& name, int height, T
     font.setPixelSize(std::max(1, height < 0 ? -height : height));
     font.setBold(style & fsBold);
     font.setItalic(style & fsItalic);
-    font.setUnderline(style & fsUnderline);
-    font.setStrikeOut(style & fsStrikeOut);
     font.setStyleStrategy(QFont::NoFontMerging);
     face->Font = font;
     face->Raw = QRawFont::fromFont(font);
     QFontMetrics metrics(font);
     face->Ascent = metrics.ascent();
     face->Height = metrics.height();
+    // Kept inside the cell, where the run's background is and the next row cannot cover them.
+    const auto inCell = [&](int row) { return std::clamp(row, 0, face->Height - 1); };
+    if (style & fsUnderline)
+        face->UnderlineRow = inCell(face->Ascent + std::max(1, metrics.underlinePos()));
+    if (style & fsStrikeOut)
+        face->StrikeOutRow = inCell(face->Ascent - metrics.strikeOutPos());
     for (int b = 0; b < 256; ++b) {
         QString ch(QChar(static_cast<char16_t>(Cp1251CodePoint(static_cast<unsigned char>(b)))));
         QList<quint32> glyphs = face->Raw.glyphIndexesForString(ch);
@@ -142,10 +147,15 @@ void QtSurface::DrawText(int x, int y, std::string_view text, TColor color, TCol
     run.setRawFont(FFace->Raw);
     run.setGlyphIndexes(glyphs);
     run.setPositions(positions);
-    run.setUnderline(FFace->Font.underline());
-    run.setStrikeOut(FFace->Font.strikeOut());
-    FPainter.setPen(ToQColor(color));
+    const QColor textColor = ToQColor(color);
+    FPainter.setPen(textColor);
     FPainter.drawGlyphRun(QPointF(0, 0), run);
+    // Qt moves a glyph run's own underline and strike-out by the painter's translation twice,
+    // off the row being painted.
+    if (FFace->UnderlineRow >= 0)
+        FPainter.fillRect(QRect(x, y + FFace->UnderlineRow, width, 1), textColor);
+    if (FFace->StrikeOutRow >= 0)
+        FPainter.fillRect(QRect(x, y + FFace->StrikeOutRow, width, 1), textColor);
 }
 
 void QtSurface::Line(int x1, int y1, int x2, int y2, TColor color) {

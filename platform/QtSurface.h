@@ -50,6 +50,9 @@ public:
         std::array<int, 256> Advances{};
         int Ascent = 0;
         int Height = 0;
+        // Rows of the underline and the strike-out within the cell; -1 when the style has none.
+        int UnderlineRow = -1;
+        int StrikeOutRow = -1;
         bool FixedPitch = false;
     };
 

@@ -38,6 +38,11 @@ void Retype(QLineEdit* edit, const QString& text) {
     }
 }
 
+void TypePin(TForm1& form, const QString& text) {
+    form.ComboBox1->setFocus();
+    Retype(form.ComboBox1->lineEdit(), text);
+}
+
 } // namespace
 
 class CompileAndPanelsTest : public QObject {
@@ -176,8 +181,12 @@ private slots:
                      QTest::keyClick(f.ComboBox1, Qt::Key_Down);
              },
              "offpinb_07"},
-            {"pin typed over", 18, [](TForm1& f) { Retype(f.ComboBox1->lineEdit(), "5"); },
-             "onpind_0"},
+            // The press takes the focus from the pin field, as a user's click does.
+            {"pin digit typed", 21, [](TForm1& f) { TypePin(f, "7"); }, "offpinb_07"},
+            {"selected pin retyped", 21, [](TForm1& f) { TypePin(f, "0"); }, "offpinb_00"},
+            {"pin past 7 typed", 21, [](TForm1& f) { TypePin(f, "9"); }, "offpinb_0"},
+            {"letter typed as pin", 18, [](TForm1& f) { TypePin(f, "x"); }, "onpind_0"},
+            {"pin cleared", 18, [](TForm1& f) { TypePin(f, ""); }, "onpind_0"},
             {"Cyrillic in a field", 26, [](TForm1& f) { Retype(f.Edit1, "ЖК"); },
              "lcdout_\xC6\xCA"},
         };
@@ -216,6 +225,29 @@ private slots:
         QCOMPARE(w.Form1.Label4->text(), w.Form1.ListBox2->item(27)->text());
         QTest::keyClick(w.Form1.ListBox1, Qt::Key_Home);
         QCOMPARE(w.Form1.Label4->text(), w.Form1.ListBox2->item(0)->text());
+    }
+
+    void FirstKeysInTheCatalogue() {
+        const struct {
+            std::vector<Qt::Key> keys;
+            int row;
+        } cases[] = {
+            {{Qt::Key_Down}, 0},
+            {{Qt::Key_Space}, 0},
+            {{Qt::Key_Down, Qt::Key_Down}, 1},
+            {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}, 0},
+        };
+        for (const auto& c : cases) {
+            Workbench w;
+            QVERIFY(w.Show());
+            QListWidget* list = w.Form1.ListBox1;
+            list->setFocus(Qt::TabFocusReason);
+            for (Qt::Key key : c.keys)
+                QTest::keyClick(list, key);
+            QCOMPARE(list->currentRow(), c.row);
+            QVERIFY(list->currentItem()->isSelected());
+            QCOMPARE(w.Form1.Label4->text(), w.Form1.ListBox2->item(c.row)->text());
+        }
     }
 
     void PortValues() {

@@ -56,6 +56,15 @@ int Dark(const QImage& image, QRect r) {
     return n;
 }
 
+// The first row of r, counted from r's top, that is solid colour c from edge to edge; -1 when
+// there is none.
+int SolidRow(const QImage& image, QRect r, QColor c) {
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        if (Count(image, QRect(r.left(), y, r.width(), 1), c) == r.width())
+            return y - r.top();
+    return -1;
+}
+
 } // namespace
 
 class SurfaceTest : public QObject {
@@ -96,6 +105,40 @@ private slots:
         QVERIFY(Near(image, cell(2, 2, 1), Rgb(clGreen)) > 3);  // x
         QVERIFY(Near(image, cell(2, 3, 5), Rgb(clGreen)) > 10); // pause
         QCOMPARE(image.pixelColor(300, 2 + lh / 2), QColor(Qt::white));
+    }
+
+    void linksAreUnderlinedAndStrikeOutCrossesTheRun() {
+        Editor ed({"http://x.org/a www.y.com", "abc def"});
+        QImage image = ed.Paint();
+        const int lh = ed.Memo.LineHeight();
+        const struct {
+            const char* what;
+            int row, col, n;
+            QColor colour;
+            bool underlined;
+        } cases[] = {
+            {"http URL", 0, 0, 14, Rgb(clBlue), true},
+            {"www URL", 0, 15, 9, Rgb(clBlue), true},
+            {"plain words", 1, 0, 7, QColor(Qt::black), false},
+        };
+        for (const auto& c : cases) {
+            const int line =
+                SolidRow(image, QRect(63 + c.col * 8, 2 + c.row * lh, c.n * 8, lh), c.colour);
+            QVERIFY2(c.underlined ? line > lh / 2 : line < 0, c.what);
+        }
+
+        // Straight on the surface, in a row placed as the editor places them.
+        QImage struck(24, 60, QImage::Format_RGB32);
+        QPainter painter(&struck);
+        QtSurface surface(painter);
+        surface.SetFont("COURIER NEW", -13, fsStrikeOut);
+        const int h = surface.TextHeight("abc");
+        surface.BeginImage(TRect{0, 20, 24, 20 + h});
+        surface.DrawText(0, 0, "abc", clBlack, clWhite);
+        surface.EndImage();
+        painter.end();
+        const int line = SolidRow(struck, QRect(0, 20, 24, h), Qt::black);
+        QVERIFY(line > h / 4 && line < h * 3 / 4);
     }
 
     void compileMarkedRowIsLavenderAndSelectionOnItIsInverse() {
