@@ -88,7 +88,7 @@ void TCodeCustomMemo::InsertChar(char ch) {
         line.append(old.substr(tail));
     {
         TQuiet quiet(*this);
-        FLines->Put(y0, line);
+        FLines->PutEdited(y0, line, static_cast<int>(head));
         SetCurX(at + static_cast<int>(inserted.size()));
         ClearSelection();
         if (FOverwrite && ch != '\t') {
@@ -153,7 +153,7 @@ void TCodeCustomMemo::DeleteCharAt(int x, int y, bool backspace) {
         line.append(old.substr(at + 1));
         {
             TQuiet quiet(*this);
-            FLines->Put(FCurY, line);
+            FLines->PutEdited(FCurY, line, FCurX);
         }
         AddUndo(std::make_unique<TDeleteCharUndo>(x, y, removed, FCurX, FCurY, backspace));
     } else if (FCurY + 1 < FLines->Count()) {

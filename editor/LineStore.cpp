@@ -381,6 +381,11 @@ void TCodeMemoStrings::Put(int index, std::string_view s) {
     CheckIndex(index);
     std::string expanded;
     std::string_view text = WithTabsExpanded(s, FMemo.TabSize(), expanded);
+    PutEdited(index, text, CommonPrefixLength(Line(index), text));
+}
+
+void TCodeMemoStrings::PutEdited(int index, std::string_view text, int sameBytes) {
+    CheckIndex(index);
     auto length = static_cast<std::int32_t>(text.size());
     if (index < FLineLengths.Count())
         FLineLengths.Set(index, length);
@@ -388,10 +393,8 @@ void TCodeMemoStrings::Put(int index, std::string_view s) {
         FLineLengths.Add(length);
     FMemo.CheckpointsChangedAfter(index);
     Changing();
-    LineText& stored = FLines[static_cast<std::size_t>(index)].Text;
-    const int same = CommonPrefixLength(stored.View(), text);
-    stored = LineText(text);
-    FLastLineEdit = TLineEdit{++FTextVersion, index, same};
+    FLines[static_cast<std::size_t>(index)].Text = LineText(text);
+    FLastLineEdit = TLineEdit{++FTextVersion, index, sameBytes};
     Changed();
     if (index < FMemo.TopLine())
         FMemo.InvalidateTopStateCache();

@@ -126,6 +126,9 @@ public:
     // Length of line index from the length cache.
     int LineLength(int index) const;
     void Put(int index, std::string_view s);
+    // Put for the editing commands, which know more of the new text: it holds no TAB, and its
+    // first sameBytes bytes are those of the line now.
+    void PutEdited(int index, std::string_view text, int sameBytes);
     TObject* GetObject(int index) const;
     void PutObject(int index, TObject* obj);
     TLineProp* GetLineProp(int index) const;
