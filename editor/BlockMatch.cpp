@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cstring>
-#include <utility>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -22,43 +24,28 @@ bool SameWord(std::string_view text, std::size_t at, const std::string& word) {
     return true;
 }
 
-// Finds, in order, the positions of a line that hold one of a few bytes, each byte found with
-// memchr: lines can be megabytes long, and the bytes looked for are rare.
-class TByteFinder {
-public:
-    TByteFinder(std::string_view text, const std::vector<char>& bytes) : FText(text) {
-        for (char b : bytes)
-            FNext.push_back({b, Find(b, 0)});
+// The first position from from on that holds one of four bytes, or npos. Lines can be megabytes
+// long and the bytes looked for are rare, so sixteen bytes are compared at a time.
+std::size_t FindAnyOf(std::string_view text, std::size_t from, const std::array<char, 4>& bytes) {
+#if defined(__SSE2__)
+    const __m128i b0 = _mm_set1_epi8(bytes[0]);
+    const __m128i b1 = _mm_set1_epi8(bytes[1]);
+    const __m128i b2 = _mm_set1_epi8(bytes[2]);
+    const __m128i b3 = _mm_set1_epi8(bytes[3]);
+    for (; from + 16 <= text.size(); from += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + from));
+        const __m128i hit =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, b0), _mm_cmpeq_epi8(v, b1)),
+                         _mm_or_si128(_mm_cmpeq_epi8(v, b2), _mm_cmpeq_epi8(v, b3)));
+        if (const int mask = _mm_movemask_epi8(hit))
+            return from + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
     }
-    // The next position, or npos when there is none; positions are handed out once each.
-    std::size_t Next() {
-        std::size_t best = std::string_view::npos;
-        for (const auto& [b, at] : FNext)
-            best = std::min(best, at);
-        for (auto& [b, at] : FNext)
-            if (at == best && best != std::string_view::npos)
-                at = Find(b, best + 1);
-        return best;
-    }
-    // Positions before at are not wanted any more.
-    void SkipTo(std::size_t at) {
-        for (auto& [b, next] : FNext)
-            if (next != std::string_view::npos && next < at)
-                next = Find(b, at);
-    }
-
-private:
-    std::size_t Find(char b, std::size_t from) const {
-        if (from >= FText.size())
-            return std::string_view::npos;
-        const void* p = std::memchr(FText.data() + from, b, FText.size() - from);
-        return p ? static_cast<std::size_t>(static_cast<const char*>(p) - FText.data())
-                 : std::string_view::npos;
-    }
-
-    std::string_view FText;
-    std::vector<std::pair<char, std::size_t>> FNext;
-};
+#endif
+    for (; from < text.size(); ++from)
+        if (std::find(bytes.begin(), bytes.end(), text[from]) != bytes.end())
+            return from;
+    return std::string_view::npos;
+}
 
 } // namespace
 
@@ -69,19 +56,18 @@ std::vector<TBlockToken> FindBlockTokens(const TBlockSearch& s) {
     for (int c = 0; c < 256; ++c)
         delimiter[static_cast<std::size_t>(c)] = s.IsDelimiter(static_cast<char>(c));
     // Either keyword can only begin with its first letter in one of its two cases.
-    std::vector<char> firstBytes;
+    std::array<char, 4> firstBytes{};
+    std::size_t k = 0;
     for (const std::string* word : {&s.StartWord, &s.EndWord})
         for (int c : {std::tolower(static_cast<unsigned char>((*word)[0])),
                       std::toupper(static_cast<unsigned char>((*word)[0]))})
-            if (std::find(firstBytes.begin(), firstBytes.end(), static_cast<char>(c)) ==
-                firstBytes.end())
-                firstBytes.push_back(static_cast<char>(c));
+            firstBytes[k++] = static_cast<char>(c);
 
     std::vector<TToken> tokens;
     for (int line = s.FirstLine; line <= s.LastLine; ++line) {
         std::string_view text = s.LineAt(line);
-        TByteFinder finder(text, firstBytes);
-        for (std::size_t i = finder.Next(); i != std::string_view::npos; i = finder.Next()) {
+        for (std::size_t i = FindAnyOf(text, 0, firstBytes); i != std::string_view::npos;
+             i = FindAnyOf(text, i + 1, firstBytes)) {
             if (i > 0 && !delimiter[static_cast<unsigned char>(text[i - 1])])
                 continue;
             for (bool start : {true, false}) {
@@ -93,7 +79,7 @@ std::vector<TBlockToken> FindBlockTokens(const TBlockSearch& s) {
                     continue;
                 tokens.push_back(
                     TToken{line, static_cast<int>(i), static_cast<int>(word.size()), start});
-                finder.SkipTo(end);
+                i = end - 1;
                 break;
             }
         }
