@@ -7,8 +7,8 @@
 #include "app/Unit1.h"
 #include "editor/CodeMemo.h"
 #include "platform/CodeMemoWidget.h"
-#include "platform/Recorders.h"
-#include "platform/ScriptedDialogs.h"
+#include "support/Recorders.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QAction>
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "editor/CodePasStyler.h"
 #include "editor/WorkbenchDisplay.h"
 #include "platform/ParameterHintWindow.h"
-#include "platform/Recorders.h"
+#include "support/Recorders.h"
 
 #include <QApplication>
 #include <QClipboard>

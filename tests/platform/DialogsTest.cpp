@@ -1,6 +1,6 @@
 // The save-name rule with its replace question, and the Qt dialogs as the user meets them.
 #include "platform/QtDialogs.h"
-#include "platform/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 
 #include "tests/support/Modal.h"
 

@@ -2,7 +2,7 @@
 // application goes on handling events.
 #include "platform/ErrorGuard.h"
 #include "platform/GuardedApplication.h"
-#include "platform/Recorders.h"
+#include "support/Recorders.h"
 
 #include "base/Errors.h"
 #include "tests/support/Modal.h"

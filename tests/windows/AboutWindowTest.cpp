@@ -6,7 +6,7 @@
 
 #include "base/Errors.h"
 #include "platform/GuardedApplication.h"
-#include "platform/Recorders.h"
+#include "support/Recorders.h"
 #include "tests/support/Modal.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
 // Scripted answers and the call log.
-#include "platform/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 
 #include <stdexcept>
 
