@@ -80,8 +80,8 @@ void Check(const fs::path& file, const std::string& actual, const std::string& w
     }
     bool text = file.extension() == ".tovix";
     EXPECT_TRUE(expected == actual)
-        << what << " differs "
-        << (text ? "at " + TextDiff(expected, actual)
+        << what << " differs"
+        << (text ? " at " + TextDiff(expected, actual)
                  : ":\n  expected" + Hex(expected) + "\n  actual  " + Hex(actual));
 }
 
