@@ -1,0 +1,147 @@
+// The golden scenarios: every folder beside this file holds a program (in.tovix, none for an
+// empty one), the keys a user presses (keys) and what must come of them: the saved program
+// (out.tovix, or in.tovix unchanged when absent) and, when present, the compiled image
+// (out.bin) or the compile's fault message (out.error). TOVIX_SCENARIO_WRITE=1 writes the
+// outcomes into the folders instead, for a new scenario to be checked by eye.
+#include "EditScript.h"
+#include "FakeHost.h"
+#include "base/Cp1251.h"
+#include "compiler/CommandSet.h"
+#include "compiler/CompileMessages.h"
+#include "compiler/Compiler.h"
+#include "compiler/MemoCompileTarget.h"
+#include "editor/CodePasStyler.h"
+#include "editor/LineStore.h"
+#include "editor/WorkbenchDisplay.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path ScenarioRoot() {
+    const char* source = std::getenv("TOVIX_SOURCE_DIR");
+    return fs::path(source ? source : TOVIX_DEFAULT_SOURCE_DIR) / "tests" / "scenarios";
+}
+
+std::vector<std::string> ScenarioNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(ScenarioRoot()))
+        if (entry.is_directory())
+            names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool Writing() {
+    return std::getenv("TOVIX_SCENARIO_WRITE") != nullptr;
+}
+
+// The first line where the two program texts part, both shown readably.
+std::string TextDiff(const std::string& expected, const std::string& actual) {
+    std::vector<std::string> want = SplitTextFile(expected), got = SplitTextFile(actual);
+    for (std::size_t i = 0; i < std::max(want.size(), got.size()); ++i) {
+        auto show = [i](const std::vector<std::string>& lines) {
+            return i < lines.size() ? "\"" + Cp1251ToUtf8(lines[i]) + "\"" : "(no line)";
+        };
+        if (i >= want.size() || i >= got.size() || want[i] != got[i])
+            return "line " + std::to_string(i + 1) + "\n  expected " + show(want) +
+                   "\n  actual   " + show(got);
+    }
+    return "the lines agree but the bytes do not: every line must end with CR LF";
+}
+
+std::string Hex(const std::string& bytes) {
+    std::string out;
+    char buffer[4];
+    for (unsigned char b : bytes) {
+        std::snprintf(buffer, sizeof buffer, " %02X", b);
+        out += buffer;
+    }
+    return out;
+}
+
+// Writes the outcome, or checks it against the file that pins it.
+void Check(const fs::path& file, const std::string& actual, const std::string& what) {
+    std::string expected = ReadBytes(file.string());
+    if (Writing()) {
+        if (expected != actual || !fs::exists(file))
+            WriteBytes(file.string(), actual);
+        return;
+    }
+    bool text = file.extension() == ".tovix";
+    EXPECT_TRUE(expected == actual)
+        << what << " differs"
+        << (text ? " at " + TextDiff(expected, actual)
+                 : ":\n  expected" + Hex(expected) + "\n  actual  " + Hex(actual));
+}
+
+class Scenario : public testing::TestWithParam<std::string> {};
+
+TEST_P(Scenario, Plays) {
+    fs::path dir = ScenarioRoot() / GetParam();
+    static const std::set<std::string> known{"in.tovix", "keys", "out.tovix", "out.bin",
+                                             "out.error"};
+    for (const auto& entry : fs::directory_iterator(dir))
+        EXPECT_TRUE(known.contains(entry.path().filename().string()))
+            << "unknown file " << entry.path().filename();
+    FakeHost host;
+    host.Client = TRect{0, 0, 425, 353};
+    TCodePascalMemoStyler styler;
+    ConfigureWorkbenchStyler(styler, KeywordsSorted());
+    TCodeMemo memo(host);
+    ConfigureWorkbenchDisplay(memo);
+    memo.SetSyntaxStyles(&styler);
+    if (fs::exists(dir / "in.tovix"))
+        memo.Lines().LoadFromFile((dir / "in.tovix").string());
+
+    std::string keys = ReadBytes((dir / "keys").string());
+    std::erase_if(keys, [](char c) { return c == '\r' || c == '\n'; });
+    SendKeys(memo, keys);
+    EXPECT_EQ(CheckState(memo), "");
+
+    TempDir temp;
+    memo.Lines().SaveToFile(temp.File("out.tovix"));
+    std::string saved = ReadBytes(temp.File("out.tovix"));
+    fs::path out = dir / "out.tovix", in = dir / "in.tovix";
+    if (!fs::exists(out) && fs::exists(in) && (!Writing() || ReadBytes(in.string()) == saved))
+        out = in;
+    Check(out, saved, "the saved program");
+
+    bool image = fs::exists(dir / "out.bin"), error = fs::exists(dir / "out.error");
+    if (!image && !error)
+        return;
+    TMemoCompileTarget target(memo);
+    TCompileCounters counters;
+    TCompileResult result = Compile(target, temp.File("out.bin"), counters);
+    if (image) {
+        ASSERT_TRUE(result.Succeeded()) << CompileFaultMessage(result.Faults);
+        Check(dir / "out.bin", ReadBytes(temp.File("out.bin")), "the image");
+    }
+    if (error) {
+        ASSERT_FALSE(result.Succeeded()) << "the compile succeeded";
+        Check(dir / "out.error", CompileFaultMessage(result.Faults) + "\n", "the fault message");
+    }
+}
+
+// Test names take letters, digits and underscores only.
+std::string TestName(const testing::TestParamInfo<std::string>& info) {
+    std::string name = info.param;
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Folder, Scenario, testing::ValuesIn(ScenarioNames()), TestName);
+
+} // namespace
