@@ -21,6 +21,7 @@
 #include <vector>
 
 class TCodeUndoList;
+struct TKeyBinding;
 struct TUndo;
 
 enum class TScrollMode { smAuto, smStrict };
@@ -404,7 +405,8 @@ protected:
     void AddUndo(std::unique_ptr<TUndo> record);
     void DeleteCharAt(int x, int y, bool backspace);
     void MarkCaretLineModified();
-    void KeyDispatch(char ch);
+    // Runs a command of the key map, unless it edits and the editor is read-only.
+    void RunKeyCommand(const TKeyBinding& binding, TShiftState shift);
     void ApplyAutoCorrect();
     void ToggleOverwrite();
     void FindBlockMatch();

@@ -1,6 +1,7 @@
-// The keyboard: key-down handling of the editing and movement keys, key presses of typed
-// characters and control characters, and the caret's blink pause while a key is held.
+// The keyboard: key-downs and the key presses of typed and control characters run the commands
+// of the key map, and the caret stops blinking while a key is held.
 #include "editor/CodeMemo.h"
+#include "editor/KeyMap.h"
 
 namespace {
 
@@ -49,102 +50,13 @@ void TCodeCustomMemo::KeyDown(int& key, TShiftState shift) {
     if (OnKeyDown)
         OnKeyDown(*this, key, shift);
     FHost.SetCaretBlinking(false);
-    bool ctrl = shift & ssCtrl;
-    bool alt = shift & ssAlt;
-    bool sh = shift & ssShift;
-    bool editable = !FReadOnly;
-    switch (key) {
-    case vkLeft:
-        MoveCaret(-1, 0, shift);
-        break;
-    case vkRight:
-        MoveCaret(1, 0, shift);
-        break;
-    case vkUp:
-        MoveCaret(0, -1, shift);
-        break;
-    case vkDown:
-        MoveCaret(0, 1, shift);
-        break;
-    case vkHome:
-        HomeKey(shift);
-        break;
-    case vkEnd:
-        EndKey(shift);
-        break;
-    case vkPrior:
-        PageKey(-1, shift);
-        break;
-    case vkNext:
-        PageKey(1, shift);
-        break;
-    case vkInsert:
-        if (ctrl && !sh && !alt)
-            CopyToClipboard();
-        else if (sh && !ctrl && !alt && editable)
-            PasteFromClipboard();
-        else if (!ctrl && !sh && !alt && editable)
-            ToggleOverwrite();
-        break;
-    case vkDelete:
-        if (!editable || ctrl || alt)
-            break;
-        if (sh) {
-            CutToClipboard();
-        } else if (FDelErase && !SelectionEmpty()) {
-            DeleteSelection(true);
-        } else {
-            DeleteChar(FCurX, FCurY);
-        }
-        MarkCaretLineModified();
-        break;
-    case vkBack:
-        if (alt) {
-            // The Backspace character that follows is not for the text.
-            FSwallowKeyPress = true;
-            if (!editable)
-                break;
-            if (sh)
-                Redo();
-            else
-                Undo();
-        } else if (!editable) {
-            break;
-        } else if (ctrl) {
-            DeleteWordLeft();
-        } else if (FDelErase && !SelectionEmpty()) {
-            DeleteSelection(true);
-            MarkCaretLineModified();
-        } else {
-            Backspace();
-            MarkCaretLineModified();
-        }
-        break;
-    case vkTab:
-        if (ctrl || alt)
-            break;
-        if (sh) {
-            TabKey(true);
-        } else if (editable) {
-            TabKey(false);
-            MarkCaretLineModified();
-        }
-        break;
-    case vkSpace:
-        if (ctrl && sh) {
-            FSwallowKeyPress = true;
-            UpdateParameterHint(true);
-        }
-        break;
-    default:
-        // Ctrl+H delivers the Backspace character, so it is told apart here.
-        if (key == vkKey('H') && ctrl && !alt) {
-            FSwallowKeyPress = true;
-            if (OnReplace)
-                OnReplace(*this);
-        }
-        break;
-    }
+    const TKeyBinding* binding = FindKeyBinding(key, shift);
+    // A command of the key's character waits for the key press.
+    if (!binding || binding->Char != 0)
+        return;
+    if (binding->Flags & kfSwallowsChar)
+        FSwallowKeyPress = true;
+    RunKeyCommand(*binding, shift);
 }
 
 void TCodeCustomMemo::KeyUp(int, TShiftState) {
@@ -162,12 +74,13 @@ void TCodeCustomMemo::KeyPress(char& ch) {
         OnKeyPress(*this, ch);
     if (ch == 0)
         return;
-    if (ch == chCtrlC) {
-        CopyToClipboard();
+    const TKeyBinding* binding = FindCharBinding(ch);
+    // Read-only, a character can only copy.
+    if (FReadOnly) {
+        if (binding && !(binding->Flags & kfEditing))
+            RunKeyCommand(*binding, 0);
         return;
     }
-    if (FReadOnly)
-        return;
     if (IsWordEnd(ch))
         ApplyAutoCorrect();
     if (IsPrintable(ch)) {
@@ -176,37 +89,101 @@ void TCodeCustomMemo::KeyPress(char& ch) {
         InsertChar(ch);
         MarkCaretLineModified();
         FHost.Invalidate();
-    } else if (ch != chBackspace && ch != chTab) {
-        KeyDispatch(ch);
+    } else if (binding) {
+        RunKeyCommand(*binding, 0);
     }
 }
 
-// The commands of the control characters.
-void TCodeCustomMemo::KeyDispatch(char ch) {
-    switch (ch) {
-    case chEnter:
-        NewLine();
-        MarkCaretLineModified();
+void TCodeCustomMemo::RunKeyCommand(const TKeyBinding& binding, TShiftState shift) {
+    if ((binding.Flags & kfEditing) && FReadOnly)
+        return;
+    switch (binding.Command) {
+    case TKeyCommand::None:
         break;
-    case chCtrlA:
-        SelectAll();
+    case TKeyCommand::MoveLeft:
+        MoveCaret(-1, 0, shift);
         break;
-    case chCtrlV:
+    case TKeyCommand::MoveRight:
+        MoveCaret(1, 0, shift);
+        break;
+    case TKeyCommand::MoveUp:
+        MoveCaret(0, -1, shift);
+        break;
+    case TKeyCommand::MoveDown:
+        MoveCaret(0, 1, shift);
+        break;
+    case TKeyCommand::Home:
+        HomeKey(shift);
+        break;
+    case TKeyCommand::End:
+        EndKey(shift);
+        break;
+    case TKeyCommand::PageUp:
+        PageKey(-1, shift);
+        break;
+    case TKeyCommand::PageDown:
+        PageKey(1, shift);
+        break;
+    case TKeyCommand::ToggleOverwrite:
+        ToggleOverwrite();
+        break;
+    case TKeyCommand::Copy:
+        CopyToClipboard();
+        break;
+    case TKeyCommand::Paste:
         PasteFromClipboard();
         break;
-    case chCtrlX:
+    case TKeyCommand::Cut:
         CutToClipboard();
-        MarkCaretLineModified();
         break;
-    case chCtrlY:
+    case TKeyCommand::Delete:
+        if (FDelErase && !SelectionEmpty())
+            DeleteSelection(true);
+        else
+            DeleteChar(FCurX, FCurY);
+        break;
+    case TKeyCommand::Backspace:
+        if (FDelErase && !SelectionEmpty())
+            DeleteSelection(true);
+        else
+            Backspace();
+        break;
+    case TKeyCommand::DeleteWordLeft:
+        DeleteWordLeft();
+        break;
+    case TKeyCommand::Undo:
+        Undo();
+        break;
+    case TKeyCommand::Redo:
+        Redo();
+        break;
+    case TKeyCommand::Tab:
+        TabKey(false);
+        break;
+    case TKeyCommand::TabBack:
+        TabKey(true);
+        break;
+    case TKeyCommand::NewLine:
+        NewLine();
+        break;
+    case TKeyCommand::SelectAll:
+        SelectAll();
+        break;
+    case TKeyCommand::DeleteLine:
         DeleteLine();
-        MarkCaretLineModified();
         break;
-    case chCtrlF:
+    case TKeyCommand::Find:
         if (OnFind)
             OnFind(*this);
         break;
-    default:
+    case TKeyCommand::Replace:
+        if (OnReplace)
+            OnReplace(*this);
+        break;
+    case TKeyCommand::ParameterHint:
+        UpdateParameterHint(true);
         break;
     }
+    if (binding.Flags & kfMarksLine)
+        MarkCaretLineModified();
 }

@@ -2,6 +2,7 @@
 #include "platform/CodeMemoWidget.h"
 
 #include "base/Cp1251.h"
+#include "editor/KeyMap.h"
 #include "platform/ErrorGuard.h"
 #include "platform/ParameterHintWindow.h"
 #include "platform/QtSurface.h"
@@ -128,32 +129,11 @@ std::string CharactersOf(const QKeyEvent& e, int key) {
     return Utf8ToCp1251(e.text().toStdString());
 }
 
-// Keys with Ctrl or Alt that the editor answers itself; the window's shortcuts get the others.
+// Keys that the editor answers itself; the window's shortcuts get the others.
 bool EditorClaims(const QKeyEvent& e, int key) {
-    bool ctrl = e.modifiers() & Qt::ControlModifier;
-    bool alt = e.modifiers() & Qt::AltModifier;
     if (key == 0 || (e.key() >= Qt::Key_F1 && e.key() <= Qt::Key_F35))
         return false;
-    if (!ctrl && !alt)
-        return true;
-    switch (key) {
-    case vkLeft:
-    case vkRight:
-    case vkUp:
-    case vkDown:
-    case vkHome:
-    case vkEnd:
-    case vkPrior:
-    case vkNext:
-    case vkInsert:
-    case vkDelete:
-    case vkBack:
-    case vkSpace:
-        return true;
-    default:
-        break;
-    }
-    return ctrl && !alt && std::strchr("ACVXYMFH", key) != nullptr;
+    return EditorClaimsKey(key, ShiftOf(e.modifiers()));
 }
 
 } // namespace

@@ -1,8 +1,15 @@
 // The key table's entry points: events first, read-only, the Modified marks, the caret's blink
-// pause, Insert's question, the find and replace keys and the swallowed characters.
+// pause, Insert's question, the find and replace keys, the swallowed characters, and the key map
+// against the README's table of keys.
 #include "EditorFixture.h"
+#include "editor/KeyMap.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <set>
 
 namespace {
 
@@ -159,6 +166,72 @@ TEST(Keyboard, DisabledEditorIgnoresKeys) {
     host.Enabled = false;
     SendKeys(memo, "x<BS><Left>");
     EXPECT_EQ(GetText(memo), "ab|");
+}
+
+// The README's table of the editor's keys names the keys of the map that the user sees act, and
+// no other.
+TEST(Keyboard, ReadmeListsTheKeyMap) {
+    const struct {
+        std::string_view Name;
+        int Key;
+    } names[] = {{"Left", vkLeft},     {"Right", vkRight},    {"Up", vkUp},
+                 {"Down", vkDown},     {"Home", vkHome},      {"End", vkEnd},
+                 {"Page Up", vkPrior}, {"Page Down", vkNext}, {"Insert", vkInsert},
+                 {"Delete", vkDelete}, {"Backspace", vkBack}, {"Tab", vkTab},
+                 {"Enter", vkReturn},  {"Space", vkSpace}};
+    const char* root = std::getenv("TOVIX_SOURCE_DIR");
+    ASSERT_NE(root, nullptr);
+    std::ifstream readme(std::string(root) + "/README.md");
+    std::string line;
+    while (std::getline(readme, line) && line != "In the editor:") {
+    }
+    while (std::getline(readme, line) && !line.starts_with('|')) {
+    }
+    std::set<std::pair<int, TShiftState>> listed;
+    for (; line.starts_with('|'); std::getline(readme, line)) {
+        std::string_view row = line;
+        std::size_t bar = row.find(" |");
+        std::string_view cell = bar == std::string_view::npos ? "" : row.substr(2, bar - 2);
+        if (cell == "key")
+            continue;
+        for (std::size_t at = 0; at < cell.size();) {
+            std::size_t comma = std::min(cell.find(", ", at), cell.size());
+            std::string_view name = cell.substr(at, comma - at);
+            at = comma + 2;
+            TShiftState shift = 0;
+            for (std::size_t plus; (plus = name.find('+')) != std::string_view::npos;
+                 name.remove_prefix(plus + 1)) {
+                std::string_view mod = name.substr(0, plus);
+                shift |= mod == "Ctrl" ? ssCtrl : mod == "Shift" ? ssShift : ssAlt;
+            }
+            if (name == "arrows") {
+                for (int key : {vkLeft, vkRight, vkUp, vkDown})
+                    listed.insert({key, shift});
+            } else if (name.size() == 1) {
+                listed.insert({vkKey(name[0]), shift});
+            } else {
+                auto it = std::ranges::find(names, name, [](const auto& n) { return n.Name; });
+                if (it == std::end(names))
+                    ADD_FAILURE() << "README names an unknown key " << name;
+                else
+                    listed.insert({it->Key, shift});
+            }
+        }
+    }
+    ASSERT_GT(listed.size(), 20u);
+    for (auto [key, shift] : listed) {
+        const TKeyBinding* binding = FindKeyBinding(key, shift);
+        EXPECT_TRUE(binding && binding->Command != TKeyCommand::None)
+            << "README lists key " << key << " with modifiers " << int(shift);
+    }
+    for (const TKeyBinding& binding : KeyMap()) {
+        // Ctrl+F and Ctrl+H fire events that nothing in the workbench answers.
+        if (binding.Command == TKeyCommand::None || binding.Command == TKeyCommand::Find ||
+            binding.Command == TKeyCommand::Replace)
+            continue;
+        EXPECT_TRUE(listed.contains({binding.Key, binding.Shift}))
+            << "README misses key " << binding.Key << " with modifiers " << int(binding.Shift);
+    }
 }
 
 TEST(Keyboard, AutoCorrectReplacesCompletedWord) {

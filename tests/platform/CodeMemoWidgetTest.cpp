@@ -151,6 +151,35 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("incd"));
     }
 
+    void editorKeysWinOverWindowShortcuts() {
+        const struct {
+            int key;
+            Qt::KeyboardModifiers modifiers;
+            bool editors;
+        } cases[] = {
+            {Qt::Key_Q, Qt::NoModifier, true},
+            {Qt::Key_F9, Qt::NoModifier, false},
+            {Qt::Key_A, Qt::ControlModifier, true},
+            {Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier, true},
+            {Qt::Key_Z, Qt::ControlModifier, false},
+            {Qt::Key_S, Qt::ControlModifier, false},
+            {Qt::Key_A, Qt::ControlModifier | Qt::AltModifier, false},
+            {Qt::Key_Delete, Qt::AltModifier, true},
+            {Qt::Key_Insert, Qt::ControlModifier | Qt::ShiftModifier, true},
+            {Qt::Key_Space, Qt::ControlModifier, true},
+            {Qt::Key_Backspace, Qt::ControlModifier | Qt::AltModifier, true},
+            {Qt::Key_Tab, Qt::ControlModifier, false},
+            {Qt::Key_Return, Qt::ControlModifier, false},
+        };
+        for (const auto& c : cases) {
+            QKeyEvent override(QEvent::ShortcutOverride, c.key, c.modifiers);
+            override.ignore();
+            QApplication::sendEvent(FWidget.get(), &override);
+            QVERIFY2(override.isAccepted() == c.editors,
+                     qPrintable(QKeySequence(c.key | c.modifiers).toString()));
+        }
+    }
+
     void contextMenuGreysWhatCannotBeDone() {
         SetText({"nop"});
         QStringList seen;
