@@ -4,6 +4,7 @@
 #pragma once
 
 #include "editor/BlockMatch.h"
+#include "editor/CaretSelection.h"
 #include "editor/CodeStyleIF.h"
 #include "editor/DisplaySettings.h"
 #include "editor/FoldingAndCompletion.h"
@@ -58,19 +59,22 @@ public:
     Host& GetHost() { return FHost; }
 
     // Caret and selection.
-    int CurX() const { return FCurX; }
-    int CurY() const { return FCurY; }
+    int CurX() const { return FSel.Caret.X; }
+    int CurY() const { return FSel.Caret.Y; }
     void SetCurX(int x);
     void SetCurY(int y);
-    int SelStartX() const { return FSelStartX; }
-    int SelStartY() const { return FSelStartY; }
-    int SelEndX() const { return FSelEndX; }
-    int SelEndY() const { return FSelEndY; }
-    int SelMarkX() const { return FSelMarkX; }
-    int SelMarkY() const { return FSelMarkY; }
+    int SelStartX() const { return FSel.Anchor.X; }
+    int SelStartY() const { return FSel.Anchor.Y; }
+    int SelEndX() const { return FSel.End.X; }
+    int SelEndY() const { return FSel.End.Y; }
+    int SelMarkX() const { return FSel.Mark.X; }
+    int SelMarkY() const { return FSel.Mark.Y; }
+    const TCaretSelection& CaretSelection() const { return FSel; }
+    // Places the caret, the selection and the mark as given: no padding, scrolling or events.
+    void SetCaretSelection(const TCaretSelection& value) { FSel = value; }
     // Sets both ends of the selection as given (anchor first); no events.
     void SetSelectionBounds(int startX, int startY, int endX, int endY);
-    bool SelectionEmpty() const { return FSelStartX == FSelEndX && FSelStartY == FSelEndY; }
+    bool SelectionEmpty() const { return FSel.Empty(); }
     void ClearSelection();
     void ExtendSelection();
 
@@ -440,14 +444,7 @@ protected:
     Host& FHost;
     std::unique_ptr<TCodeMemoStrings> FLines;
 
-    int FCurX = 0;
-    int FCurY = 0;
-    int FSelStartX = 0;
-    int FSelStartY = 0;
-    int FSelEndX = 0;
-    int FSelEndY = 0;
-    int FSelMarkX = 0;
-    int FSelMarkY = 0;
+    TCaretSelection FSel;
     int FTopLine = 0;
     int FLeftCol = 0;
     int FMaxLineLength = 0;

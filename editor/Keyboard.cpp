@@ -28,7 +28,7 @@ bool IsWordEnd(char ch) {
 } // namespace
 
 void TCodeCustomMemo::MarkCaretLineModified() {
-    SetModified(FCurY, true);
+    SetModified(CurY(), true);
 }
 
 void TCodeCustomMemo::ToggleOverwrite() {
@@ -94,7 +94,7 @@ void TCodeCustomMemo::KeyDown(int& key, TShiftState shift) {
         } else if (FDelErase && !SelectionEmpty()) {
             DeleteSelection(true);
         } else {
-            DeleteChar(FCurX, FCurY);
+            DeleteChar(CurX(), CurY());
         }
         MarkCaretLineModified();
         break;

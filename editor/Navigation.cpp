@@ -5,18 +5,18 @@
 #include <algorithm>
 
 void TCodeCustomMemo::MoveCaret(int dx, int dy, TShiftState shift) {
-    bool extend = (shift & ssShift) && FCurX == FSelMarkX && FCurY == FSelMarkY;
+    bool extend = (shift & ssShift) && CurX() == SelMarkX() && CurY() == SelMarkY();
     if (shift & ssCtrl) {
         if (dx > 0)
             WordRight();
         else if (dx < 0)
             WordLeft();
     } else {
-        SetCurY(FCurY + dy);
-        if ((shift & ssShift) && FCurY >= 0 && FCurY < FLines->Count())
-            SetCurX(std::min(FLines->LineLength(FCurY), FCurX + dx));
+        SetCurY(CurY() + dy);
+        if ((shift & ssShift) && CurY() >= 0 && CurY() < FLines->Count())
+            SetCurX(std::min(FLines->LineLength(CurY()), CurX() + dx));
         else
-            SetCurX(FCurX + dx);
+            SetCurX(CurX() + dx);
     }
     if (extend)
         ExtendSelection();
@@ -25,16 +25,16 @@ void TCodeCustomMemo::MoveCaret(int dx, int dy, TShiftState shift) {
 }
 
 void TCodeCustomMemo::WordRight() {
-    if (FLines->Count() == 0 || FCurY < 0 || FCurY >= FLines->Count())
+    if (FLines->Count() == 0 || CurY() < 0 || CurY() >= FLines->Count())
         return;
-    std::string_view line = WithoutTrailingBlanks(FLines->Line(FCurY));
+    std::string_view line = WithoutTrailingBlanks(FLines->Line(CurY()));
     int length = static_cast<int>(line.size());
-    int x = FCurX + 1;
+    int x = CurX() + 1;
     while (x < length && (!IsWordDelimiter(line[static_cast<std::size_t>(x - 1)]) ||
                           line[static_cast<std::size_t>(x)] == ' '))
         ++x;
-    if (x > length && FCurY + 1 < FLines->Count()) {
-        SetCurY(FCurY + 1);
+    if (x > length && CurY() + 1 < FLines->Count()) {
+        SetCurY(CurY() + 1);
         SetCurX(0);
     } else {
         SetCurX(x);
@@ -42,12 +42,12 @@ void TCodeCustomMemo::WordRight() {
 }
 
 void TCodeCustomMemo::WordLeft() {
-    if (FLines->Count() == 0 || FCurY < 0 || FCurY >= FLines->Count())
+    if (FLines->Count() == 0 || CurY() < 0 || CurY() >= FLines->Count())
         return;
-    SetCurX(FCurX - 1);
-    std::string_view line = WithoutTrailingBlanks(FLines->Line(FCurY));
+    SetCurX(CurX() - 1);
+    std::string_view line = WithoutTrailingBlanks(FLines->Line(CurY()));
     int length = static_cast<int>(line.size());
-    int x = FCurX;
+    int x = CurX();
     while (x > 0 && x <= length) {
         bool delimiterLeft = IsWordDelimiter(line[static_cast<std::size_t>(x - 1)]);
         bool spaceAt = x < length && line[static_cast<std::size_t>(x)] == ' ';
@@ -59,9 +59,9 @@ void TCodeCustomMemo::WordLeft() {
 }
 
 void TCodeCustomMemo::HomeKey(TShiftState shift) {
-    bool extend = (shift & ssShift) && FCurX == FSelMarkX && FCurY == FSelMarkY;
-    int oldX = FCurX;
-    int oldY = FCurY;
+    bool extend = (shift & ssShift) && CurX() == SelMarkX() && CurY() == SelMarkY();
+    int oldX = CurX();
+    int oldY = CurY();
     if (shift & ssCtrl) {
         SetCurY(0);
         SetCurX(0);
@@ -69,9 +69,9 @@ void TCodeCustomMemo::HomeKey(TShiftState shift) {
     if (!FEnhancedHomeKey) {
         SetCurX(0);
         SetLeftCol(0);
-    } else if (FCurY >= 0 && FCurY < FLines->Count()) {
-        std::string_view line = FLines->Line(FCurY);
-        int x = std::min(FCurX - 1, static_cast<int>(line.size()));
+    } else if (CurY() >= 0 && CurY() < FLines->Count()) {
+        std::string_view line = FLines->Line(CurY());
+        int x = std::min(CurX() - 1, static_cast<int>(line.size()));
         while (x > 0 && !(line[static_cast<std::size_t>(x - 1)] == ' ' &&
                           (static_cast<std::size_t>(x) >= line.size() ||
                            line[static_cast<std::size_t>(x)] != ' ')))
@@ -83,46 +83,44 @@ void TCodeCustomMemo::HomeKey(TShiftState shift) {
     else
         ClearSelection();
     if ((shift & ssCtrl) && (shift & ssShift)) {
-        FSelStartX = oldX;
-        FSelStartY = oldY;
+        FSel.Anchor = {oldX, oldY};
         FHost.Invalidate();
     }
 }
 
 void TCodeCustomMemo::EndKey(TShiftState shift) {
-    bool extend = (shift & ssShift) && FCurX == FSelMarkX && FCurY == FSelMarkY;
-    int oldX = FCurX;
-    int oldY = FCurY;
+    bool extend = (shift & ssShift) && CurX() == SelMarkX() && CurY() == SelMarkY();
+    int oldX = CurX();
+    int oldY = CurY();
     if (FLines->Count() > 0) {
         if (shift & ssCtrl) {
             SetCurY(FLines->Count() - 1);
-            SetCurX(FLines->LineLength(FCurY));
+            SetCurX(FLines->LineLength(CurY()));
         }
-        if (FCurY >= 0 && FCurY < FLines->Count())
-            SetCurX(static_cast<int>(WithoutTrailingBlanks(FLines->Line(FCurY)).size()));
+        if (CurY() >= 0 && CurY() < FLines->Count())
+            SetCurX(static_cast<int>(WithoutTrailingBlanks(FLines->Line(CurY())).size()));
     }
     if (extend)
         ExtendSelection();
     else
         ClearSelection();
     if ((shift & ssCtrl) && (shift & ssShift)) {
-        FSelStartX = oldX;
-        FSelStartY = oldY;
+        FSel.Anchor = {oldX, oldY};
         FHost.Invalidate();
     }
 }
 
 void TCodeCustomMemo::PageKey(int direction, TShiftState shift) {
-    bool extend = (shift & ssShift) && FCurX == FSelMarkX && FCurY == FSelMarkY;
+    bool extend = (shift & ssShift) && CurX() == SelMarkX() && CurY() == SelMarkY();
     int rows = TextArea().Height() / std::max(1, FLineHeight) - 1;
-    SetCurY(FCurY + direction * rows);
+    SetCurY(CurY() + direction * rows);
     if (shift & ssCtrl) {
         if (direction < 0) {
             SetCurY(0);
             SetCurX(0);
         } else if (FLines->Count() > 0) {
             SetCurY(FLines->Count() - 1);
-            SetCurX(FLines->LineLength(FCurY));
+            SetCurX(FLines->LineLength(CurY()));
         }
     }
     if (extend)
