@@ -404,6 +404,10 @@ protected:
     void TrimLineLeft(int line);
     // Moves the caret to a clicked cell, as a left click does.
     void PlaceCaretAtCell(TPoint cell);
+    // Runs a key's caret move. With Shift, and the caret where the last key left it, the
+    // selection grows to the new caret; otherwise it collapses there. With ctrlShiftAnchors
+    // (Ctrl+Shift+Home and End) the selection then starts where the caret was.
+    void MoveByKey(TShiftState shift, bool ctrlShiftAnchors, const std::function<void()>& move);
     // The editing commands' shared steps (Editing.cpp).
     void AddUndo(std::unique_ptr<TUndo> record);
     void DeleteCharAt(int x, int y, bool backspace);

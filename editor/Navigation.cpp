@@ -4,24 +4,36 @@
 
 #include <algorithm>
 
-void TCodeCustomMemo::MoveCaret(int dx, int dy, TShiftState shift) {
-    bool extend = (shift & ssShift) && CurX() == SelMarkX() && CurY() == SelMarkY();
-    if (shift & ssCtrl) {
-        if (dx > 0)
-            WordRight();
-        else if (dx < 0)
-            WordLeft();
-    } else {
-        SetCurY(CurY() + dy);
-        if ((shift & ssShift) && CurY() >= 0 && CurY() < FLines->Count())
-            SetCurX(std::min(FLines->LineLength(CurY()), CurX() + dx));
-        else
-            SetCurX(CurX() + dx);
-    }
+void TCodeCustomMemo::MoveByKey(TShiftState shift, bool ctrlShiftAnchors,
+                                const std::function<void()>& move) {
+    bool extend = (shift & ssShift) && FSel.CaretAtMark();
+    TTextPos old = FSel.Caret;
+    move();
     if (extend)
         ExtendSelection();
     else
         ClearSelection();
+    if (ctrlShiftAnchors && (shift & ssCtrl) && (shift & ssShift)) {
+        FSel.Anchor = old;
+        FHost.Invalidate();
+    }
+}
+
+void TCodeCustomMemo::MoveCaret(int dx, int dy, TShiftState shift) {
+    MoveByKey(shift, false, [&] {
+        if (shift & ssCtrl) {
+            if (dx > 0)
+                WordRight();
+            else if (dx < 0)
+                WordLeft();
+        } else {
+            SetCurY(CurY() + dy);
+            if ((shift & ssShift) && CurY() >= 0 && CurY() < FLines->Count())
+                SetCurX(std::min(FLines->LineLength(CurY()), CurX() + dx));
+            else
+                SetCurX(CurX() + dx);
+        }
+    });
 }
 
 void TCodeCustomMemo::WordRight() {
@@ -59,72 +71,51 @@ void TCodeCustomMemo::WordLeft() {
 }
 
 void TCodeCustomMemo::HomeKey(TShiftState shift) {
-    bool extend = (shift & ssShift) && CurX() == SelMarkX() && CurY() == SelMarkY();
-    int oldX = CurX();
-    int oldY = CurY();
-    if (shift & ssCtrl) {
-        SetCurY(0);
-        SetCurX(0);
-    }
-    if (!FEnhancedHomeKey) {
-        SetCurX(0);
-        SetLeftCol(0);
-    } else if (CurY() >= 0 && CurY() < FLines->Count()) {
-        std::string_view line = FLines->Line(CurY());
-        int x = std::min(CurX() - 1, static_cast<int>(line.size()));
-        while (x > 0 && !(line[static_cast<std::size_t>(x - 1)] == ' ' &&
-                          (static_cast<std::size_t>(x) >= line.size() ||
-                           line[static_cast<std::size_t>(x)] != ' ')))
-            --x;
-        SetCurX(std::max(x, 0));
-    }
-    if (extend)
-        ExtendSelection();
-    else
-        ClearSelection();
-    if ((shift & ssCtrl) && (shift & ssShift)) {
-        FSel.Anchor = {oldX, oldY};
-        FHost.Invalidate();
-    }
+    MoveByKey(shift, true, [&] {
+        if (shift & ssCtrl) {
+            SetCurY(0);
+            SetCurX(0);
+        }
+        if (!FEnhancedHomeKey) {
+            SetCurX(0);
+            SetLeftCol(0);
+        } else if (CurY() >= 0 && CurY() < FLines->Count()) {
+            std::string_view line = FLines->Line(CurY());
+            int x = std::min(CurX() - 1, static_cast<int>(line.size()));
+            while (x > 0 && !(line[static_cast<std::size_t>(x - 1)] == ' ' &&
+                              (static_cast<std::size_t>(x) >= line.size() ||
+                               line[static_cast<std::size_t>(x)] != ' ')))
+                --x;
+            SetCurX(std::max(x, 0));
+        }
+    });
 }
 
 void TCodeCustomMemo::EndKey(TShiftState shift) {
-    bool extend = (shift & ssShift) && CurX() == SelMarkX() && CurY() == SelMarkY();
-    int oldX = CurX();
-    int oldY = CurY();
-    if (FLines->Count() > 0) {
+    MoveByKey(shift, true, [&] {
+        if (FLines->Count() == 0)
+            return;
         if (shift & ssCtrl) {
             SetCurY(FLines->Count() - 1);
             SetCurX(FLines->LineLength(CurY()));
         }
         if (CurY() >= 0 && CurY() < FLines->Count())
             SetCurX(static_cast<int>(WithoutTrailingBlanks(FLines->Line(CurY())).size()));
-    }
-    if (extend)
-        ExtendSelection();
-    else
-        ClearSelection();
-    if ((shift & ssCtrl) && (shift & ssShift)) {
-        FSel.Anchor = {oldX, oldY};
-        FHost.Invalidate();
-    }
+    });
 }
 
 void TCodeCustomMemo::PageKey(int direction, TShiftState shift) {
-    bool extend = (shift & ssShift) && CurX() == SelMarkX() && CurY() == SelMarkY();
-    int rows = TextArea().Height() / std::max(1, FLineHeight) - 1;
-    SetCurY(CurY() + direction * rows);
-    if (shift & ssCtrl) {
-        if (direction < 0) {
-            SetCurY(0);
-            SetCurX(0);
-        } else if (FLines->Count() > 0) {
-            SetCurY(FLines->Count() - 1);
-            SetCurX(FLines->LineLength(CurY()));
+    MoveByKey(shift, false, [&] {
+        int rows = TextArea().Height() / std::max(1, FLineHeight) - 1;
+        SetCurY(CurY() + direction * rows);
+        if (shift & ssCtrl) {
+            if (direction < 0) {
+                SetCurY(0);
+                SetCurX(0);
+            } else if (FLines->Count() > 0) {
+                SetCurY(FLines->Count() - 1);
+                SetCurX(FLines->LineLength(CurY()));
+            }
         }
-    }
-    if (extend)
-        ExtendSelection();
-    else
-        ClearSelection();
+    });
 }
