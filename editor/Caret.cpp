@@ -5,18 +5,18 @@
 #include <algorithm>
 
 void TCodeCustomMemo::SetCurX(int x) {
-    if (x == FCurX)
+    if (x == CurX())
         return;
     if (x < 0) {
-        if (FCurY > 0) {
-            SetCurY(FCurY - 1);
-            x = FLines->Count() > FCurY ? FLines->LineLength(FCurY) : 0;
+        if (CurY() > 0) {
+            SetCurY(CurY() - 1);
+            x = FLines->Count() > CurY() ? FLines->LineLength(CurY()) : 0;
         } else {
             x = 0;
         }
     }
-    FCurX = x;
-    if (FCurY >= 0 && FCurY < FLines->Count()) {
+    FSel.Caret.X = x;
+    if (CurY() >= 0 && CurY() < FLines->Count()) {
         bool notify = FNotifyChanges;
         FNotifyChanges = false;
         if (x > FMaxLineLength) {
@@ -25,12 +25,12 @@ void TCodeCustomMemo::SetCurX(int x) {
         } else {
             FMaxLineLength = FLines->LineLengths().Max();
         }
-        int length = FLines->LineLength(FCurY);
+        int length = FLines->LineLength(CurY());
         if (x > length) {
             if (FAutoExpand) {
-                std::string padded(FLines->Line(FCurY));
+                std::string padded(FLines->Line(CurY()));
                 padded.append(static_cast<std::size_t>(x - length), ' ');
-                FLines->Put(FCurY, padded);
+                FLines->Put(CurY(), padded);
             } else {
                 x = length;
             }
@@ -38,24 +38,24 @@ void TCodeCustomMemo::SetCurX(int x) {
         FHost.Invalidate();
         FNotifyChanges = notify;
     }
-    FCurX = x;
+    FSel.Caret.X = x;
     ScrollCaretIntoView();
     if (OnStatusChange)
         OnStatusChange(*this);
     CaretChanged();
     UpdateSystemCaret();
     if (OnColumnChange)
-        OnColumnChange(*this, FCurX);
+        OnColumnChange(*this, CurX());
 }
 
 void TCodeCustomMemo::SetCurY(int y) {
-    if (y == FCurY)
+    if (y == CurY())
         return;
     if (FLines->Count() == 0)
         FLines->Add("");
     y = std::clamp(y, 0, FLines->Count() - 1);
-    int left = FCurY;
-    FCurY = y;
+    int left = CurY();
+    FSel.Caret.Y = y;
     TrimLineLeft(left);
     HideParameterHint();
     if (OnActiveLineChange)
@@ -82,16 +82,13 @@ void TCodeCustomMemo::TrimLineLeft(int line) {
 }
 
 void TCodeCustomMemo::SetSelectionBounds(int startX, int startY, int endX, int endY) {
-    FSelStartX = startX;
-    FSelStartY = startY;
-    FSelEndX = endX;
-    FSelEndY = endY;
+    FSel.Anchor = {startX, startY};
+    FSel.End = {endX, endY};
 }
 
 void TCodeCustomMemo::ClearSelection() {
     bool wasEmpty = SelectionEmpty();
-    FSelStartX = FSelEndX = FSelMarkX = FCurX;
-    FSelStartY = FSelEndY = FSelMarkY = FCurY;
+    FSel.CollapseTo(FSel.Caret);
     if (!wasEmpty) {
         if (OnSelectionChange)
             OnSelectionChange(*this);
@@ -100,13 +97,12 @@ void TCodeCustomMemo::ClearSelection() {
 }
 
 void TCodeCustomMemo::ExtendSelection() {
-    int previous = FSelMarkY;
-    FSelEndX = FSelMarkX = FCurX;
-    FSelEndY = FSelMarkY = FCurY;
+    int previous = FSel.Mark.Y;
+    FSel.ExtendTo(FSel.Caret);
     if (OnSelectionChange)
         OnSelectionChange(*this);
-    int first = std::max(std::min(previous, FCurY), FTopLine);
-    int last = std::min(std::max(previous, FCurY), FTopLine + VisibleRows() + 1);
+    int first = std::max(std::min(previous, CurY()), FTopLine);
+    int last = std::min(std::max(previous, CurY()), FTopLine + VisibleRows() + 1);
     for (int line = first; line <= last; ++line)
         InvalidateLine(line);
 }
@@ -115,8 +111,8 @@ void TCodeCustomMemo::UpdateSystemCaret() {
     if (!FCaretCreated)
         return;
     TRect area = TextArea();
-    FHost.SetCaretPos(area.Left + (FCurX - FLeftCol) * FCharWidth,
-                      area.Top + (FCurY - FTopLine) * FLineHeight + 2);
+    FHost.SetCaretPos(area.Left + (CurX() - FLeftCol) * FCharWidth,
+                      area.Top + (CurY() - FTopLine) * FLineHeight + 2);
 }
 
 void TCodeCustomMemo::FocusGained() {

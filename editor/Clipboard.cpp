@@ -49,9 +49,9 @@ void TCodeCustomMemo::PasteFromClipboard() {
         return;
     int sx, sy, ex, ey;
     NormalizedSelection(sx, sy, ex, ey);
-    int firstLine = SelectionEmpty() ? FCurY : std::min(FCurY, sy);
+    int firstLine = SelectionEmpty() ? CurY() : std::min(CurY(), sy);
     InsertText(text);
-    for (int line = std::max(firstLine, 0); line <= FCurY; ++line)
+    for (int line = std::max(firstLine, 0); line <= CurY(); ++line)
         SetModified(line, true);
     ClearSelection();
     FHost.Invalidate();

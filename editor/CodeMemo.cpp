@@ -72,7 +72,7 @@ void TCodeCustomMemo::ClearAll() {
     FNotifyChanges = false;
     FLines->Clear();
     FHost.Invalidate();
-    FSelStartX = FSelStartY = FSelEndX = FSelEndY = 0;
+    FSel.Anchor = FSel.End = {};
     FNotifyChanges = true;
     LinesChanged();
 }
@@ -81,25 +81,25 @@ void TCodeCustomMemo::DeleteLine() {
     // Lines.Delete comes through here too, and works whatever the editor's options.
     if (FReadOnly && !FLines->Deleting())
         return;
-    int y0 = FCurY;
+    int y0 = CurY();
     if (y0 < 0 || y0 >= FLines->Count())
         return;
-    int x0 = FCurX;
+    int x0 = CurX();
     std::string text = FLines->Get(y0);
     bool onlyLine = FLines->Count() == 1;
     SetCurX(0);
     if (onlyLine) {
         FLines->Put(0, "");
-    } else if (FCurY == FLines->Count() - 1) {
-        SetCurY(FCurY - 1);
-        FLines->RemoveLine(FCurY + 1);
+    } else if (CurY() == FLines->Count() - 1) {
+        SetCurY(CurY() - 1);
+        FLines->RemoveLine(CurY() + 1);
     } else {
-        FLines->RemoveLine(FCurY);
+        FLines->RemoveLine(CurY());
     }
     FMarkerList.Remove(y0);
     ClearSelection();
     FHost.Invalidate();
-    auto record = std::make_unique<TDeleteLineUndo>(x0, y0, std::move(text), FCurX, FCurY);
+    auto record = std::make_unique<TDeleteLineUndo>(x0, y0, std::move(text), CurX(), CurY());
     record->OnlyLine = onlyLine;
     AddUndo(std::move(record));
 }
@@ -154,7 +154,7 @@ void TCodeCustomMemo::CaretChanged() {
 void TCodeCustomMemo::FindBlockMatch() {
     TBlockPair pair;
     int count = FLines->Count();
-    if (count > 0 && FCurY >= 0 && FCurY < count) {
+    if (count > 0 && CurY() >= 0 && CurY() < count) {
         TBlockSearch search;
         search.StartWord = BlockStartWord();
         search.EndWord = BlockEndWord();
@@ -173,7 +173,7 @@ void TCodeCustomMemo::FindBlockMatch() {
                     TBlockTokens{FLines->TextVersion(), search.FirstLine, search.LastLine,
                                  search.StartWord,      search.EndWord,   FindBlockTokens(search)};
             }
-            pair = FindBlockPair(known.Tokens, known.First, known.Last, FCurX, FCurY);
+            pair = FindBlockPair(known.Tokens, known.First, known.Last, CurX(), CurY());
         }
     }
     if (pair.Start == FBlockStart && pair.End == FBlockEnd)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "editor/BlockMatch.h"
+#include "editor/CaretSelection.h"
 #include "editor/CodeStyleIF.h"
 #include "editor/DisplaySettings.h"
 #include "editor/FoldingAndCompletion.h"
@@ -59,19 +60,22 @@ public:
     Host& GetHost() { return FHost; }
 
     // Caret and selection.
-    int CurX() const { return FCurX; }
-    int CurY() const { return FCurY; }
+    int CurX() const { return FSel.Caret.X; }
+    int CurY() const { return FSel.Caret.Y; }
     void SetCurX(int x);
     void SetCurY(int y);
-    int SelStartX() const { return FSelStartX; }
-    int SelStartY() const { return FSelStartY; }
-    int SelEndX() const { return FSelEndX; }
-    int SelEndY() const { return FSelEndY; }
-    int SelMarkX() const { return FSelMarkX; }
-    int SelMarkY() const { return FSelMarkY; }
+    int SelStartX() const { return FSel.Anchor.X; }
+    int SelStartY() const { return FSel.Anchor.Y; }
+    int SelEndX() const { return FSel.End.X; }
+    int SelEndY() const { return FSel.End.Y; }
+    int SelMarkX() const { return FSel.Mark.X; }
+    int SelMarkY() const { return FSel.Mark.Y; }
+    const TCaretSelection& CaretSelection() const { return FSel; }
+    // Places the caret, the selection and the mark as given: no padding, scrolling or events.
+    void SetCaretSelection(const TCaretSelection& value) { FSel = value; }
     // Sets both ends of the selection as given (anchor first); no events.
     void SetSelectionBounds(int startX, int startY, int endX, int endY);
-    bool SelectionEmpty() const { return FSelStartX == FSelEndX && FSelStartY == FSelEndY; }
+    bool SelectionEmpty() const { return FSel.Empty(); }
     void ClearSelection();
     void ExtendSelection();
 
@@ -401,6 +405,10 @@ protected:
     void TrimLineLeft(int line);
     // Moves the caret to a clicked cell, as a left click does.
     void PlaceCaretAtCell(TPoint cell);
+    // Runs a key's caret move. With Shift, and the caret where the last key left it, the
+    // selection grows to the new caret; otherwise it collapses there. With ctrlShiftAnchors
+    // (Ctrl+Shift+Home and End) the selection then starts where the caret was.
+    void MoveByKey(TShiftState shift, bool ctrlShiftAnchors, const std::function<void()>& move);
     // The editing commands' shared steps (Editing.cpp).
     void AddUndo(std::unique_ptr<TUndo> record);
     void DeleteCharAt(int x, int y, bool backspace);
@@ -442,14 +450,7 @@ protected:
     Host& FHost;
     std::unique_ptr<TCodeMemoStrings> FLines;
 
-    int FCurX = 0;
-    int FCurY = 0;
-    int FSelStartX = 0;
-    int FSelStartY = 0;
-    int FSelEndX = 0;
-    int FSelEndY = 0;
-    int FSelMarkX = 0;
-    int FSelMarkY = 0;
+    TCaretSelection FSel;
     int FTopLine = 0;
     int FLeftCol = 0;
     int FMaxLineLength = 0;

@@ -28,20 +28,20 @@ private:
 void TCodeCustomMemo::ClampCaretLine() {
     if (FLines->Count() == 0)
         FLines->Add("");
-    if (FCurY >= FLines->Count())
+    if (CurY() >= FLines->Count())
         SetCurY(FLines->Count() - 1);
-    if (FCurY < 0)
-        FCurY = 0;
+    if (CurY() < 0)
+        FSel.Caret.Y = 0;
 }
 
 // A caret beyond the end of its line stands on spaces, as AutoExpand would have put there.
 void TCodeCustomMemo::PadCaretLine() {
-    int length = FLines->LineLength(FCurY);
-    if (FCurX > length) {
+    int length = FLines->LineLength(CurY());
+    if (CurX() > length) {
         TQuiet quiet(*this);
-        std::string line(FLines->Line(FCurY));
-        line.append(static_cast<std::size_t>(FCurX - length), ' ');
-        FLines->Put(FCurY, line);
+        std::string line(FLines->Line(CurY()));
+        line.append(static_cast<std::size_t>(CurX() - length), ' ');
+        FLines->Put(CurY(), line);
     }
 }
 
@@ -49,8 +49,8 @@ void TCodeCustomMemo::InsertChar(char ch) {
     if (FReadOnly)
         return;
     ClampCaretLine();
-    int x0 = FCurX;
-    int y0 = FCurY;
+    int x0 = CurX();
+    int y0 = CurY();
     const std::string_view old = FLines->Line(y0);
     int length = static_cast<int>(old.size());
     int at = x0;
@@ -92,11 +92,12 @@ void TCodeCustomMemo::InsertChar(char ch) {
         SetCurX(at + static_cast<int>(inserted.size()));
         ClearSelection();
         if (FOverwrite && ch != '\t') {
-            auto record = std::make_unique<TOverwriteCharUndo>(recordX, y0, inserted, FCurX, FCurY);
+            auto record =
+                std::make_unique<TOverwriteCharUndo>(recordX, y0, inserted, CurX(), CurY());
             record->Replaced.push_back(replaced);
             AddUndo(std::move(record));
         } else {
-            AddUndo(std::make_unique<TInsertCharUndo>(recordX, y0, inserted, FCurX, FCurY));
+            AddUndo(std::make_unique<TInsertCharUndo>(recordX, y0, inserted, CurX(), CurY()));
         }
     }
     LinesChanged();
@@ -106,8 +107,8 @@ void TCodeCustomMemo::NewLine() {
     if (FReadOnly)
         return;
     ClampCaretLine();
-    int x0 = FCurX;
-    int y0 = FCurY;
+    int x0 = CurX();
+    int y0 = CurY();
     std::string_view line = FLines->Line(y0);
     std::size_t indent = 0;
     if (FAutoIndent)
@@ -134,7 +135,7 @@ void TCodeCustomMemo::NewLine() {
         SetCurX(static_cast<int>(indent));
         ClearSelection();
     }
-    auto record = std::make_unique<TInsertCharUndo>(x0, y0, "\r" + indentText, FCurX, FCurY);
+    auto record = std::make_unique<TInsertCharUndo>(x0, y0, "\r" + indentText, CurX(), CurY());
     record->Breaks.push_back(std::move(trim));
     AddUndo(std::move(record));
     LinesChanged();
@@ -142,10 +143,10 @@ void TCodeCustomMemo::NewLine() {
 
 void TCodeCustomMemo::DeleteCharAt(int x, int y, bool backspace) {
     ClearSelection();
-    const std::string_view old = FLines->Line(FCurY);
+    const std::string_view old = FLines->Line(CurY());
     int length = static_cast<int>(old.size());
-    if (FCurX < length) {
-        const auto at = static_cast<std::size_t>(FCurX);
+    if (CurX() < length) {
+        const auto at = static_cast<std::size_t>(CurX());
         std::string removed(1, old[at]);
         std::string line;
         line.reserve(old.size() - 1);
@@ -153,35 +154,35 @@ void TCodeCustomMemo::DeleteCharAt(int x, int y, bool backspace) {
         line.append(old.substr(at + 1));
         {
             TQuiet quiet(*this);
-            FLines->PutEdited(FCurY, line, FCurX);
+            FLines->PutEdited(CurY(), line, CurX());
         }
-        AddUndo(std::make_unique<TDeleteCharUndo>(x, y, removed, FCurX, FCurY, backspace));
-    } else if (FCurY + 1 < FLines->Count()) {
+        AddUndo(std::make_unique<TDeleteCharUndo>(x, y, removed, CurX(), CurY(), backspace));
+    } else if (CurY() + 1 < FLines->Count()) {
         // The next line comes to the caret, also where the caret stands beyond the line's end.
         std::string line(old);
-        line.append(static_cast<std::size_t>(FCurX - length), ' ');
-        line += FLines->Line(FCurY + 1);
+        line.append(static_cast<std::size_t>(CurX() - length), ' ');
+        line += FLines->Line(CurY() + 1);
         {
             TQuiet quiet(*this);
-            FLines->Put(FCurY, line);
-            FLines->RemoveLine(FCurY + 1);
+            FLines->Put(CurY(), line);
+            FLines->RemoveLine(CurY() + 1);
         }
-        AddUndo(std::make_unique<TDeleteCharUndo>(x, y, "\r", FCurX, FCurY, backspace));
+        AddUndo(std::make_unique<TDeleteCharUndo>(x, y, "\r", CurX(), CurY(), backspace));
     }
     LinesChanged();
 }
 
 void TCodeCustomMemo::DeleteChar(int x, int y) {
-    if (FReadOnly || FLines->Count() == 0 || FCurY < 0 || FCurY >= FLines->Count())
+    if (FReadOnly || FLines->Count() == 0 || CurY() < 0 || CurY() >= FLines->Count())
         return;
-    DeleteCharAt(x, y, x != FCurX || y != FCurY);
+    DeleteCharAt(x, y, x != CurX() || y != CurY());
 }
 
 void TCodeCustomMemo::Backspace() {
-    if (FReadOnly || FLines->Count() == 0 || FCurY < 0 || FCurY >= FLines->Count())
+    if (FReadOnly || FLines->Count() == 0 || CurY() < 0 || CurY() >= FLines->Count())
         return;
-    int x = FCurX;
-    int y = FCurY;
+    int x = CurX();
+    int y = CurY();
     // Beyond the line's end the caret stands on spaces: Backspace deletes one of them.
     PadCaretLine();
     if (x == 0 && y > 0) {
@@ -194,35 +195,35 @@ void TCodeCustomMemo::Backspace() {
         }
     }
     MoveCaret(-1, 0, 0);
-    if (FCurX == x && FCurY == y)
+    if (CurX() == x && CurY() == y)
         return;
-    bool joined = FCurY != y;
+    bool joined = CurY() != y;
     DeleteCharAt(x, y, true);
     if (joined && FMarkerList.AnyAfter(y))
         FMarkerList.LinesDeleted(y);
 }
 
 void TCodeCustomMemo::DeleteWordLeft() {
-    if (FReadOnly || FLines->Count() == 0 || FCurY < 0 || FCurY >= FLines->Count())
+    if (FReadOnly || FLines->Count() == 0 || CurY() < 0 || CurY() >= FLines->Count())
         return;
     PadCaretLine();
-    int y0 = FCurY;
+    int y0 = CurY();
     std::string original(FLines->Line(y0));
     for (;;) {
-        int x = FCurX;
-        int y = FCurY;
+        int x = CurX();
+        int y = CurY();
         Backspace();
-        if ((FCurX == x && FCurY == y) || FCurY != y0)
+        if ((CurX() == x && CurY() == y) || CurY() != y0)
             break;
-        if (FCurX > 0 && static_cast<std::size_t>(FCurX - 1) < original.size() &&
-            original[static_cast<std::size_t>(FCurX - 1)] == ' ')
+        if (CurX() > 0 && static_cast<std::size_t>(CurX() - 1) < original.size() &&
+            original[static_cast<std::size_t>(CurX() - 1)] == ' ')
             break;
     }
 }
 
 void TCodeCustomMemo::TabKey(bool shift) {
     if (shift) {
-        SetCurX(std::max(0, FCurX - FTabSize));
+        SetCurX(std::max(0, CurX() - FTabSize));
         return;
     }
     if (FReadOnly)
@@ -236,15 +237,15 @@ void TCodeCustomMemo::DeleteSelection(bool repaint) {
         return;
     int count = FLines->Count();
     auto outside = [count](int y) { return y < 0 || y >= count; };
-    if (count == 0 || outside(FSelStartY) || outside(FSelEndY)) {
+    if (count == 0 || outside(SelStartY()) || outside(SelEndY())) {
         SetSelectionBounds(0, 0, 0, 0);
         return;
     }
     int sx, sy, ex, ey;
     NormalizedSelection(sx, sy, ex, ey);
     sx = std::max(sx, 0);
-    int x0 = FCurX;
-    int y0 = FCurY;
+    int x0 = CurX();
+    int y0 = CurY();
     std::string text = GetSelText();
     {
         TQuiet quiet(*this);
@@ -262,7 +263,7 @@ void TCodeCustomMemo::DeleteSelection(bool repaint) {
             FHost.Invalidate();
     }
     LinesChanged();
-    auto record = std::make_unique<TDeleteBufUndo>(x0, y0, std::move(text), FCurX, FCurY);
+    auto record = std::make_unique<TDeleteBufUndo>(x0, y0, std::move(text), CurX(), CurY());
     record->SelStartX = sx;
     record->SelStartY = sy;
     record->SelEndX = ex;
@@ -281,8 +282,8 @@ void TCodeCustomMemo::InsertText(std::string_view s) {
     if (text.empty())
         return;
     PadCaretLine();
-    int x0 = FCurX;
-    int y0 = FCurY;
+    int x0 = CurX();
+    int y0 = CurY();
     std::string_view line = FLines->Line(y0);
     std::string before(Slice(line, 0, x0));
     std::string rest(Slice(line, x0));
@@ -311,15 +312,15 @@ void TCodeCustomMemo::InsertText(std::string_view s) {
     }
     LinesChanged();
     ClearSelection();
-    AddUndo(std::make_unique<TPasteUndo>(x0, y0, std::move(text), FCurX, FCurY));
+    AddUndo(std::make_unique<TPasteUndo>(x0, y0, std::move(text), CurX(), CurY()));
     FHost.Invalidate();
 }
 
 std::string TCodeCustomMemo::WordAtCaret() const {
-    if (FCurY < 0 || FCurY >= FLines->Count())
+    if (CurY() < 0 || CurY() >= FLines->Count())
         return {};
-    std::string_view line = FLines->Line(FCurY);
-    std::size_t x = std::min(line.size(), static_cast<std::size_t>(std::max(FCurX, 0)));
+    std::string_view line = FLines->Line(CurY());
+    std::size_t x = std::min(line.size(), static_cast<std::size_t>(std::max(CurX(), 0)));
     std::size_t start = x;
     while (start > 0 && !IsDelimiter(line[start - 1]))
         --start;
@@ -348,14 +349,14 @@ void TCodeCustomMemo::ApplyAutoCorrect() {
     if (newWord == word)
         return;
     // The word ends at the caret when a word-end character is typed after it.
-    std::string line(FLines->Line(FCurY));
-    std::size_t x = std::min(line.size(), static_cast<std::size_t>(std::max(FCurX, 0)));
+    std::string line(FLines->Line(CurY()));
+    std::size_t x = std::min(line.size(), static_cast<std::size_t>(std::max(CurX(), 0)));
     std::size_t start = x >= word.size() ? x - word.size() : 0;
     line.replace(start, x - start, newWord);
     {
         TQuiet quiet(*this);
-        FLines->Put(FCurY, line);
+        FLines->Put(CurY(), line);
     }
-    SetCurX(FCurX + static_cast<int>(newWord.size()) - static_cast<int>(word.size()));
+    SetCurX(CurX() + static_cast<int>(newWord.size()) - static_cast<int>(word.size()));
     LinesChanged();
 }

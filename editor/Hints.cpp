@@ -8,8 +8,8 @@
 void TCodeCustomMemo::UpdateParameterHint(bool manual) {
     if (FAutoHintParameters == hpNone || (!manual && FAutoHintParameters != hpAuto))
         return;
-    bool visible = FCurY >= FTopLine && FCurY < FTopLine + VisibleRows();
-    if (!StylerUsed() || !visible || FCurY < 0 || FCurY >= FLines->Count()) {
+    bool visible = CurY() >= FTopLine && CurY() < FTopLine + VisibleRows();
+    if (!StylerUsed() || !visible || CurY() < 0 || CurY() >= FLines->Count()) {
         HideParameterHint();
         return;
     }
@@ -17,15 +17,15 @@ void TCodeCustomMemo::UpdateParameterHint(bool manual) {
     THintChars chars{hint.HintCharStart, hint.HintCharEnd, hint.HintCharDelimiter,
                      hint.HintCharWriteDelimiter};
     std::optional<THintParts> parts = ParameterHintFor(
-        FLines->Line(FCurY), FCurX, hint.Parameters.Items(), FCaseSensitive, chars);
+        FLines->Line(CurY()), CurX(), hint.Parameters.Items(), FCaseSensitive, chars);
     if (!parts) {
         HideParameterHint();
         return;
     }
     int gutter = FGutter->Visible() ? FGutter->GutterWidth() : 0;
-    int rows = FAutoHintPosition == hpBelowCode ? FCurY - FTopLine + 1 : FCurY - FTopLine - 1;
+    int rows = FAutoHintPosition == hpBelowCode ? CurY() - FTopLine + 1 : CurY() - FTopLine - 1;
     TPoint at =
-        FHost.ClientToScreen(TPoint{gutter + (FCurX - FLeftCol) * FCharWidth, rows * FLineHeight});
+        FHost.ClientToScreen(TPoint{gutter + (CurX() - FLeftCol) * FCharWidth, rows * FLineHeight});
     FHost.ShowHint(*parts, FFont.Name, FFont.Height, hint.TextColor, hint.BkColor, at);
     FHintVisible = true;
     FHost.StartTimer(kHintTimer, FAutoHintParameterDelay);

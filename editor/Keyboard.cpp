@@ -29,7 +29,7 @@ bool IsWordEnd(char ch) {
 } // namespace
 
 void TCodeCustomMemo::MarkCaretLineModified() {
-    SetModified(FCurY, true);
+    SetModified(CurY(), true);
 }
 
 void TCodeCustomMemo::ToggleOverwrite() {
@@ -140,7 +140,7 @@ void TCodeCustomMemo::RunKeyCommand(const TKeyBinding& binding, TShiftState shif
         if (FDelErase && !SelectionEmpty())
             DeleteSelection(true);
         else
-            DeleteChar(FCurX, FCurY);
+            DeleteChar(CurX(), CurY());
         break;
     case TKeyCommand::Backspace:
         if (FDelErase && !SelectionEmpty())

@@ -57,12 +57,12 @@ void TCodeCustomMemo::PlaceCaretAtCell(TPoint cell) {
         FHost.HideCaret();
     cell.X = std::max(0, cell.X);
     cell.Y = std::max(0, cell.Y);
-    int left = FCurY;
+    int left = CurY();
     if (FLines->Count() > 0)
-        FCurY = std::clamp(cell.Y + FTopLine, 0, FLines->Count() - 1);
+        FSel.Caret.Y = std::clamp(cell.Y + FTopLine, 0, FLines->Count() - 1);
     FIgnoreNextMouseMove = true;
     SetCurX(cell.X + FLeftCol);
-    if (FCurY != left) {
+    if (CurY() != left) {
         TrimLineLeft(left);
         CaretChanged();
     }
@@ -81,15 +81,15 @@ void TCodeCustomMemo::MouseDown(TMouseButton button, bool shift, int x, int y) {
         if (!SelectionEmpty()) {
             // Text offsets grow with (line, column within the line): comparing those is
             // comparing offsets, without counting the lines above.
-            auto position = [this](int col, int line) {
+            auto position = [this](TTextPos p) {
                 int count = FLines->Count();
-                if (line >= count)
-                    return std::pair<int, int>(count, 0);
-                return std::pair<int, int>(line, std::clamp(col, 0, FLines->LineLength(line)));
+                if (p.Y >= count)
+                    return TTextPos{0, count};
+                return TTextPos{std::clamp(p.X, 0, FLines->LineLength(p.Y)), p.Y};
             };
-            auto at = position(cell.X + FLeftCol, cell.Y + FTopLine);
-            auto a = position(FSelStartX, FSelStartY);
-            auto b = position(FSelEndX, FSelEndY);
+            TTextPos at = position({cell.X + FLeftCol, cell.Y + FTopLine});
+            TTextPos a = position(FSel.Anchor);
+            TTextPos b = position(FSel.End);
             if (at > std::min(a, b) && at < std::max(a, b)) {
                 FDragPending = true;
                 FDragCell = cell;
@@ -102,8 +102,8 @@ void TCodeCustomMemo::MouseDown(TMouseButton button, bool shift, int x, int y) {
         else
             ClearSelection();
         FSelecting = true;
-        if (FUrlAware && FCurY < FLines->Count()) {
-            std::string_view token = TokenAt(FLines->Line(FCurY), FCurX);
+        if (FUrlAware && CurY() < FLines->Count()) {
+            std::string_view token = TokenAt(FLines->Line(CurY()), CurX());
             if (IsLinkToken(token)) {
                 if (OnURLClick)
                     OnURLClick(*this, std::string(token));
@@ -142,16 +142,16 @@ void TCodeCustomMemo::MouseMove(bool leftDown, int x, int y) {
         FHost.SetCursor(overLink ? TCursorShape::Hand : TCursorShape::IBeam);
     }
     if (leftDown && FSelecting) {
-        int oldX = FSelEndX, oldY = FSelEndY;
+        int oldX = SelEndX(), oldY = SelEndY();
         SetCurY(line);
         if (cell.X < 0) {
             SetCurX(0);
             SetLeftCol(0);
-        } else if (FCurY < FLines->Count()) {
-            SetCurX(std::min(FLines->LineLength(FCurY), cell.X + FLeftCol));
+        } else if (CurY() < FLines->Count()) {
+            SetCurX(std::min(FLines->LineLength(CurY()), cell.X + FLeftCol));
         }
         ExtendSelection();
-        if (oldX != FSelEndX || oldY != FSelEndY)
+        if (oldX != SelEndX() || oldY != SelEndY())
             FHost.Invalidate();
     }
 }
@@ -165,8 +165,7 @@ void TCodeCustomMemo::MouseUp(TMouseButton button, int, int) {
     if (FDragPending) {
         FDragPending = false;
         ClearSelection();
-        FSelStartX = FSelEndX = FCurX;
-        FSelStartY = FSelEndY = FCurY;
+        FSel.Anchor = FSel.End = FSel.Caret;
         PlaceCaretAtCell(FDragCell);
         ClearSelection();
         FIgnoreNextMouseMove = false;
@@ -178,20 +177,19 @@ void TCodeCustomMemo::MouseUp(TMouseButton button, int, int) {
 void TCodeCustomMemo::DoubleClick() {
     if (OnDblClick)
         OnDblClick(*this);
-    if (FCurY < 0 || FCurY >= FLines->Count())
+    if (CurY() < 0 || CurY() >= FLines->Count())
         return;
-    std::string_view line = FLines->Line(FCurY);
-    if (FCurX >= static_cast<int>(line.size()) ||
-        IsDelimiter(line[static_cast<std::size_t>(FCurX)]))
+    std::string_view line = FLines->Line(CurY());
+    if (CurX() >= static_cast<int>(line.size()) ||
+        IsDelimiter(line[static_cast<std::size_t>(CurX())]))
         return;
-    int start = FCurX, end = FCurX + 1;
+    int start = CurX(), end = CurX() + 1;
     while (start > 0 && !IsDelimiter(line[static_cast<std::size_t>(start - 1)]))
         --start;
     while (end < static_cast<int>(line.size()) && !IsDelimiter(line[static_cast<std::size_t>(end)]))
         ++end;
-    FSelStartX = start;
-    FSelEndX = end;
-    FSelStartY = FSelEndY = FCurY;
+    FSel.Anchor = {start, CurY()};
+    FSel.End = {end, CurY()};
     if (OnSelectionChange)
         OnSelectionChange(*this);
     FHost.Invalidate();

@@ -29,28 +29,28 @@ int TCodeCustomMemo::VisibleRows() {
 
 void TCodeCustomMemo::ScrollCaretIntoView() {
     bool changed = false;
-    if (FCurX < FLeftCol) {
-        FLeftCol = std::max(0, FCurX - 2);
+    if (CurX() < FLeftCol) {
+        FLeftCol = std::max(0, CurX() - 2);
         changed = true;
     }
     int lastCol = FLeftCol + VisibleCols() - 1;
-    if (FCurX > lastCol) {
+    if (CurX() > lastCol) {
         if (!FHorzBarVisible && FScrollMode == TScrollMode::smStrict)
-            FCurX = lastCol;
+            FSel.Caret.X = lastCol;
         else
-            FLeftCol = FLeftCol + FCurX - lastCol + 2;
+            FLeftCol = FLeftCol + CurX() - lastCol + 2;
         changed = true;
     }
-    if (FCurY < FTopLine) {
-        FTopLine = FCurY;
+    if (CurY() < FTopLine) {
+        FTopLine = CurY();
         changed = true;
     }
     int lastLine = FTopLine + VisibleRows() - 1;
-    if (FCurY > lastLine) {
+    if (CurY() > lastLine) {
         if (!FVertBarVisible && FScrollMode == TScrollMode::smStrict)
-            FCurY = lastLine;
+            FSel.Caret.Y = lastLine;
         else
-            FTopLine = FTopLine + FCurY - lastLine;
+            FTopLine = FTopLine + CurY() - lastLine;
         changed = true;
     }
     if (changed)
@@ -106,7 +106,7 @@ void TCodeCustomMemo::UpdateScrollBars() {
             FHost.SetScrollBar(TScrollBarKind::Horizontal, 0, FMaxLineLength, cols + 1, FLeftCol);
         } else {
             FLeftCol = 0;
-            if (FCurX < cols)
+            if (CurX() < cols)
                 FHorzBarVisible = false;
         }
         if (vertBefore != FVertBarVisible)

@@ -6,21 +6,19 @@
 
 void TCodeCustomMemo::SelectAll() {
     int last = std::max(0, FLines->Count() - 1);
-    FSelStartX = 0;
-    FSelStartY = 0;
-    FSelEndX = FLines->Count() > 0 ? FLines->LineLength(last) : 0;
-    FSelEndY = last;
+    FSel.Anchor = {0, 0};
+    FSel.End = {FLines->Count() > 0 ? FLines->LineLength(last) : 0, last};
     if (OnSelectionChange)
         OnSelectionChange(*this);
     FHost.Invalidate();
 }
 
 void TCodeCustomMemo::NormalizedSelection(int& startX, int& startY, int& endX, int& endY) const {
-    bool forward = FSelStartY < FSelEndY || (FSelStartY == FSelEndY && FSelStartX <= FSelEndX);
-    startX = forward ? FSelStartX : FSelEndX;
-    startY = forward ? FSelStartY : FSelEndY;
-    endX = forward ? FSelEndX : FSelStartX;
-    endY = forward ? FSelEndY : FSelStartY;
+    TTextRange range = FSel.Normalized();
+    startX = range.Start.X;
+    startY = range.Start.Y;
+    endX = range.End.X;
+    endY = range.End.Y;
 }
 
 std::string TCodeCustomMemo::GetSelText() const {

@@ -62,9 +62,12 @@ void SetText(TestMemo& memo, std::string_view fixture) {
         curX = curY = 0;
     if (anchorX < 0)
         anchorX = curX, anchorY = curY;
-    memo.Place(curX, curY, anchorX, anchorY);
-    if (endX >= 0)
-        memo.PlaceSelectionEnd(endX, endY);
+    if (endX < 0)
+        endX = curX, endY = curY;
+    memo.SetCaretSelection({.Caret = {curX, curY},
+                            .Anchor = {anchorX, anchorY},
+                            .End = {endX, endY},
+                            .Mark = {endX, endY}});
 }
 
 std::string GetText(const TCodeCustomMemo& memo) {

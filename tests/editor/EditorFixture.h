@@ -15,23 +15,8 @@
 #include <string_view>
 #include <vector>
 
-// An editor whose caret and selection a test may place directly.
-class TestMemo : public TCodeMemo {
-public:
-    explicit TestMemo(Host& host) : TCodeMemo(host) {}
-    void Place(int curX, int curY, int anchorX, int anchorY) {
-        FCurX = curX;
-        FCurY = curY;
-        FSelStartX = anchorX;
-        FSelStartY = anchorY;
-        FSelEndX = FSelMarkX = curX;
-        FSelEndY = FSelMarkY = curY;
-    }
-    void PlaceSelectionEnd(int x, int y) {
-        FSelEndX = FSelMarkX = x;
-        FSelEndY = FSelMarkY = y;
-    }
-};
+// The editor fixtures are loaded into.
+using TestMemo = TCodeMemo;
 
 // Loads fixture into memo (the undo history is emptied).
 void SetText(TestMemo& memo, std::string_view fixture);

@@ -1,5 +1,6 @@
 // Caret movement: arrows, words, Home and End, Page keys, and the selection they extend.
 #include "EditorFixture.h"
+#include "editor/CaretSelection.h"
 
 #include <gtest/gtest.h>
 
@@ -134,6 +135,47 @@ TEST(Selection, SelectAllGetSelTextAndOffsets) {
         EXPECT_EQ((std::pair{start, end}), (std::pair{c.start, c.end})) << c.text;
     }
     EXPECT_EQ(memo.PosToOffset(99, 0), 2) << "a column counts at most the line";
+}
+
+TEST(CaretSelection, RangesCollapseAndExtend) {
+    struct {
+        TTextPos anchor, end;
+        TTextRange range;
+        bool empty;
+    } ranges[] = {
+        {{1, 0}, {3, 0}, {{1, 0}, {3, 0}}, false},
+        {{5, 2}, {2, 2}, {{2, 2}, {5, 2}}, false},
+        {{1, 3}, {9, 1}, {{9, 1}, {1, 3}}, false}, // lines order before columns
+        {{4, 2}, {4, 2}, {{4, 2}, {4, 2}}, true},
+    };
+    for (std::size_t i = 0; i < std::size(ranges); ++i) {
+        SCOPED_TRACE(i);
+        TCaretSelection sel{{7, 0}, ranges[i].anchor, ranges[i].end, {7, 0}};
+        EXPECT_TRUE(sel.Normalized() == ranges[i].range);
+        EXPECT_EQ(sel.Empty(), ranges[i].empty);
+    }
+
+    // Caret, anchor, end and mark; the mark has been left behind.
+    const TCaretSelection before{{8, 1}, {5, 1}, {8, 1}, {0, 0}};
+    struct {
+        bool collapse;
+        TTextPos to;
+        TCaretSelection after;
+    } moves[] = {
+        {true, {3, 1}, {{3, 1}, {3, 1}, {3, 1}, {3, 1}}},
+        {false, {4, 3}, {{4, 3}, {5, 1}, {4, 3}, {4, 3}}},
+        {false, {1, 1}, {{1, 1}, {5, 1}, {1, 1}, {1, 1}}},
+        {false, {5, 1}, {{5, 1}, {5, 1}, {5, 1}, {5, 1}}},
+    };
+    for (std::size_t i = 0; i < std::size(moves); ++i) {
+        SCOPED_TRACE(i);
+        TCaretSelection sel = before;
+        if (moves[i].collapse)
+            sel.CollapseTo(moves[i].to);
+        else
+            sel.ExtendTo(moves[i].to);
+        EXPECT_TRUE(sel == moves[i].after);
+    }
 }
 
 } // namespace
