@@ -3,6 +3,7 @@
 
 #include "base/Errors.h"
 #include "base/FileIO.h"
+#include "base/ScopeGuard.h"
 #include "editor/CodeMemo.h"
 
 #include <algorithm>
@@ -277,7 +278,7 @@ void TCodeMemoStrings::Delete(int index) {
     }
     if (index < FMemo.TopLine())
         FMemo.InvalidateTopStateCache();
-    FDeleting = true;
+    TScopedValue deleting(FDeleting, true);
     int x = FMemo.CurX();
     int y = FMemo.CurY();
     int n = Count();
@@ -285,7 +286,6 @@ void TCodeMemoStrings::Delete(int index) {
     FMemo.DeleteLine();
     FMemo.SetCurX(n == 1 ? 0 : x);
     FMemo.SetCurY(index < y ? y - 1 : y);
-    FDeleting = false;
 }
 
 void TCodeMemoStrings::RemoveLine(int index) {
