@@ -1,8 +1,8 @@
 // The editor's text: a list of single-byte lines without line breaks and without TABs, each
 // with an object slot that may carry the line's property record, plus a cache of line lengths.
-// Also the program text file format.
 #pragma once
 
+#include "base/TextFile.h"
 #include "editor/ChunkedVector.h"
 #include "editor/LineLengths.h"
 #include "editor/LineText.h"
@@ -52,22 +52,6 @@ private:
     std::vector<std::unique_ptr<TLineProp[]>> FBlocks;
     int FCount = 0;
 };
-
-// Replaces every TAB by tabSize spaces, whatever column it stands in.
-std::string ExpandTabs(std::string_view s, int tabSize);
-// s itself when it holds no TAB; otherwise its expansion, kept in buffer.
-std::string_view WithTabsExpanded(std::string_view s, int tabSize, std::string& buffer);
-
-// Splits file bytes into lines: CR, LF and CR LF end a line; the first NUL ends the text; a
-// line end at the very end adds no line. TABs are left as they are.
-std::vector<std::string> SplitTextFile(std::string_view bytes);
-
-// The file bytes of lines: each line followed by CR LF.
-std::string JoinTextFile(const std::vector<std::string>& lines);
-
-// Writes lines to fileName in the text file format, atomically: a failure leaves any earlier
-// file whole. Raises EFCreateError with the system's reason.
-void WriteTextFile(const std::string& fileName, const std::vector<std::string>& lines);
 
 class TCodeMemoStrings {
 public:
