@@ -7,13 +7,11 @@
 // input/output error.
 #include "base/Cp1251.h"
 #include "base/Errors.h"
-#include "base/FileIO.h"
+#include "base/TextFile.h"
 #include "compiler/CompileMessages.h"
 #include "compiler/Compiler.h"
 #include "compiler/ImageName.h"
-#include "compiler/MemoCompileTarget.h"
-#include "editor/CodeMemo.h"
-#include "editor/NullHost.h"
+#include "compiler/LinesCompileTarget.h"
 
 #include <cstdio>
 #include <iostream>
@@ -157,17 +155,21 @@ int main(int argc, char** argv) {
         return kExitUsage;
     }
 
-    NullHost host;
-    TCodeMemo memo(host);
+    // The file as written (TABs intact), for the columns of error messages, and as compiled.
+    std::vector<std::string> rawLines;
     try {
-        memo.Lines().LoadFromFile(options.Program);
+        rawLines = SplitTextFile(ReadTextFileBytes(options.Program));
     } catch (const ERuntimeError& e) {
         std::cerr << options.Program << ": ошибка: не удалось прочитать программу: " << e.what()
                   << "\n";
         return kExitUsage;
     }
+    std::vector<std::string> lines;
+    lines.reserve(rawLines.size());
+    for (const auto& line : rawLines)
+        lines.push_back(ExpandTabs(line, kDefaultTabSize));
 
-    TMemoCompileTarget target(memo);
+    TLinesCompileTarget target(std::move(lines));
     TCompileCounters counters;
     std::vector<TListingEntry> listing;
     TCompileResult result;
@@ -179,13 +181,8 @@ int main(int argc, char** argv) {
     }
 
     if (!result.Succeeded()) {
-        // Columns refer to the file as written, so read its raw lines again (TABs intact).
-        std::string bytes;
-        std::vector<std::string> rawLines;
-        if (ReadWholeFile(options.Program, bytes) == 0)
-            rawLines = SplitTextFile(bytes);
         for (const auto& fault : result.Faults)
-            PrintFault(options.Program, rawLines, memo.TabSize(), fault);
+            PrintFault(options.Program, rawLines, kDefaultTabSize, fault);
         std::cerr << "Компиляция не выполнена: неверные данные команды.\n";
         return kExitProgramErrors;
     }

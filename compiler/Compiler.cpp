@@ -1,6 +1,7 @@
 // The compile pass.
 #include "compiler/Compiler.h"
 
+#include "base/ScopeGuard.h"
 #include "compiler/ImageWriter.h"
 
 namespace {
@@ -41,8 +42,8 @@ std::vector<std::int32_t> TCompileTarget::StripLeadingSpaces() {
     }
     target.Clear();
     std::vector<std::int32_t> indents(static_cast<std::size_t>(count));
-    target.BeginUpdate();
-    try {
+    {
+        TUpdateBlock block(target);
         std::size_t start = 0;
         for (std::size_t i = 0; i < ends.size(); ++i) {
             std::string_view line(text.data() + start, ends[i] - start);
@@ -51,11 +52,7 @@ std::vector<std::int32_t> TCompileTarget::StripLeadingSpaces() {
             target.Add(tidy);
             start = ends[i];
         }
-    } catch (...) {
-        target.EndUpdate();
-        throw;
     }
-    target.EndUpdate();
     return indents;
 }
 

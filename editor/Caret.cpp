@@ -17,8 +17,7 @@ void TCodeCustomMemo::SetCurX(int x) {
     }
     FSel.Caret.X = x;
     if (CurY() >= 0 && CurY() < FLines->Count()) {
-        bool notify = FNotifyChanges;
-        FNotifyChanges = false;
+        TQuiet quiet(*this);
         if (x > FMaxLineLength) {
             FLeftCol = std::max(0, x - VisibleCols());
             FMaxLineLength = x;
@@ -36,7 +35,6 @@ void TCodeCustomMemo::SetCurX(int x) {
             }
         }
         FHost.Invalidate();
-        FNotifyChanges = notify;
     }
     FSel.Caret.X = x;
     ScrollCaretIntoView();
@@ -75,10 +73,8 @@ void TCodeCustomMemo::TrimLineLeft(int line) {
     std::string_view trimmed = WithoutTrailingBlanks(text);
     if (trimmed.size() == text.size())
         return;
-    bool notify = FNotifyChanges;
-    FNotifyChanges = false;
+    TQuiet quiet(*this);
     FLines->Put(line, std::string(trimmed));
-    FNotifyChanges = notify;
 }
 
 void TCodeCustomMemo::SetSelectionBounds(int startX, int startY, int endX, int endY) {

@@ -3,6 +3,7 @@
 // editor the workbench places on its window.
 #pragma once
 
+#include "base/ScopeGuard.h"
 #include "editor/BlockMatch.h"
 #include "editor/CaretSelection.h"
 #include "editor/CodeStyleIF.h"
@@ -396,6 +397,11 @@ public:
     TUndoChangeEvent OnUndoChange;
 
 protected:
+    // Change notification off for the length of a scope.
+    struct TQuiet : TScopedValue<bool> {
+        explicit TQuiet(TCodeCustomMemo& memo) : TScopedValue(memo.FNotifyChanges, false) {}
+    };
+
     void ReleaseStyler();
     // Places the system caret at the caret's cell, when the caret exists.
     void UpdateSystemCaret();

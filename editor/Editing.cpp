@@ -6,25 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// Switches the memo's change notification off for a scope and restores it.
-class TQuiet {
-public:
-    explicit TQuiet(TCodeCustomMemo& memo) : FMemo(memo), FSaved(memo.NotifyChanges()) {
-        memo.SetNotifyChanges(false);
-    }
-    ~TQuiet() { FMemo.SetNotifyChanges(FSaved); }
-    TQuiet(const TQuiet&) = delete;
-    TQuiet& operator=(const TQuiet&) = delete;
-
-private:
-    TCodeCustomMemo& FMemo;
-    bool FSaved;
-};
-
-} // namespace
-
 void TCodeCustomMemo::ClampCaretLine() {
     if (FLines->Count() == 0)
         FLines->Add("");

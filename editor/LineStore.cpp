@@ -1,87 +1,12 @@
-// The editor's line list, its per-line records and the text file format.
+// The editor's line list and its per-line records.
 #include "editor/LineStore.h"
 
 #include "base/Errors.h"
-#include "base/FileIO.h"
+#include "base/ScopeGuard.h"
 #include "editor/CodeMemo.h"
 
 #include <algorithm>
 #include <cstring>
-
-// ---- TIntList -------------------------------------------------------------------------------
-
-void TIntList::Added(std::int32_t value) {
-    if (value >= 0 && value < kSmall) {
-        if (FSmallCounts.empty())
-            FSmallCounts.resize(kSmall);
-        ++FSmallCounts[static_cast<std::size_t>(value)];
-        FSmallMax = std::max(FSmallMax, value);
-    } else {
-        ++FOtherCounts[value];
-    }
-}
-
-void TIntList::Removed(std::int32_t value) {
-    if (value >= 0 && value < kSmall) {
-        if (--FSmallCounts[static_cast<std::size_t>(value)] == 0 && value == FSmallMax)
-            while (FSmallMax >= 0 && FSmallCounts[static_cast<std::size_t>(FSmallMax)] == 0)
-                --FSmallMax;
-    } else if (auto it = FOtherCounts.find(value); --it->second == 0) {
-        FOtherCounts.erase(it);
-    }
-}
-
-void TIntList::Set(int index, std::int32_t value) {
-    auto& item = FItems[static_cast<std::size_t>(index)];
-    std::int32_t old = item;
-    item = value;
-    Added(value);
-    Removed(old);
-}
-
-void TIntList::Add(std::int32_t value) {
-    FItems.push_back(value);
-    Added(value);
-}
-
-void TIntList::Insert(int index, std::int32_t value) {
-    FItems.insert(static_cast<std::size_t>(index), value);
-    Added(value);
-}
-
-void TIntList::Delete(int index) {
-    std::int32_t old = FItems[static_cast<std::size_t>(index)];
-    FItems.erase(static_cast<std::size_t>(index));
-    Removed(old);
-}
-
-void TIntList::DeleteRange(int first, int count) {
-    FItems.ForRange(static_cast<std::size_t>(first), static_cast<std::size_t>(first + count),
-                    [this](std::int32_t v) { Removed(v); });
-    FItems.erase(static_cast<std::size_t>(first), static_cast<std::size_t>(count));
-}
-
-void TIntList::InsertRange(int index, std::vector<std::int32_t>&& values) {
-    for (std::int32_t v : values)
-        Added(v);
-    FItems.insert(static_cast<std::size_t>(index), std::move(values));
-}
-
-void TIntList::Clear() {
-    FItems.clear();
-    FSmallCounts.clear();
-    FSmallCounts.shrink_to_fit();
-    FOtherCounts.clear();
-    FSmallMax = -1;
-}
-
-std::int32_t TIntList::Max() const {
-    if (FItems.empty())
-        return 0;
-    if (!FOtherCounts.empty() && (FOtherCounts.rbegin()->first >= kSmall || FSmallMax < 0))
-        return FOtherCounts.rbegin()->first;
-    return FSmallMax;
-}
 
 // ---- TLinePropPool ----------------------------------------------------------------------------
 
@@ -95,98 +20,6 @@ void TLinePropPool::Clear() {
     FBlocks.clear();
     FBlocks.shrink_to_fit();
     FCount = 0;
-}
-
-// ---- The text file format ------------------------------------------------------------------
-
-std::string_view WithTabsExpanded(std::string_view s, int tabSize, std::string& buffer) {
-    if (s.find('\t') == std::string_view::npos)
-        return s;
-    buffer = ExpandTabs(s, tabSize);
-    return buffer;
-}
-
-std::string ExpandTabs(std::string_view s, int tabSize) {
-    if (s.find('\t') == std::string_view::npos)
-        return std::string(s);
-    std::string out;
-    out.reserve(s.size() + static_cast<std::size_t>(std::max(tabSize, 0)) * 4);
-    for (char c : s) {
-        if (c == '\t')
-            out.append(static_cast<std::size_t>(std::max(tabSize, 0)), ' ');
-        else
-            out += c;
-    }
-    return out;
-}
-
-namespace {
-
-// Calls emit(lineBytes) for every line of the text, in order.
-template <typename Emit> void ForEachLine(std::string_view bytes, Emit&& emit) {
-    if (auto nul = bytes.find('\0'); nul != std::string_view::npos)
-        bytes = bytes.substr(0, nul);
-    const char* p = bytes.data();
-    const char* end = p + bytes.size();
-    while (p < end) {
-        const char* start = p;
-        while (p < end && *p != '\r' && *p != '\n')
-            ++p;
-        emit(std::string_view(start, static_cast<std::size_t>(p - start)));
-        if (p < end) {
-            if (*p == '\r' && p + 1 < end && p[1] == '\n')
-                ++p;
-            ++p;
-        }
-    }
-}
-
-} // namespace
-
-std::vector<std::string> SplitTextFile(std::string_view bytes) {
-    std::size_t count = 0;
-    ForEachLine(bytes, [&](std::string_view) { ++count; });
-    std::vector<std::string> lines;
-    lines.reserve(count);
-    ForEachLine(bytes, [&](std::string_view line) { lines.emplace_back(line); });
-    return lines;
-}
-
-std::string JoinTextFile(const std::vector<std::string>& lines) {
-    std::size_t size = 0;
-    for (const auto& line : lines)
-        size += line.size() + 2;
-    std::string out;
-    out.reserve(size);
-    for (const auto& line : lines) {
-        out += line;
-        out += "\r\n";
-    }
-    return out;
-}
-
-namespace {
-
-// Writes every line of a list through an atomic writer; raises EFCreateError on failure.
-template <typename Lines> void WriteLines(const std::string& fileName, int count, Lines&& lineAt) {
-    AtomicFileWriter writer;
-    int err = writer.Open(fileName);
-    for (int i = 0; err == 0 && i < count; ++i) {
-        err = writer.Write(lineAt(i));
-        if (err == 0)
-            err = writer.Write("\r\n");
-    }
-    if (err == 0)
-        err = writer.Commit();
-    if (err != 0)
-        throw EFCreateError(fileName, SystemReason(err));
-}
-
-} // namespace
-
-void WriteTextFile(const std::string& fileName, const std::vector<std::string>& lines) {
-    WriteLines(fileName, static_cast<int>(lines.size()),
-               [&](int i) { return std::string_view(lines[static_cast<std::size_t>(i)]); });
 }
 
 // ---- TCodeMemoStrings -----------------------------------------------------------------------
@@ -277,7 +110,7 @@ void TCodeMemoStrings::Delete(int index) {
     }
     if (index < FMemo.TopLine())
         FMemo.InvalidateTopStateCache();
-    FDeleting = true;
+    TScopedValue deleting(FDeleting, true);
     int x = FMemo.CurX();
     int y = FMemo.CurY();
     int n = Count();
@@ -285,7 +118,6 @@ void TCodeMemoStrings::Delete(int index) {
     FMemo.DeleteLine();
     FMemo.SetCurX(n == 1 ? 0 : x);
     FMemo.SetCurY(index < y ? y - 1 : y);
-    FDeleting = false;
 }
 
 void TCodeMemoStrings::RemoveLine(int index) {
@@ -516,7 +348,7 @@ void TCodeMemoStrings::EndUpdate() {
 TChunkedVector<TCodeMemoStrings::TEntry>
 TCodeMemoStrings::ParseLines(std::string_view bytes) const {
     TChunkedVector<TEntry> entries;
-    ForEachLine(bytes, [&](std::string_view line) {
+    ForEachTextFileLine(bytes, [&](std::string_view line) {
         if (line.find('\t') == std::string_view::npos)
             entries.push_back(TEntry{LineText(line), nullptr});
         else
@@ -528,13 +360,7 @@ TCodeMemoStrings::ParseLines(std::string_view bytes) const {
 void TCodeMemoStrings::LoadFromFile(const std::string& fileName) {
     // Read and split before anything is reset, so that a file that cannot be read changes
     // nothing.
-    TChunkedVector<TEntry> entries;
-    {
-        std::string bytes;
-        if (int err = ReadWholeFile(fileName, bytes))
-            throw EFOpenError(fileName, ReadFailureReason(err));
-        entries = ParseLines(bytes);
-    }
+    TChunkedVector<TEntry> entries = ParseLines(ReadTextFileBytes(fileName));
 
     FMemo.ClearSelection();
     FMemo.ClearUndo();
@@ -559,7 +385,7 @@ void TCodeMemoStrings::LoadFromFile(const std::string& fileName) {
 }
 
 void TCodeMemoStrings::SaveToFile(const std::string& fileName) const {
-    WriteLines(fileName, Count(), [&](int i) { return Line(i); });
+    WriteTextFile(fileName, Count(), [&](int i) { return Line(i); });
 }
 
 std::vector<std::int32_t> TCodeMemoStrings::StripLeadingSpaces() {

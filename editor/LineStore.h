@@ -1,14 +1,14 @@
 // The editor's text: a list of single-byte lines without line breaks and without TABs, each
 // with an object slot that may carry the line's property record, plus a cache of line lengths.
-// Also the program text file format.
 #pragma once
 
+#include "base/TextFile.h"
 #include "editor/ChunkedVector.h"
+#include "editor/LineLengths.h"
 #include "editor/LineText.h"
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -52,51 +52,6 @@ private:
     std::vector<std::unique_ptr<TLineProp[]>> FBlocks;
     int FCount = 0;
 };
-
-// An ordered list of signed 32-bit integers that also knows its largest entry, kept without a
-// scan of all entries on every change.
-class TIntList {
-public:
-    std::int32_t Get(int index) const { return FItems[static_cast<std::size_t>(index)]; }
-    void Set(int index, std::int32_t value);
-    void Add(std::int32_t value);
-    void Insert(int index, std::int32_t value);
-    void Delete(int index);
-    void DeleteRange(int first, int count);
-    void InsertRange(int index, std::vector<std::int32_t>&& values);
-    void Clear();
-    int Count() const { return static_cast<int>(FItems.size()); }
-    // The largest entry, 0 for an empty list.
-    std::int32_t Max() const;
-
-private:
-    // How many entries hold each value: small values (as line lengths mostly are) in a table,
-    // others in a map, so that the largest is known after every change without a scan.
-    void Added(std::int32_t value);
-    void Removed(std::int32_t value);
-
-    static constexpr std::int32_t kSmall = 4096;
-    TChunkedVector<std::int32_t> FItems;
-    std::vector<std::int32_t> FSmallCounts;
-    std::map<std::int32_t, std::int32_t> FOtherCounts;
-    std::int32_t FSmallMax = -1; // the largest small value held, -1 for none
-};
-
-// Replaces every TAB by tabSize spaces, whatever column it stands in.
-std::string ExpandTabs(std::string_view s, int tabSize);
-// s itself when it holds no TAB; otherwise its expansion, kept in buffer.
-std::string_view WithTabsExpanded(std::string_view s, int tabSize, std::string& buffer);
-
-// Splits file bytes into lines: CR, LF and CR LF end a line; the first NUL ends the text; a
-// line end at the very end adds no line. TABs are left as they are.
-std::vector<std::string> SplitTextFile(std::string_view bytes);
-
-// The file bytes of lines: each line followed by CR LF.
-std::string JoinTextFile(const std::vector<std::string>& lines);
-
-// Writes lines to fileName in the text file format, atomically: a failure leaves any earlier
-// file whole. Raises EFCreateError with the system's reason.
-void WriteTextFile(const std::string& fileName, const std::vector<std::string>& lines);
 
 class TCodeMemoStrings {
 public:

@@ -1,11 +1,12 @@
-// The compile over the editor: bytes of the image, counters, marks, the tidy step, faulty
-// operands and the messages.
+// The compile over the editor (and over plain lines): bytes of the image, counters, marks, the tidy
+// step, faulty operands and the messages.
 #include "CompilerTestSupport.h"
 
 #include "base/Cp1251.h"
 #include "base/Errors.h"
 #include "compiler/CompileMessages.h"
 #include "compiler/Compiler.h"
+#include "compiler/LinesCompileTarget.h"
 #include "compiler/MemoCompileTarget.h"
 
 namespace {
@@ -29,6 +30,36 @@ Compiled CompileLines(const std::vector<std::string>& lines) {
     out.image = ReadFile(dir / "p.bin");
     out.lines = editor.Lines();
     out.marked = editor.Marked();
+
+    // Plain lines, as tovixc compiles, give the same compile.
+    TLinesCompileTarget plain(lines);
+    TCompileCounters counters{-1, -1};
+    std::vector<TListingEntry> listing;
+    TCompileResult result = Compile(plain, dir / "q.bin", counters, &listing);
+    EXPECT_EQ(ReadFile(dir / "q.bin"), out.image);
+    EXPECT_EQ(result.ImageWritten, out.result.ImageWritten);
+    EXPECT_EQ(counters.CommandCount, out.counters.CommandCount);
+    EXPECT_EQ(counters.ProgramSize, out.counters.ProgramSize);
+    std::vector<std::string> plainLines;
+    std::vector<int> plainMarked;
+    for (int i = 0; i < plain.LineCount(); ++i) {
+        plainLines.emplace_back(plain.Line(i));
+        if (plain.CompileMark(i))
+            plainMarked.push_back(i);
+    }
+    EXPECT_EQ(plainLines, out.lines);
+    EXPECT_EQ(plainMarked, out.marked);
+    EXPECT_EQ(result.Faults.size(), out.result.Faults.size());
+    for (std::size_t i = 0; i < std::min(result.Faults.size(), out.result.Faults.size()); ++i) {
+        const auto& a = result.Faults[i];
+        const auto& b = out.result.Faults[i];
+        EXPECT_EQ(std::tie(a.Line, a.Text, a.Column, a.Indent, a.Command),
+                  std::tie(b.Line, b.Text, b.Column, b.Indent, b.Command));
+    }
+    EXPECT_EQ(listing.size(), out.listing.size());
+    for (std::size_t i = 0; i < std::min(listing.size(), out.listing.size()); ++i)
+        EXPECT_EQ(std::tie(listing[i].Offset, listing[i].Line, listing[i].Bytes),
+                  std::tie(out.listing[i].Offset, out.listing[i].Line, out.listing[i].Bytes));
     return out;
 }
 

@@ -62,6 +62,7 @@ TEST(TextFile, ReadingSplitsAtEveryKindOfLineEnd) {
         e.lines.LoadFromFile(dir.File("p.tovix"));
         EXPECT_EQ(e.lines.ToVector(), c.lines) << testing::PrintToString(c.bytes);
         EXPECT_EQ(e.lines.LineLengths().Count(), e.lines.Count());
+        EXPECT_EQ(ReadTextFile(dir.File("p.tovix"), 4), c.lines) << "without an editor";
     }
 }
 
@@ -121,6 +122,10 @@ TEST(TextFile, AFileThatCannotBeReadChangesNothing) {
               "Cannot open file \"" + dir.Path() + "\". Is a directory");
     EXPECT_EQ(ErrorOf([&] { e.lines.LoadFromFile("/dev/null"); }),
               "Cannot open file \"/dev/null\". Is a device");
+    for (const std::string& name : {missing, dir.Path(), std::string("/dev/null")})
+        EXPECT_EQ(ErrorOf([&] { ReadTextFile(name, 4); }),
+                  ErrorOf([&] { e.lines.LoadFromFile(name); }))
+            << "without an editor";
     EXPECT_EQ(e.lines.ToVector(), (Lines{"keep", "these  "}));
     EXPECT_EQ(e.memo.CurX(), 3);
     EXPECT_EQ(e.memo.CurY(), 1);
@@ -197,6 +202,8 @@ TEST(TextFile, UnreadableFilesAndUnwritableFoldersGiveTheRuntimesTexts) {
     Editor e;
     e.lines.Assign(Lines{"keep"});
     EXPECT_EQ(ErrorOf([&] { e.lines.LoadFromFile(locked); }),
+              "Cannot open file \"" + locked + "\". Permission denied");
+    EXPECT_EQ(ErrorOf([&] { ReadTextFile(locked, 4); }),
               "Cannot open file \"" + locked + "\". Permission denied");
     EXPECT_EQ(ErrorOf([&] { e.lines.SaveToFile(folder + "/p.tovix"); }),
               "Cannot create file \"" + folder + "/p.tovix\". Permission denied");

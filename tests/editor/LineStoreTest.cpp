@@ -140,6 +140,25 @@ TEST(LineStore, DeleteKeepsTheCaretOnItsText) {
     }
 }
 
+TEST(LineStore, AFailedChangeLeavesNoFlagSet) {
+    struct Failure {};
+    Fixture f({"a", "bb", "ccc"});
+    f.memo.OnChange = [](TCodeCustomMemo&) { throw Failure(); };
+    EXPECT_THROW(f.lines.Delete(1), Failure);
+    EXPECT_FALSE(f.lines.Deleting());
+    f.memo.OnChange = nullptr;
+    f.memo.SetCurY(0);
+    f.lines.OnChanging = [](TCodeMemoStrings&) { throw Failure(); };
+    EXPECT_THROW(f.memo.SetCurX(9), Failure) << "padding the caret line";
+    EXPECT_TRUE(f.memo.NotifyChanges());
+    f.lines.OnChanging = nullptr;
+    f.memo.SetCurX(0);
+    f.memo.SetCurX(9);
+    f.lines.OnChanging = [](TCodeMemoStrings&) { throw Failure(); };
+    EXPECT_THROW(f.memo.SetCurY(1), Failure) << "trimming the line the caret left";
+    EXPECT_TRUE(f.memo.NotifyChanges());
+}
+
 TEST(LineStore, ClearResetsTheCaretAndAssignReplacesTheText) {
     Fixture f({"first", "second"});
     f.memo.SetCurY(1);
