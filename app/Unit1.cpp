@@ -4,12 +4,12 @@
 
 #include "app/FormControls.h"
 #include "compiler/CommandSet.h"
-#include "editor/WorkbenchDisplay.h"
 #include "platform/CodeMemoWidget.h"
 #include "platform/ErrorGuard.h"
 #include "platform/WindowStyle.h"
 #include "windows/TextWindow.h"
 #include "windows/Unit2.h"
+#include "workbench/WorkbenchDisplay.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -7,7 +7,7 @@
 #include "ProgramText.h"
 #include "TableReporter.h"
 
-#include "platform/RenderSetup.h"
+#include "app/RenderSetup.h"
 
 #include <QApplication>
 #include <QImage>

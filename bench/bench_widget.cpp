@@ -7,8 +7,8 @@
 
 #include "compiler/CommandSet.h"
 #include "editor/CodePasStyler.h"
-#include "editor/WorkbenchDisplay.h"
 #include "platform/CodeMemoWidget.h"
+#include "workbench/WorkbenchDisplay.h"
 
 #include <QApplication>
 #include <QImage>

@@ -9,7 +9,7 @@
 #include "editor/CodeMemo.h"
 #include "editor/CodePasStyler.h"
 #include "editor/NullHost.h"
-#include "editor/WorkbenchDisplay.h"
+#include "workbench/WorkbenchDisplay.h"
 
 #include <string>
 #include <vector>

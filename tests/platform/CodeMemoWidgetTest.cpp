@@ -4,9 +4,9 @@
 #include "base/Cp1251.h"
 #include "compiler/CommandSet.h"
 #include "editor/CodePasStyler.h"
-#include "editor/WorkbenchDisplay.h"
 #include "platform/ParameterHintWindow.h"
 #include "support/Recorders.h"
+#include "workbench/WorkbenchDisplay.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,12 +1,12 @@
 // The Qt surface: the editor painted into a QImage, checked pixel by pixel.
+#include "app/RenderSetup.h"
 #include "editor/CodeMemo.h"
 #include "editor/CodePasStyler.h"
 #include "editor/Gutter.h"
-#include "editor/WorkbenchDisplay.h"
 #include "platform/FontMatch.h"
 #include "platform/ImageHost.h"
 #include "platform/QtSurface.h"
-#include "platform/RenderSetup.h"
+#include "workbench/WorkbenchDisplay.h"
 
 #include <QPainter>
 #include <QtTest>

@@ -12,8 +12,8 @@
 #include "compiler/MemoCompileTarget.h"
 #include "editor/CodePasStyler.h"
 #include "editor/LineStore.h"
-#include "editor/WorkbenchDisplay.h"
 #include "support/TempDir.h"
+#include "workbench/WorkbenchDisplay.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,7 @@
 // The workbench editor's setup for painting into images.
-#include "platform/RenderSetup.h"
+#include "app/RenderSetup.h"
 
-#include "compiler/CommandSet.h"
-#include "editor/WorkbenchDisplay.h"
-
-std::vector<std::string> WorkbenchCommandWords() {
-    return KeywordsSorted();
-}
+#include "workbench/WorkbenchDisplay.h"
 
 RenderedEditor::RenderedEditor(int width, int height) : HostWindow(width, height) {
     ConfigureWorkbenchStyler(Styler, WorkbenchCommandWords());

@@ -6,8 +6,8 @@
 //
 // Lines are numbered from 1, as in the gutter; columns from 0. --mark-commands marks every line
 // that begins with a command word, as a compile does.
+#include "app/RenderSetup.h"
 #include "compiler/CommandSet.h"
-#include "platform/RenderSetup.h"
 
 #include <QGuiApplication>
 #include <QImage>

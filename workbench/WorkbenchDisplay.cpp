@@ -1,6 +1,7 @@
-// The workbench editor's display configuration.
-#include "editor/WorkbenchDisplay.h"
+// The workbench editor's display configuration and keywords.
+#include "workbench/WorkbenchDisplay.h"
 
+#include "compiler/CommandSet.h"
 #include "editor/CodeMemo.h"
 #include "editor/Gutter.h"
 
@@ -25,4 +26,8 @@ void ConfigureWorkbenchDisplay(TCodeCustomMemo& memo) {
     gutter.SetDigitCount(4);
     gutter.SetFont(TFont{"Courier New", -13, clBlack, 0});
     gutter.SetGutterWidth(60);
+}
+
+std::vector<std::string> WorkbenchCommandWords() {
+    return KeywordsSorted();
 }

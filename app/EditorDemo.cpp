@@ -2,10 +2,10 @@
 // editor by hand. Usage: tovix-editor [PROGRAM]
 #include "compiler/CommandSet.h"
 #include "editor/CodePasStyler.h"
-#include "editor/WorkbenchDisplay.h"
 #include "platform/CodeMemoWidget.h"
 #include "platform/ErrorGuard.h"
 #include "platform/GuardedApplication.h"
+#include "workbench/WorkbenchDisplay.h"
 
 #include <QMainWindow>
 

@@ -5,12 +5,10 @@
 #include "editor/CodeMemo.h"
 #include "editor/CodePasStyler.h"
 #include "platform/ImageHost.h"
+#include "workbench/WorkbenchDisplay.h"
 
 #include <string>
 #include <vector>
-
-// The interpreter's command words (the keywords of the workbench's styler).
-std::vector<std::string> WorkbenchCommandWords();
 
 struct RenderedEditor {
     ImageHost HostWindow;
