@@ -1,6 +1,7 @@
 // The compile over the editor (and over plain lines): bytes of the image, counters, marks, the tidy
 // step, faulty operands and the messages.
 #include "CompilerTestSupport.h"
+#include "support/FakeHost.h"
 
 #include "base/Cp1251.h"
 #include "base/Errors.h"
@@ -181,19 +182,9 @@ TEST(Compile, SecondCompileMarksOnlyWhatItRecognises) {
     EXPECT_EQ(counters.ProgramSize, 3);
 }
 
-// A window of 20 rows by 30 columns that remembers the scroll bars it was given.
-class ScrollHost : public NullHost {
-public:
-    TRect ClientRect() override { return TRect{0, 0, 30 * 8 + 5, 20 * 16 + 5}; }
-    int ScrollBarWidth() override { return 16; }
-    void SetScrollBar(TScrollBarKind kind, int min, int max, int page, int pos) override {
-        Bars[static_cast<int>(kind)] = {min, max, page, pos};
-    }
-    void ShowScrollBar(TScrollBarKind kind, bool visible) override {
-        Visible[static_cast<int>(kind)] = visible;
-    }
-    std::array<std::array<int, 4>, 2> Bars{};
-    std::array<bool, 2> Visible{};
+// A window of 20 rows by 30 columns.
+struct ScrollHost : FakeHost {
+    ScrollHost() { Client = TRect{0, 0, 30 * 8 + 5, 20 * 16 + 5}; }
 };
 
 // The compile holds back the editor's change notifications while it adds the tidied lines
@@ -236,8 +227,8 @@ TEST(Compile, EditorEndsAsIfNotifiedAfterEveryLine) {
     EXPECT_EQ(compiled.MaxLineLength(), manual.MaxLineLength());
     EXPECT_EQ(compiled.CurX(), manual.CurX());
     EXPECT_EQ(compiled.CurY(), manual.CurY());
-    EXPECT_EQ(compiledHost.Visible, manualHost.Visible);
-    EXPECT_EQ(compiledHost.Bars, manualHost.Bars);
+    EXPECT_EQ(compiledHost.Bars[0], manualHost.Bars[0]);
+    EXPECT_EQ(compiledHost.Bars[1], manualHost.Bars[1]);
     EXPECT_EQ(compiled.MaxLineLength(), 61);
     EXPECT_TRUE(compiled.NotifyChanges());
     EXPECT_EQ(compiled.Lines().LockCount(), 0);

@@ -6,9 +6,9 @@
 // Ins Del BS Tab Enter Esc Space, or a letter).
 #pragma once
 
-#include "FakeHost.h"
 #include "editor/CodeMemo.h"
 #include "editor/UndoList.h"
+#include "support/FakeHost.h"
 
 #include <ostream>
 #include <string>

@@ -1,6 +1,6 @@
 // The program text file format: reading, writing, round trips and failures that lose nothing.
-#include "FakeHost.h"
 #include "editor/CodeMemo.h"
+#include "support/FakeHost.h"
 
 #include "base/Errors.h"
 #include "base/FileIO.h"

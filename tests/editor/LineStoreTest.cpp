@@ -1,6 +1,6 @@
 // The line list: its operations, per-line records, the caret it moves and its errors.
-#include "FakeHost.h"
 #include "editor/CodeMemo.h"
+#include "support/FakeHost.h"
 
 #include "base/Errors.h"
 

@@ -1,6 +1,6 @@
 // Clicks, drags, double clicks, links, the wheel and the scroll bars.
-#include "FakeHost.h"
 #include "editor/CodeMemo.h"
+#include "support/FakeHost.h"
 
 #include <gtest/gtest.h>
 

@@ -8,26 +8,19 @@
 #include "editor/CharCase.h"
 #include "editor/CodeMemo.h"
 #include "editor/CodePasStyler.h"
-#include "editor/NullHost.h"
+#include "support/FakeHost.h"
 #include "workbench/WorkbenchDisplay.h"
 
 #include <string>
 #include <vector>
 
-// The window a painted editor sits in: the workbench editor's size, focused, counting repaints.
-class TestHost : public NullHost {
-public:
-    TRect Client{0, 0, 425, 353};
-    bool Focus = true;
-    int Invalidations = 0;
-    std::vector<TRect> InvalidatedRects;
-
-    void Invalidate() override { ++Invalidations; }
-    void InvalidateRect(const TRect& r) override { InvalidatedRects.push_back(r); }
-    TRect ClientRect() override { return Client; }
-    int ScrollBarWidth() override { return 17; }
-    void SetFocus() override { Focus = true; }
-    bool HasFocus() override { return Focus; }
+// The window a painted editor sits in: the workbench editor's size, focused.
+struct TestHost : FakeHost {
+    TestHost() {
+        Client = TRect{0, 0, 425, 353};
+        Focused = true;
+        ScrollWidth = 17;
+    }
 };
 
 struct TextCall {

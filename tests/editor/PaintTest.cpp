@@ -89,7 +89,7 @@ TEST(Painting, SelectionColours) {
         WorkbenchEditor ed({"nop", "10xpause_05"});
         if (c.Breakpoint)
             ed.Memo.SetBreakpoint(1, true);
-        ed.HostWindow.Focus = c.Focus;
+        ed.HostWindow.Focused = c.Focus;
         ed.Memo.SetSelectionBounds(7, 1, 2, 1); // anchor after the moving end
         RasterSurface s = ed.Paint();
         std::string selected;

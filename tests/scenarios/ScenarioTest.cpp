@@ -4,7 +4,6 @@
 // (out.bin) or the compile's fault message (out.error). TOVIX_SCENARIO_WRITE=1 writes the
 // outcomes into the folders instead, for a new scenario to be checked by eye.
 #include "EditScript.h"
-#include "FakeHost.h"
 #include "base/Cp1251.h"
 #include "compiler/CommandSet.h"
 #include "compiler/CompileMessages.h"
@@ -12,6 +11,7 @@
 #include "compiler/MemoCompileTarget.h"
 #include "editor/CodePasStyler.h"
 #include "editor/LineStore.h"
+#include "support/FakeHost.h"
 #include "support/TempDir.h"
 #include "workbench/WorkbenchDisplay.h"
 

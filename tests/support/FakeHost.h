@@ -1,6 +1,7 @@
-// A host window for editor tests: it records what the editor asks of its window (repaints,
-// caret calls, scroll bars, the clipboard, popup menus, the cursor, hints) and answers the
-// questions the editor asks with values a test can set.
+// The host window of every editor test: it records what the editor asks of its window
+// (repaints, caret calls, scroll bars, the clipboard, popup menus, the cursor, hints) and
+// answers the questions the editor asks with values a test sets (size, focus, scroll-bar
+// width, the clipboard, the menu choice).
 #pragma once
 
 #include "editor/Platform.h"
@@ -17,6 +18,7 @@ public:
         int Page = 0;
         int Pos = 0;
         bool Visible = false;
+        bool operator==(const ScrollBar&) const = default;
     };
 
     // Answers.
