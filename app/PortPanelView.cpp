@@ -75,11 +75,9 @@ void TForm1::Button3Click() {
     const bool changed = FProgramChanged;
     TMemoCompileTarget target(Editor());
     target.Clear();
-    target.BeginUpdate();
     for (int i = 0; i < ListBox3->count(); ++i) {
         const QByteArray bytes = ListBox3->item(i)->data(kLineBytesRole).toByteArray();
         target.Add(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     }
-    target.EndUpdate();
     FProgramChanged = changed;
 }

@@ -20,11 +20,6 @@ public:
     // Marks line index, an existing line, as compiled.
     virtual void SetCompileMark(int index) = 0;
 
-    // Bracket a run of Add calls: the target may hold back its change notifications until
-    // EndUpdate, as long as it ends in the state that notifying after every line would give.
-    virtual void BeginUpdate() {}
-    virtual void EndUpdate() {}
-
     // The compile's tidy step: removes the leading spaces of every line and every compile
     // mark, ending as copying the lines out, clearing and adding them back ends; returns the
     // spaces each line lost. The default does exactly that with the operations above; a target

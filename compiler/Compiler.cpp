@@ -1,7 +1,6 @@
 // The compile pass.
 #include "compiler/Compiler.h"
 
-#include "base/ScopeGuard.h"
 #include "compiler/ImageWriter.h"
 
 namespace {
@@ -42,16 +41,13 @@ std::vector<std::int32_t> TCompileTarget::StripLeadingSpaces() {
     }
     target.Clear();
     std::vector<std::int32_t> indents(static_cast<std::size_t>(count));
-    {
-        TUpdateBlock block(target);
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < ends.size(); ++i) {
-            std::string_view line(text.data() + start, ends[i] - start);
-            std::string_view tidy = WithoutLeadingSpaces(line);
-            indents[i] = static_cast<std::int32_t>(line.size() - tidy.size());
-            target.Add(tidy);
-            start = ends[i];
-        }
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < ends.size(); ++i) {
+        std::string_view line(text.data() + start, ends[i] - start);
+        std::string_view tidy = WithoutLeadingSpaces(line);
+        indents[i] = static_cast<std::int32_t>(line.size() - tidy.size());
+        target.Add(tidy);
+        start = ends[i];
     }
     return indents;
 }
