@@ -8,7 +8,7 @@
 
 TCodeCustomMemo::TCodeCustomMemo(Host& host)
     : FUndoList(std::make_unique<TCodeUndoList>(*this)), FHost(host),
-      FLines(std::make_unique<TCodeMemoStrings>(*this)),
+      FLines(std::make_unique<TCodeMemoStrings>(static_cast<TLineStoreOwner&>(*this))),
       FGutter(std::make_unique<TCodeGutter>(*this)) {
     OnGutterDraw = [](TCodeCustomMemo& memo, Surface& surface, int line, const TRect& rct) {
         memo.Gutter().PaintLine(surface, line, rct);
@@ -40,6 +40,78 @@ void TCodeCustomMemo::LinesChanged() {
     if (FLines->LineLengths().Count() == FLines->Count())
         FMaxLineLength = FLines->LineLengths().Max();
     UpdateScrollBars();
+    FHost.Invalidate();
+}
+
+void TCodeCustomMemo::ChangeAt(int line) {
+    if (line < FTopLine)
+        InvalidateTopStateCache();
+}
+
+void TCodeCustomMemo::ResetCaret() {
+    SetSelectionBounds(0, 0, 0, 0);
+    SetCurY(0);
+    SetCurX(0);
+    FHost.Invalidate();
+}
+
+void TCodeCustomMemo::DeleteLineAt(TCodeMemoStrings&, int index) {
+    int x = CurX();
+    int y = CurY();
+    int n = FLines->Count();
+    SetCurY(index);
+    DeleteLine();
+    SetCurX(n == 1 ? 0 : x);
+    SetCurY(index < y ? y - 1 : y);
+}
+
+void TCodeCustomMemo::ShowTopLeft() {
+    InvalidateTopStateCache();
+    SetTopLine(0);
+    SetLeftCol(0);
+}
+
+void TCodeCustomMemo::TextAssigning() {
+    ClearAll();
+    InvalidateTopStateCache();
+}
+
+namespace {
+
+std::string WithoutTrailingSpaces(std::string_view s) {
+    auto end = s.find_last_not_of(' ');
+    return std::string(end == std::string_view::npos ? std::string_view() : s.substr(0, end + 1));
+}
+
+} // namespace
+
+void TCodeCustomMemo::TextAssigned() {
+    if (FTrimTrailingSpaces)
+        for (int i = 0; i < FLines->Count(); ++i)
+            FLines->Put(i, WithoutTrailingSpaces(FLines->Line(i)));
+    if (OnSelectionChange)
+        OnSelectionChange(*this);
+    FHost.Invalidate();
+    FMaxLineLength = FLines->LineLengths().Max();
+}
+
+void TCodeCustomMemo::TextLoading() {
+    ClearSelection();
+    ClearUndo();
+    SetCurY(0);
+    SetCurX(0);
+    FNotifyChanges = false;
+    DetachLines();
+}
+
+void TCodeCustomMemo::TextLoaded() {
+    InvalidateTopStateCache();
+    SetCurY(0);
+    SetCurX(0);
+    FMaxLineLength = FLines->LineLengths().Max();
+    AttachLines();
+    FNotifyChanges = true;
+    LinesChanged();
     FHost.Invalidate();
 }
 

@@ -12,6 +12,7 @@
 #include "editor/Font.h"
 #include "editor/KeyCodes.h"
 #include "editor/LineStore.h"
+#include "editor/LineStoreOwner.h"
 #include "editor/LongLineScans.h"
 #include "editor/Markers.h"
 #include "editor/Mouse.h"
@@ -38,7 +39,7 @@ struct TAutoCorrect {
     std::vector<std::string> NewValue;
 };
 
-class TCodeCustomMemo {
+class TCodeCustomMemo : private TLineStoreOwner {
 public:
     using TNotifyEvent = std::function<void(TCodeCustomMemo&)>;
     using TColumnEvent = std::function<void(TCodeCustomMemo&, int)>;
@@ -77,7 +78,7 @@ public:
     // Sets both ends of the selection as given (anchor first); no events.
     void SetSelectionBounds(int startX, int startY, int endX, int endY);
     bool SelectionEmpty() const { return FSel.Empty(); }
-    void ClearSelection();
+    void ClearSelection() override;
     void ExtendSelection();
 
     // View.
@@ -110,7 +111,7 @@ public:
     bool DragPending() const { return FDragPending; }
 
     // Options.
-    int TabSize() const { return FTabSize; }
+    int TabSize() const override { return FTabSize; }
     void SetTabSize(int size);
     bool AutoExpand() const { return FAutoExpand; }
     void SetAutoExpand(bool value) { FAutoExpand = value; }
@@ -123,7 +124,7 @@ public:
     bool NotifyChanges() const { return FNotifyChanges; }
     void SetNotifyChanges(bool value) { FNotifyChanges = value; }
     // The line store's OnChange handler.
-    void LinesChanged();
+    void LinesChanged() override;
 
     // Per-line flags.
     void SetBreakpoint(int index, bool value);
@@ -237,7 +238,7 @@ public:
 
     // The line store tells of every change: checkpoints of lines after line may be stale, and
     // the top line's cached scan state is dropped when the change lies above the top line.
-    void CheckpointsChangedAfter(int line);
+    void CheckpointsChangedAfter(int line) override;
     // Checkpoints of lines up to this index are known to be current.
     int CheckpointLimit() const { return FCheckpointLimit; }
 
@@ -273,7 +274,7 @@ public:
     virtual void TimerExpired(int id);
 
     // Repaint requests.
-    void Invalidate() { FHost.Invalidate(); }
+    void Invalidate() override { FHost.Invalidate(); }
     void InvalidateLine(int line);
 
     // ---- Selection and text positions ----
@@ -515,7 +516,16 @@ protected:
     int FCheckpointLimit = -1;
     TLongLineScans FLongLineScans;
 
-    friend class TCodeMemoStrings;
+private:
+    // The rest of what the line store asks of its editor (CodeMemo.cpp).
+    void ChangeAt(int line) override;
+    void ResetCaret() override;
+    void DeleteLineAt(TCodeMemoStrings& lines, int index) override;
+    void ShowTopLeft() override;
+    void TextAssigning() override;
+    void TextAssigned() override;
+    void TextLoading() override;
+    void TextLoaded() override;
 };
 
 class TCodeMemo : public TCodeCustomMemo {

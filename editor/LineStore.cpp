@@ -3,7 +3,6 @@
 
 #include "base/Errors.h"
 #include "base/ScopeGuard.h"
-#include "editor/CodeMemo.h"
 
 #include <algorithm>
 #include <cstring>
@@ -22,9 +21,15 @@ void TLinePropPool::Clear() {
     FCount = 0;
 }
 
+// ---- TNullLineStoreOwner --------------------------------------------------------------------
+
+void TNullLineStoreOwner::DeleteLineAt(TCodeMemoStrings& lines, int index) {
+    lines.RemoveLine(index);
+}
+
 // ---- TCodeMemoStrings -----------------------------------------------------------------------
 
-TCodeMemoStrings::TCodeMemoStrings(TCodeCustomMemo& memo) : FMemo(memo) {}
+TCodeMemoStrings::TCodeMemoStrings(TLineStoreOwner& owner) : FOwner(owner) {}
 
 TCodeMemoStrings::~TCodeMemoStrings() = default;
 
@@ -44,7 +49,7 @@ void TCodeMemoStrings::Changed() {
 }
 
 void TCodeMemoStrings::RawInsert(int index, std::string_view s, TObject* obj) {
-    FMemo.CheckpointsChangedAfter(index);
+    FOwner.CheckpointsChangedAfter(index);
     Changing();
     FLines.insert(static_cast<std::size_t>(index), TEntry{LineText(s), obj});
     ++FTextVersion;
@@ -52,7 +57,7 @@ void TCodeMemoStrings::RawInsert(int index, std::string_view s, TObject* obj) {
 }
 
 void TCodeMemoStrings::RawDelete(int index) {
-    FMemo.CheckpointsChangedAfter(index - 1);
+    FOwner.CheckpointsChangedAfter(index - 1);
     Changing();
     FLines.erase(static_cast<std::size_t>(index));
     ++FTextVersion;
@@ -77,18 +82,17 @@ void TCodeMemoStrings::RebuildLineLengths() {
 
 int TCodeMemoStrings::Add(std::string_view s) {
     std::string expanded;
-    std::string_view text = WithTabsExpanded(s, FMemo.TabSize(), expanded);
+    std::string_view text = WithTabsExpanded(s, FOwner.TabSize(), expanded);
     int index = Count();
     RawInsert(index, text, nullptr);
     FLineLengths.Add(static_cast<std::int32_t>(text.size()));
-    FMemo.LinesChanged();
+    FOwner.LinesChanged();
     return index;
 }
 
 void TCodeMemoStrings::InsertLine(int index, std::string_view s) {
-    std::string text = ExpandTabs(s, FMemo.TabSize());
-    if (index < FMemo.TopLine())
-        FMemo.InvalidateTopStateCache();
+    std::string text = ExpandTabs(s, FOwner.TabSize());
+    FOwner.ChangeAt(index);
     if (index < 0 || index > Count())
         throw EListError(index);
     FLineLengths.Insert(index, static_cast<std::int32_t>(text.size()));
@@ -96,9 +100,9 @@ void TCodeMemoStrings::InsertLine(int index, std::string_view s) {
 }
 
 void TCodeMemoStrings::Insert(int index, std::string_view s) {
-    FMemo.ClearSelection();
+    FOwner.ClearSelection();
     InsertLine(index, s);
-    FMemo.Invalidate();
+    FOwner.Invalidate();
 }
 
 void TCodeMemoStrings::Delete(int index) {
@@ -108,16 +112,9 @@ void TCodeMemoStrings::Delete(int index) {
         RemoveLine(index);
         return;
     }
-    if (index < FMemo.TopLine())
-        FMemo.InvalidateTopStateCache();
+    FOwner.ChangeAt(index);
     TScopedValue deleting(FDeleting, true);
-    int x = FMemo.CurX();
-    int y = FMemo.CurY();
-    int n = Count();
-    FMemo.SetCurY(index);
-    FMemo.DeleteLine();
-    FMemo.SetCurX(n == 1 ? 0 : x);
-    FMemo.SetCurY(index < y ? y - 1 : y);
+    FOwner.DeleteLineAt(*this, index);
 }
 
 void TCodeMemoStrings::RemoveLine(int index) {
@@ -131,7 +128,7 @@ void TCodeMemoStrings::RemoveLines(int first, int count) {
         return;
     CheckIndex(first);
     CheckIndex(first + count - 1);
-    FMemo.CheckpointsChangedAfter(first - 1);
+    FOwner.CheckpointsChangedAfter(first - 1);
     Changing();
     FLineLengths.DeleteRange(first, count);
     FLines.erase(static_cast<std::size_t>(first), static_cast<std::size_t>(count));
@@ -144,19 +141,18 @@ void TCodeMemoStrings::InsertLines(int index, const std::vector<std::string_view
         return;
     if (index < 0 || index > Count())
         throw EListError(index);
-    if (index < FMemo.TopLine())
-        FMemo.InvalidateTopStateCache();
+    FOwner.ChangeAt(index);
     std::vector<TEntry> entries;
     std::vector<std::int32_t> lengths;
     entries.reserve(lines.size());
     lengths.reserve(lines.size());
     std::string expanded;
     for (std::string_view line : lines) {
-        std::string_view text = WithTabsExpanded(line, FMemo.TabSize(), expanded);
+        std::string_view text = WithTabsExpanded(line, FOwner.TabSize(), expanded);
         entries.push_back(TEntry{LineText(text), nullptr});
         lengths.push_back(static_cast<std::int32_t>(text.size()));
     }
-    FMemo.CheckpointsChangedAfter(index);
+    FOwner.CheckpointsChangedAfter(index);
     Changing();
     FLineLengths.InsertRange(index, std::move(lengths));
     FLines.insert(static_cast<std::size_t>(index), std::move(entries));
@@ -165,13 +161,10 @@ void TCodeMemoStrings::InsertLines(int index, const std::vector<std::string_view
 }
 
 void TCodeMemoStrings::Clear() {
-    FMemo.SetSelectionBounds(0, 0, 0, 0);
-    FMemo.SetCurY(0);
-    FMemo.SetCurX(0);
-    FMemo.Invalidate();
+    FOwner.ResetCaret();
     FLinePropList.Clear();
     FLineLengths.Clear();
-    FMemo.CheckpointsChangedAfter(-1);
+    FOwner.CheckpointsChangedAfter(-1);
     RawClear();
 }
 
@@ -212,7 +205,7 @@ void TCodeMemoStrings::Put(int index, std::string_view s) {
     // the cache out of step with the lines.
     CheckIndex(index);
     std::string expanded;
-    std::string_view text = WithTabsExpanded(s, FMemo.TabSize(), expanded);
+    std::string_view text = WithTabsExpanded(s, FOwner.TabSize(), expanded);
     PutEdited(index, text, CommonPrefixLength(Line(index), text));
 }
 
@@ -223,13 +216,12 @@ void TCodeMemoStrings::PutEdited(int index, std::string_view text, int sameBytes
         FLineLengths.Set(index, length);
     else
         FLineLengths.Add(length);
-    FMemo.CheckpointsChangedAfter(index);
+    FOwner.CheckpointsChangedAfter(index);
     Changing();
     FLines[static_cast<std::size_t>(index)].Text = LineText(text);
     FLastLineEdit = TLineEdit{++FTextVersion, index, sameBytes};
     Changed();
-    if (index < FMemo.TopLine())
-        FMemo.InvalidateTopStateCache();
+    FOwner.ChangeAt(index);
 }
 
 TObject* TCodeMemoStrings::GetObject(int index) const {
@@ -279,7 +271,7 @@ void TCodeMemoStrings::AddStrings(const TCodeMemoStrings& source) {
     RebuildLineLengths();
     EndUpdate();
     if (FLockCount == 0)
-        FMemo.Invalidate();
+        FOwner.Invalidate();
 }
 
 void TCodeMemoStrings::AddStrings(const std::vector<std::string>& source) {
@@ -289,41 +281,23 @@ void TCodeMemoStrings::AddStrings(const std::vector<std::string>& source) {
     RebuildLineLengths();
     EndUpdate();
     if (FLockCount == 0)
-        FMemo.Invalidate();
-}
-
-namespace {
-
-std::string WithoutTrailingSpaces(std::string_view s) {
-    auto end = s.find_last_not_of(' ');
-    return std::string(end == std::string_view::npos ? std::string_view() : s.substr(0, end + 1));
-}
-
-} // namespace
-
-template <typename Source> static void AssignLines(TCodeMemoStrings& self, const Source& source) {
-    TCodeCustomMemo& memo = self.Memo();
-    memo.ClearAll();
-    memo.InvalidateTopStateCache();
-    self.Clear();
-    self.AddStrings(source);
-    if (memo.TrimTrailingSpaces())
-        for (int i = 0; i < self.Count(); ++i)
-            self.Put(i, WithoutTrailingSpaces(self.Line(i)));
-    if (memo.OnSelectionChange)
-        memo.OnSelectionChange(memo);
-    memo.Invalidate();
-    memo.SetMaxLineLength(self.LineLengths().Max());
+        FOwner.Invalidate();
 }
 
 void TCodeMemoStrings::Assign(const TCodeMemoStrings& source) {
     if (&source == this)
         return;
-    AssignLines(*this, source);
+    FOwner.TextAssigning();
+    Clear();
+    AddStrings(source);
+    FOwner.TextAssigned();
 }
 
 void TCodeMemoStrings::Assign(const std::vector<std::string>& source) {
-    AssignLines(*this, source);
+    FOwner.TextAssigning();
+    Clear();
+    AddStrings(source);
+    FOwner.TextAssigned();
 }
 
 void TCodeMemoStrings::SetUpdateState(bool updating) {
@@ -352,7 +326,7 @@ TCodeMemoStrings::ParseLines(std::string_view bytes) const {
         if (line.find('\t') == std::string_view::npos)
             entries.push_back(TEntry{LineText(line), nullptr});
         else
-            entries.push_back(TEntry{LineText(ExpandTabs(line, FMemo.TabSize())), nullptr});
+            entries.push_back(TEntry{LineText(ExpandTabs(line, FOwner.TabSize())), nullptr});
     });
     return entries;
 }
@@ -362,26 +336,14 @@ void TCodeMemoStrings::LoadFromFile(const std::string& fileName) {
     // nothing.
     TChunkedVector<TEntry> entries = ParseLines(ReadTextFileBytes(fileName));
 
-    FMemo.ClearSelection();
-    FMemo.ClearUndo();
-    FMemo.SetCurY(0);
-    FMemo.SetCurX(0);
-    FMemo.SetNotifyChanges(false);
-    FMemo.DetachLines();
+    FOwner.TextLoading();
     // The list is cleared and every line appended, as Add would, without a notification per
     // line (they are silenced anyway); TABs are already expanded.
     Clear();
     FLines = std::move(entries);
     ++FTextVersion;
     RebuildLineLengths();
-    FMemo.InvalidateTopStateCache();
-    FMemo.SetCurY(0);
-    FMemo.SetCurX(0);
-    FMemo.SetMaxLineLength(FLineLengths.Max());
-    FMemo.AttachLines();
-    FMemo.SetNotifyChanges(true);
-    FMemo.LinesChanged();
-    FMemo.Invalidate();
+    FOwner.TextLoaded();
 }
 
 void TCodeMemoStrings::SaveToFile(const std::string& fileName) const {
@@ -390,10 +352,7 @@ void TCodeMemoStrings::SaveToFile(const std::string& fileName) const {
 
 std::vector<std::int32_t> TCodeMemoStrings::StripLeadingSpaces() {
     // What Clear does to the editor before the lines go.
-    FMemo.SetSelectionBounds(0, 0, 0, 0);
-    FMemo.SetCurY(0);
-    FMemo.SetCurX(0);
-    FMemo.Invalidate();
+    FOwner.ResetCaret();
     std::vector<std::int32_t> indents;
     indents.reserve(FLines.size());
     FLines.ForEach([&indents](TEntry& entry) {
@@ -407,12 +366,10 @@ std::vector<std::int32_t> TCodeMemoStrings::StripLeadingSpaces() {
     });
     FLinePropList.Clear();
     RebuildLineLengths();
-    FMemo.CheckpointsChangedAfter(-1);
+    FOwner.CheckpointsChangedAfter(-1);
     ++FTextVersion;
-    FMemo.InvalidateTopStateCache();
-    // An emptied text shows its top left corner; the lines added back do not move the view.
-    FMemo.SetTopLine(0);
-    FMemo.SetLeftCol(0);
+    // The lines added back do not move the view.
+    FOwner.ShowTopLeft();
     Changed();
     return indents;
 }

@@ -5,6 +5,7 @@
 #include "base/TextFile.h"
 #include "editor/ChunkedVector.h"
 #include "editor/LineLengths.h"
+#include "editor/LineStoreOwner.h"
 #include "editor/LineText.h"
 
 #include <cstdint>
@@ -13,8 +14,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-class TCodeCustomMemo;
 
 // The root of the objects a line's slot can hold.
 class TObject {
@@ -57,7 +56,7 @@ class TCodeMemoStrings {
 public:
     using TNotifyEvent = std::function<void(TCodeMemoStrings&)>;
 
-    explicit TCodeMemoStrings(TCodeCustomMemo& memo);
+    explicit TCodeMemoStrings(TLineStoreOwner& owner);
     ~TCodeMemoStrings();
     TCodeMemoStrings(const TCodeMemoStrings&) = delete;
     TCodeMemoStrings& operator=(const TCodeMemoStrings&) = delete;
@@ -107,7 +106,6 @@ public:
     // All lines as plain strings.
     std::vector<std::string> ToVector() const;
 
-    TCodeCustomMemo& Memo() const { return FMemo; }
     int LockCount() const { return FLockCount; }
     bool Deleting() const { return FDeleting; }
     int LinePropCount() const { return FLinePropList.Count(); }
@@ -143,7 +141,7 @@ private:
     void RebuildLineLengths();
     TChunkedVector<TEntry> ParseLines(std::string_view bytes) const;
 
-    TCodeCustomMemo& FMemo;
+    TLineStoreOwner& FOwner;
     int FLockCount = 0;
     int FUpdateCount = 0;
     bool FDeleting = false;

@@ -69,16 +69,29 @@ TEST(TextFile, ReadingSplitsAtEveryKindOfLineEnd) {
 TEST(TextFile, WritingEndsEveryLineWithCrLf) {
     TempDir dir;
     Editor e;
-    e.lines.SaveToFile(dir.File("new.tovix"));
-    EXPECT_EQ(ReadBytes(dir.File("new.tovix")), "\r\n") << "a new editor holds one empty line";
-    e.lines.Clear();
-    e.lines.SaveToFile(dir.File("empty.tovix"));
-    EXPECT_EQ(ReadBytes(dir.File("empty.tovix")), "");
-    e.lines.Add("stop  ");
-    e.lines.Add("");
-    e.lines.Add("\xCF\xE0");
-    e.lines.SaveToFile(dir.File("three.tovix"));
-    EXPECT_EQ(ReadBytes(dir.File("three.tovix")), "stop  \r\n\r\n\xCF\xE0\r\n");
+    TNullLineStoreOwner noEditor;
+    TCodeMemoStrings bare(noEditor);
+    bare.Add("");
+    for (TCodeMemoStrings* lines : {&e.lines, &bare}) {
+        SCOPED_TRACE(lines == &bare ? "without an editor" : "in an editor");
+        lines->SaveToFile(dir.File("new.tovix"));
+        EXPECT_EQ(ReadBytes(dir.File("new.tovix")), "\r\n") << "a new editor holds one empty line";
+        lines->Clear();
+        lines->SaveToFile(dir.File("empty.tovix"));
+        EXPECT_EQ(ReadBytes(dir.File("empty.tovix")), "");
+        lines->Add("stop  ");
+        lines->Add("");
+        lines->Add("\xCF\xE0");
+        lines->SaveToFile(dir.File("three.tovix"));
+        EXPECT_EQ(ReadBytes(dir.File("three.tovix")), "stop  \r\n\r\n\xCF\xE0\r\n");
+        lines->Put(1, "go\tto");
+        lines->Delete(0);
+        lines->SaveToFile(dir.File("two.tovix"));
+        EXPECT_EQ(ReadBytes(dir.File("two.tovix")), "go    to\r\n\xCF\xE0\r\n");
+        lines->LoadFromFile(dir.File("three.tovix"));
+        EXPECT_EQ(lines->ToVector(), (Lines{"stop  ", "", "\xCF\xE0"}));
+        EXPECT_EQ(lines->LineLengths().Count(), 3);
+    }
 }
 
 TEST(TextFile, RandomFilesReadSaveAndReadBackToTheSameLines) {
