@@ -1,7 +1,7 @@
 // A window with the workbench's code editor alone, holding a program file: for trying the
 // editor by hand. Usage: tovix-editor [PROGRAM]
 #include "compiler/CommandSet.h"
-#include "editor/CodePasStyler.h"
+#include "editor/style/CodePasStyler.h"
 #include "platform/CodeMemoWidget.h"
 #include "platform/ErrorGuard.h"
 #include "platform/GuardedApplication.h"

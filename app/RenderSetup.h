@@ -3,7 +3,7 @@
 #pragma once
 
 #include "editor/CodeMemo.h"
-#include "editor/CodePasStyler.h"
+#include "editor/style/CodePasStyler.h"
 #include "platform/ImageHost.h"
 #include "workbench/WorkbenchDisplay.h"
 

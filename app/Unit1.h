@@ -5,7 +5,7 @@
 #pragma once
 
 #include "compiler/Compiler.h"
-#include "editor/CodePasStyler.h"
+#include "editor/style/CodePasStyler.h"
 
 #include <QMainWindow>
 #include <QString>

@@ -3,7 +3,7 @@
 // insertion of one line into a plain vector of 1,000,000 strings, measured in the same run.
 #include "editor/CodeMemo.h"
 #include "editor/NullHost.h"
-#include "editor/UndoList.h"
+#include "editor/undo/UndoList.h"
 
 #include <benchmark/benchmark.h>
 

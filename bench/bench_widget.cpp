@@ -6,7 +6,7 @@
 #include "TableReporter.h"
 
 #include "compiler/CommandSet.h"
-#include "editor/CodePasStyler.h"
+#include "editor/style/CodePasStyler.h"
 #include "platform/CodeMemoWidget.h"
 #include "workbench/WorkbenchDisplay.h"
 

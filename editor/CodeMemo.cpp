@@ -1,8 +1,8 @@
 // The editor's construction, its link to the line store and the per-line flags.
 #include "editor/CodeMemo.h"
 
-#include "editor/Gutter.h"
-#include "editor/UndoList.h"
+#include "editor/undo/UndoList.h"
+#include "editor/view/Gutter.h"
 
 #include <algorithm>
 

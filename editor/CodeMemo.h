@@ -4,19 +4,19 @@
 #pragma once
 
 #include "base/ScopeGuard.h"
-#include "editor/BlockMatch.h"
-#include "editor/CaretSelection.h"
-#include "editor/CodeStyleIF.h"
-#include "editor/DisplaySettings.h"
-#include "editor/FoldingAndCompletion.h"
 #include "editor/Font.h"
-#include "editor/KeyCodes.h"
-#include "editor/LineStore.h"
-#include "editor/LineStoreOwner.h"
-#include "editor/LongLineScans.h"
-#include "editor/Markers.h"
-#include "editor/Mouse.h"
 #include "editor/Platform.h"
+#include "editor/buffer/LineStore.h"
+#include "editor/buffer/LineStoreOwner.h"
+#include "editor/commands/BlockMatch.h"
+#include "editor/commands/CaretSelection.h"
+#include "editor/commands/KeyCodes.h"
+#include "editor/style/CodeStyleIF.h"
+#include "editor/style/LongLineScans.h"
+#include "editor/view/DisplaySettings.h"
+#include "editor/view/FoldingAndCompletion.h"
+#include "editor/view/Markers.h"
+#include "editor/view/Mouse.h"
 
 #include <functional>
 #include <memory>

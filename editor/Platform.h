@@ -3,7 +3,7 @@
 #pragma once
 
 #include "editor/Graphics.h"
-#include "editor/ParameterHint.h"
+#include "editor/view/ParameterHint.h"
 
 #include <functional>
 #include <string>

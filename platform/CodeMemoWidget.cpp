@@ -2,7 +2,7 @@
 #include "platform/CodeMemoWidget.h"
 
 #include "base/Cp1251.h"
-#include "editor/KeyMap.h"
+#include "editor/commands/KeyMap.h"
 #include "platform/ErrorGuard.h"
 #include "platform/ParameterHintWindow.h"
 #include "platform/QtSurface.h"

@@ -1,7 +1,7 @@
 // Face resolution through fontconfig's substitution rules (its metric aliases included).
 #include "platform/FontMatch.h"
 
-#include "editor/CharCase.h"
+#include "editor/style/CharCase.h"
 
 #include <fontconfig/fontconfig.h>
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "editor/Graphics.h"
-#include "editor/ParameterHint.h"
+#include "editor/view/ParameterHint.h"
 
 #include <QFont>
 #include <QWidget>

@@ -4,7 +4,7 @@
 #include "platform/QtColors.h"
 
 #include "base/Cp1251.h"
-#include "editor/CharCase.h"
+#include "editor/style/CharCase.h"
 #include "platform/FontMatch.h"
 
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 
 #include "compiler/CommandSet.h"
 #include "editor/CodeMemo.h"
-#include "editor/Gutter.h"
+#include "editor/view/Gutter.h"
 
 void ConfigureWorkbenchDisplay(TCodeCustomMemo& memo) {
     memo.SetFont(TFont{"COURIER NEW", -13, clBlack, 0});

@@ -7,7 +7,7 @@
 #pragma once
 
 #include "editor/CodeMemo.h"
-#include "editor/UndoList.h"
+#include "editor/undo/UndoList.h"
 #include "support/FakeHost.h"
 
 #include <ostream>

@@ -5,9 +5,9 @@
 #pragma once
 
 #include "compiler/CommandSet.h"
-#include "editor/CharCase.h"
 #include "editor/CodeMemo.h"
-#include "editor/CodePasStyler.h"
+#include "editor/style/CharCase.h"
+#include "editor/style/CodePasStyler.h"
 #include "support/FakeHost.h"
 #include "workbench/WorkbenchDisplay.h"
 

@@ -3,7 +3,7 @@
 #include "platform/CodeMemoWidget.h"
 #include "base/Cp1251.h"
 #include "compiler/CommandSet.h"
-#include "editor/CodePasStyler.h"
+#include "editor/style/CodePasStyler.h"
 #include "platform/ParameterHintWindow.h"
 #include "support/Recorders.h"
 #include "workbench/WorkbenchDisplay.h"

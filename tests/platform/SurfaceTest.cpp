@@ -1,8 +1,8 @@
 // The Qt surface: the editor painted into a QImage, checked pixel by pixel.
 #include "app/RenderSetup.h"
 #include "editor/CodeMemo.h"
-#include "editor/CodePasStyler.h"
-#include "editor/Gutter.h"
+#include "editor/style/CodePasStyler.h"
+#include "editor/view/Gutter.h"
 #include "platform/FontMatch.h"
 #include "platform/ImageHost.h"
 #include "platform/QtSurface.h"
