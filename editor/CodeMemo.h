@@ -91,7 +91,7 @@ public:
     int CharWidth() const { return FCharWidth; }
     int LineHeight() const { return FLineHeight; }
     // The rectangle in which lines are drawn.
-    virtual TRect TextArea();
+    TRect TextArea();
     int VisibleCols();
     int VisibleRows();
     void ScrollCaretIntoView();
@@ -132,7 +132,7 @@ public:
     // Empties the text: no lines afterwards.
     void ClearAll();
     // Deletes the caret's line (a single line is emptied instead); undoable.
-    virtual void DeleteLine();
+    void DeleteLine();
 
     // The tokenizer's cached state for the first visible line.
     bool TopStateCacheValid() const { return FTopStateCacheValid; }
@@ -250,12 +250,12 @@ public:
     void PadCaretLine();
 
     // Runs after every caret move.
-    virtual void CaretChanged();
+    void CaretChanged();
     // Empties the undo history.
-    virtual void ClearUndo();
+    void ClearUndo();
     // Shows, moves or hides the parameter hint for the caret: after caret moves (manual false,
     // with AutoHintParameters hpAuto) and on Ctrl+Shift+Space (manual, unless hpNone).
-    virtual void UpdateParameterHint(bool manual);
+    void UpdateParameterHint(bool manual);
     void HideParameterHint();
     bool ParameterHintVisible() const { return FHintVisible; }
     TAutoHintParameters AutoHintParameters() const { return FAutoHintParameters; }
@@ -271,7 +271,7 @@ public:
     static constexpr int kHintTimer = 1;
 
     // A timer started through the host ran out.
-    virtual void TimerExpired(int id);
+    void TimerExpired(int id);
 
     // Repaint requests.
     void Invalidate() override { FHost.Invalidate(); }
