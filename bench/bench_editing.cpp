@@ -2,8 +2,8 @@
 // follows them (longest line, scroll bars) and no painting. The reference is the same
 // insertion of one line into a plain vector of 1,000,000 strings, measured in the same run.
 #include "editor/CodeMemo.h"
-#include "editor/NullHost.h"
 #include "editor/undo/UndoList.h"
+#include "support/FakeHost.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,13 +16,11 @@ namespace {
 constexpr int kLines = 1000000;
 
 // A window of the editor's size with a clipboard of its own; nothing is drawn.
-class BenchHost : public NullHost {
-public:
-    TRect ClientRect() override { return TRect{0, 0, 800, 600}; }
-    bool HasClipboardText() override { return !Clip.empty(); }
-    std::string ClipboardText() override { return Clip; }
-    void SetClipboardText(const std::string& text) override { Clip = text; }
-    std::string Clip;
+struct BenchHost : FakeHost {
+    BenchHost() {
+        Client = TRect{0, 0, 800, 600};
+        KeepRecords = false;
+    }
 };
 
 std::vector<std::string> ProgramLines(int count) {
@@ -110,7 +108,7 @@ void BM_PasteLines(benchmark::State& state) {
     std::string block;
     for (int i = 0; i < state.range(0); ++i)
         block += "  portbwrite_" + std::to_string(i % 100) + "\r\n";
-    e.host.Clip = block;
+    e.host.OfferClipboard(block);
     for (auto _ : state) {
         e.Key('V', ssCtrl, 22);
         state.PauseTiming();

@@ -3,6 +3,7 @@
 // there), the caret moving along the line, and F9 in the main window to its message. Ends with a
 // table of the figures and the long line's ratio to the short program.
 #include "ProgramText.h"
+#include "TableReporter.h"
 
 #include "app/Unit1.h"
 #include "editor/CodeMemo.h"
@@ -137,25 +138,6 @@ void Register(Subject& s) {
         ->Unit(benchmark::kMillisecond);
 }
 
-// Mean real milliseconds of every "operation/subject" run.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, std::map<std::string, double>> Millis;
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            std::string name = run.benchmark_name();
-            auto slash = name.find('/');
-            if (slash == std::string::npos || run.run_type != Run::RT_Iteration)
-                continue;
-            std::string subject = name.substr(slash + 1, name.find('/', slash + 1) - slash - 1);
-            Millis[name.substr(0, slash)][subject] =
-                run.real_accumulated_time / static_cast<double>(run.iterations) * 1000.0;
-        }
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -191,7 +173,7 @@ int main(int argc, char** argv) {
 
     Register(longSubject);
     Register(shortSubject);
-    RatioReporter reporter;
+    TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
     std::printf("\n| operation | 10 MB line ms | 1,000 lines ms | ratio |\n|---|---|---|---|\n");

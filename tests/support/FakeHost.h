@@ -8,6 +8,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 class FakeHost : public Host {
@@ -29,6 +30,9 @@ public:
     int MenuAnswer = -1; // the index PopupMenu returns
     bool ClipboardHasText = false;
     std::string Clipboard;
+    // Off: the repaint rectangles, caret calls and cursor changes are not kept (a benchmark
+    // makes millions of them).
+    bool KeepRecords = true;
 
     // Records.
     int Invalidations = 0;
@@ -52,7 +56,10 @@ public:
     TPoint HintAt;
 
     void Invalidate() override { ++Invalidations; }
-    void InvalidateRect(const TRect& r) override { InvalidatedRects.push_back(r); }
+    void InvalidateRect(const TRect& r) override {
+        if (KeepRecords)
+            InvalidatedRects.push_back(r);
+    }
     TRect ClientRect() override { return Client; }
 
     void SetScrollBar(TScrollBarKind kind, int min, int max, int page, int pos) override {
@@ -68,13 +75,14 @@ public:
     int ScrollBarWidth() override { return ScrollWidth; }
 
     void CreateCaret(int width, int height) override {
-        CaretCalls.push_back("create " + std::to_string(width) + "x" + std::to_string(height));
+        Caret("create " + std::to_string(width) + "x" + std::to_string(height));
     }
-    void DestroyCaret() override { CaretCalls.push_back("destroy"); }
-    void ShowCaret() override { CaretCalls.push_back("show"); }
-    void HideCaret() override { CaretCalls.push_back("hide"); }
+    void DestroyCaret() override { Caret("destroy"); }
+    void ShowCaret() override { Caret("show"); }
+    void HideCaret() override { Caret("hide"); }
     void SetCaretPos(int x, int y) override {
-        CaretCalls.push_back("pos " + std::to_string(x) + "," + std::to_string(y));
+        if (KeepRecords)
+            Caret("pos " + std::to_string(x) + "," + std::to_string(y));
     }
     void SetCaretBlinking(bool blinking) override { Blinking = blinking; }
 
@@ -87,7 +95,8 @@ public:
 
     void SetCursor(TCursorShape shape) override {
         Cursor = shape;
-        CursorHistory.push_back(shape);
+        if (KeepRecords)
+            CursorHistory.push_back(shape);
     }
     int PopupMenu(const std::vector<TMenuItem>& items, TPoint p) override {
         Menus.push_back(items);
@@ -124,4 +133,10 @@ public:
     }
     void HideHint() override { HintShown = false; }
     TPoint ClientToScreen(TPoint p) override { return TPoint{p.X + 1000, p.Y + 500}; }
+
+private:
+    void Caret(std::string call) {
+        if (KeepRecords)
+            CaretCalls.push_back(std::move(call));
+    }
 };
