@@ -219,7 +219,12 @@ void TCodeMemoStrings::PutEdited(int index, std::string_view text, int sameBytes
     FOwner.CheckpointsChangedAfter(index);
     Changing();
     FLines[static_cast<std::size_t>(index)].Text = LineText(text);
-    FLastLineEdit = TLineEdit{++FTextVersion, index, sameBytes};
+    if (FLastLineEdit.Line == index && FLastLineEdit.Version == FTextVersion) {
+        FLastLineEdit.SameBytes = std::min(FLastLineEdit.SameBytes, sameBytes);
+    } else {
+        FLastLineEdit = TLineEdit{FTextVersion, 0, index, sameBytes};
+    }
+    FLastLineEdit.Version = ++FTextVersion;
     Changed();
     FOwner.ChangeAt(index);
 }

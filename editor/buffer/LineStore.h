@@ -113,9 +113,11 @@ public:
     // Changes with every change of any line's text; what was worked out from the text under
     // one value holds while it stays.
     std::uint64_t TextVersion() const { return FTextVersion; }
-    // A change that replaced the text of one line: the version it made, the line, and how many
-    // bytes at the start of the line it left as they were.
+    // The latest run of changes that each replaced the text of one same line, with nothing
+    // else changed in between: the line, the version before the run and the one after it, and
+    // how many bytes at the start of the line the whole run left as they were.
     struct TLineEdit {
+        std::uint64_t Before = 0;
         std::uint64_t Version = 0;
         int Line = -1;
         int SameBytes = 0;

@@ -7,7 +7,8 @@
 void TLongLineScans::Forget(const TCodeMemoStrings& lines) {
     const TCodeMemoStrings::TLineEdit& edit = lines.LastLineEdit();
     const std::uint64_t version = lines.TextVersion();
-    if (edit.Version != version || FVersion + 1 != version) {
+    // Only what was kept at or after the start of the latest run of one-line edits survives.
+    if (edit.Version != version || FVersion < edit.Before) {
         FLines.clear();
     } else {
         // A cursor stands between pieces; the piece boundary at its offset depends on the

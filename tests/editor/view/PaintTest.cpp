@@ -207,6 +207,10 @@ TEST(Painting, LongLinesDrawOnlyWhatShows) {
     EXPECT_EQ(colors(), std::pair(clNavy, clGreen));
     ed.Memo.Lines().Put(0, "}" + body + "{");
     EXPECT_EQ(colors(), std::pair(clGreen, clNavy));
+    // Two edits between repaints: what the first one changed counts too.
+    ed.Memo.Lines().Put(0, "}" + body.substr(0, 200'000) + "{" + body.substr(200'000) + "{");
+    ed.Memo.Lines().Put(0, "}" + body.substr(0, 200'000) + "{" + body.substr(200'000, 90'000));
+    EXPECT_EQ(colors(), std::pair(clNavy, clNavy));
 }
 
 TEST(Painting, VariablePitchFaceIsReplacedByFixedSys) {
