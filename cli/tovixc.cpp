@@ -1,16 +1,18 @@
 // tovixc: the headless compiler. Reads a program file with the editor's file format, compiles
 // it with the workbench's compile and writes the byte image.
 //
-//   tovixc PROGRAM [-o IMAGE] [--listing]
+//   tovixc PROGRAM [-o IMAGE] [-f bin|ihex] [--listing]
 //
-// Exit status: 0 compiled, 1 the program has errors (no image written), 2 usage or
-// input/output error.
+// Exit status: 0 compiled (warnings included), 1 the program has errors (no image written), 2
+// usage or input/output error.
 #include "base/Cp1251.h"
 #include "base/Errors.h"
+#include "base/FileIO.h"
 #include "base/TextFile.h"
 #include "compiler/CompileMessages.h"
 #include "compiler/Compiler.h"
 #include "compiler/ImageName.h"
+#include "compiler/IntelHex.h"
 #include "compiler/LinesCompileTarget.h"
 
 #include <cstdio>
@@ -25,11 +27,16 @@ constexpr int kExitOk = 0;
 constexpr int kExitProgramErrors = 1;
 constexpr int kExitUsage = 2;
 
-const char* const kUsage = "использование: tovixc ПРОГРАММА [-o ОБРАЗ] [--listing]\n";
+const char* const kUsage =
+    "использование: tovixc ПРОГРАММА [-o ОБРАЗ] [-f bin|ihex] [--listing]\n"
+    "  -f, --format=ФОРМАТ  bin: байты образа (по умолчанию), ihex: Intel HEX\n";
+
+enum class TImageFormat { Binary, IntelHex };
 
 struct TOptions {
     std::string Program;
     std::optional<std::string> Image;
+    std::optional<TImageFormat> Format;
     bool Listing = false;
     bool Help = false;
 };
@@ -57,6 +64,23 @@ std::optional<int> ParseArguments(int argc, char** argv, TOptions& options) {
             if (options.Image)
                 return UsageError("параметр -o указан дважды");
             options.Image = argv[++i];
+        } else if (!optionsEnded && (arg == "-f" || arg.starts_with("--format="))) {
+            std::string name;
+            if (arg == "-f") {
+                if (i + 1 >= argc)
+                    return UsageError("после -f нужен формат образа");
+                name = argv[++i];
+            } else {
+                name = arg.substr(9);
+            }
+            if (options.Format)
+                return UsageError("формат образа указан дважды");
+            if (name == "bin")
+                options.Format = TImageFormat::Binary;
+            else if (name == "ihex")
+                options.Format = TImageFormat::IntelHex;
+            else
+                return UsageError("неизвестный формат образа «" + name + "»");
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
             return UsageError("неизвестный параметр «" + arg + "»");
         } else if (haveProgram) {
@@ -89,9 +113,11 @@ std::string Hex(unsigned value, int digits) {
 }
 
 // Offset, bytes, line number and text of every compiled command: the table for working out
-// goto addresses.
-void PrintListing(const TCompileTarget& target, const std::vector<TListingEntry>& listing) {
+// goto addresses. A goto with a warning is marked at the end of its row.
+void PrintListing(const TCompileTarget& target, const std::vector<TListingEntry>& listing,
+                  const std::vector<TCompileWarning>& warnings) {
     std::cout << "Адрес Байты    Строка  Текст\n";
+    auto warning = warnings.begin();
     for (const auto& entry : listing) {
         std::string bytes;
         for (int k = 0; k < entry.ByteCount; ++k) {
@@ -102,7 +128,12 @@ void PrintListing(const TCompileTarget& target, const std::vector<TListingEntry>
         char prefix[64];
         std::snprintf(prefix, sizeof prefix, "%-4s  %-8s %6d  ", Hex(entry.Offset, 4).c_str(),
                       bytes.c_str(), entry.Line + 1);
-        std::cout << prefix << Cp1251ToUtf8(target.Line(entry.Line)) << "\n";
+        std::cout << prefix << Cp1251ToUtf8(target.Line(entry.Line));
+        while (warning != warnings.end() && warning->Line < entry.Line)
+            ++warning;
+        if (warning != warnings.end() && warning->Line == entry.Line)
+            std::cout << "  ; предупреждение: " << warning->Message;
+        std::cout << "\n";
     }
 }
 
@@ -119,6 +150,15 @@ int FileColumn(std::string_view rawLine, int col, int tabSize) {
     return static_cast<int>(rawLine.size()) + (col - width) + 1;
 }
 
+// The 1-based byte column in the file of line's 1-based column in the tidied line.
+int ColumnInFile(const std::vector<std::string>& rawLines, int tabSize, int line, int indent,
+                 int column) {
+    int col = indent + column - 1;
+    if (static_cast<std::size_t>(line) >= rawLines.size())
+        return col + 1;
+    return FileColumn(rawLines[static_cast<std::size_t>(line)], col, tabSize);
+}
+
 // "PROGRAM:LINE:COLUMN: ошибка: ..." for a faulty operand; the column counts the bytes of the
 // line as it stands in the file.
 void PrintFault(const std::string& program, const std::vector<std::string>& rawLines, int tabSize,
@@ -130,13 +170,52 @@ void PrintFault(const std::string& program, const std::vector<std::string>& rawL
         found = "строка кончается";
     else
         found = "найдено «" + Cp1251ToUtf8(text.substr(start, 2)) + "»";
-    int col = fault.Indent + fault.Column - 1;
-    int column = col + 1;
-    if (static_cast<std::size_t>(fault.Line) < rawLines.size())
-        column = FileColumn(rawLines[static_cast<std::size_t>(fault.Line)], col, tabSize);
+    int column = ColumnInFile(rawLines, tabSize, fault.Line, fault.Indent, fault.Column);
     std::cerr << program << ":" << fault.Line + 1 << ":" << column
               << ": ошибка: неверные данные команды " << fault.Command->Mnemonic
               << ": нужны две шестнадцатеричные цифры, " << found << "\n";
+}
+
+// "PROGRAM:LINE:COLUMN: предупреждение: ..." for a goto target, COLUMN that of the address.
+void PrintWarning(const std::string& program, const std::vector<std::string>& rawLines, int tabSize,
+                  const TCompileWarning& warning) {
+    int column = ColumnInFile(rawLines, tabSize, warning.Line, warning.Indent, warning.Column);
+    std::cerr << program << ":" << warning.Line + 1 << ":" << column
+              << ": предупреждение: " << warning.Message << "\n";
+}
+
+// The image name for a format: ImageNameFor's, its ".bin" made ".hex" for Intel HEX (and
+// ".hex" appended to the whole path should that name the program file).
+std::string DefaultImageName(const std::string& program, TImageFormat format) {
+    std::string image = ImageNameFor(program);
+    if (format == TImageFormat::IntelHex) {
+        image.replace(image.size() - 4, 4, ".hex");
+        if (image == program)
+            image = program + ".hex";
+    }
+    return image;
+}
+
+// Compiles as Compile does, the image written as Intel HEX text: opened before the compile,
+// put in place only without faults. Raises EInOutError.
+TCompileResult CompileToIntelHex(TCompileTarget& target, const std::string& imageName,
+                                 TCompileCounters& counters, std::vector<TListingEntry>* listing,
+                                 bool& tooLarge) {
+    AtomicFileWriter file;
+    if (int err = file.Open(imageName))
+        throw EInOutError::FromErrno(err);
+    std::string bytes;
+    TCompileResult result = CompileToBytes(target, bytes, counters, listing);
+    tooLarge = bytes.size() > kMaxIntelHexImage;
+    if (!result.ImageWritten || tooLarge) {
+        result.ImageWritten = false;
+        return result;
+    }
+    if (int err = file.Write(IntelHexText(bytes)))
+        throw EInOutError::FromErrno(err);
+    if (int err = file.Commit())
+        throw EInOutError::FromErrno(err);
+    return result;
 }
 
 } // namespace
@@ -149,7 +228,8 @@ int main(int argc, char** argv) {
         std::cout << kUsage;
         return kExitOk;
     }
-    std::string image = options.Image ? *options.Image : ImageNameFor(options.Program);
+    TImageFormat format = options.Format.value_or(TImageFormat::Binary);
+    std::string image = options.Image ? *options.Image : DefaultImageName(options.Program, format);
     if (SameFile(image, options.Program)) {
         std::cerr << image << ": ошибка: образ не может заменить файл программы\n";
         return kExitUsage;
@@ -173,8 +253,13 @@ int main(int argc, char** argv) {
     TCompileCounters counters;
     std::vector<TListingEntry> listing;
     TCompileResult result;
+    bool tooLarge = false;
     try {
-        result = Compile(target, image, counters, options.Listing ? &listing : nullptr);
+        std::vector<TListingEntry>* wanted = options.Listing ? &listing : nullptr;
+        if (format == TImageFormat::IntelHex)
+            result = CompileToIntelHex(target, image, counters, wanted, tooLarge);
+        else
+            result = Compile(target, image, counters, wanted);
     } catch (const ERuntimeError& e) {
         std::cerr << image << ": ошибка: не удалось записать образ: " << e.what() << "\n";
         return kExitUsage;
@@ -183,11 +268,19 @@ int main(int argc, char** argv) {
     if (!result.Succeeded()) {
         for (const auto& fault : result.Faults)
             PrintFault(options.Program, rawLines, kDefaultTabSize, fault);
+        for (const auto& warning : result.Warnings)
+            PrintWarning(options.Program, rawLines, kDefaultTabSize, warning);
         std::cerr << "Компиляция не выполнена: неверные данные команды.\n";
         return kExitProgramErrors;
     }
+    if (tooLarge) {
+        std::cerr << image << ": ошибка: образ больше 64 КиБ не записать в формате Intel HEX\n";
+        return kExitProgramErrors;
+    }
     if (options.Listing)
-        PrintListing(target, listing);
+        PrintListing(target, listing, result.Warnings);
+    for (const auto& warning : result.Warnings)
+        PrintWarning(options.Program, rawLines, kDefaultTabSize, warning);
     std::cout << CompletionMessage(counters.CommandCount) << "\n"
               << "Размер программы составляет " << counters.ProgramSize << " байт\n";
     return kExitOk;

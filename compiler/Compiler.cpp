@@ -1,7 +1,10 @@
 // The compile pass.
 #include "compiler/Compiler.h"
 
+#include "compiler/GotoCheck.h"
 #include "compiler/ImageWriter.h"
+
+#include <span>
 
 namespace {
 
@@ -56,15 +59,31 @@ std::vector<std::int32_t> TidyLines(TCompileTarget& target) {
     return target.StripLeadingSpaces();
 }
 
-TCompileResult Compile(TCompileTarget& target, const std::string& imageName,
-                       TCompileCounters& counters, std::vector<TListingEntry>* listing) {
-    std::vector<std::int32_t> indents = TidyLines(target);
+namespace {
 
-    TImageWriter image;
-    image.OpenImage(imageName);
-    counters = TCompileCounters{};
+// The image in memory, for CompileToBytes.
+struct TByteImage {
+    std::string& Bytes;
 
+    void WriteImageByte(int value) { Bytes += static_cast<char>(value); }
+    int WriteHexPair(std::string_view text) {
+        int value = HexPairValue(text);
+        if (value >= 0)
+            WriteImageByte(value);
+        return value;
+    }
+};
+
+// Walks the tidied lines of target: writes, counts and marks each recognised command, collects
+// the faults, the listing and the goto warnings.
+template <class Image>
+TCompileResult CompileLines(TCompileTarget& target, const std::vector<std::int32_t>& indents,
+                            Image& image, TCompileCounters& counters,
+                            std::vector<TListingEntry>* listing) {
     TCompileResult result;
+    std::vector<TListingEntry> own;
+    std::vector<TListingEntry>& entries = listing ? *listing : own;
+    std::size_t first = entries.size();
     int count = target.LineCount();
     for (int i = 0; i < count; ++i) {
         std::string_view line = target.Line(i);
@@ -89,15 +108,46 @@ TCompileResult Compile(TCompileTarget& target, const std::string& imageName,
         if (faultColumn != 0)
             result.Faults.push_back(TCompileFault{i, std::string(line), faultColumn,
                                                   indents[static_cast<std::size_t>(i)], command});
-        if (listing)
-            listing->push_back(entry);
+        entries.push_back(entry);
     }
 
+    result.Warnings = CheckGotoTargets(std::span(entries).subspan(first), counters.ProgramSize);
+    for (auto& warning : result.Warnings) {
+        warning.Text = std::string(target.Line(warning.Line));
+        warning.Indent = indents[static_cast<std::size_t>(warning.Line)];
+    }
+    return result;
+}
+
+} // namespace
+
+TCompileResult Compile(TCompileTarget& target, const std::string& imageName,
+                       TCompileCounters& counters, std::vector<TListingEntry>* listing) {
+    std::vector<std::int32_t> indents = TidyLines(target);
+
+    TImageWriter image;
+    image.OpenImage(imageName);
+    counters = TCompileCounters{};
+
+    TCompileResult result = CompileLines(target, indents, image, counters, listing);
     if (result.Faults.empty()) {
         image.CloseImage();
         result.ImageWritten = true;
     } else {
         image.Abandon();
     }
+    return result;
+}
+
+TCompileResult CompileToBytes(TCompileTarget& target, std::string& image,
+                              TCompileCounters& counters, std::vector<TListingEntry>* listing) {
+    std::vector<std::int32_t> indents = TidyLines(target);
+    counters = TCompileCounters{};
+    image.clear();
+    TByteImage bytes{image};
+    TCompileResult result = CompileLines(target, indents, bytes, counters, listing);
+    result.ImageWritten = result.Faults.empty();
+    if (!result.ImageWritten)
+        image.clear();
     return result;
 }

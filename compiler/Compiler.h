@@ -33,9 +33,20 @@ struct TListingEntry {
     int ByteCount = 0;
 };
 
+// A goto whose address is not the first byte of a command (see CheckGotoTargets). The image is
+// written all the same.
+struct TCompileWarning {
+    int Line = 0;        // 0-based line index
+    std::string Text;    // the line as the compile left it (without leading spaces)
+    int Column = 0;      // 1-based position in Text of the address
+    int Indent = 0;      // leading spaces the tidy step removed from the line
+    std::string Message; // UTF-8, e.g. "переход за конец программы"
+};
+
 struct TCompileResult {
     bool ImageWritten = false;
-    std::vector<TCompileFault> Faults; // in line order
+    std::vector<TCompileFault> Faults;     // in line order
+    std::vector<TCompileWarning> Warnings; // in line order, also when there are faults
 
     bool Succeeded() const { return Faults.empty(); }
 };
@@ -52,10 +63,17 @@ std::vector<std::int32_t> TidyLines(TCompileTarget& target);
 // EInOutError when it cannot; with faulty operands, writes no image at all (an existing one
 // stays) and reports the faulty lines. A write error ends the compile with EInOutError; the
 // counters and marks then show the lines handled so far and the earlier image stays whole.
-// listing, when given, receives every compiled command.
+// listing, when given, receives every compiled command. Every goto is checked
+// (CheckGotoTargets); its warnings never stop the image from being written.
 //
 // The workbench's N9Click: Compile(TMemoCompileTarget(Memo1), ImageNameFor(ProgramPath),
 // counters); on success it shows CompletionMessage(CommandCount), otherwise it puts the caret
 // at the start of Faults[0].Line and shows CompileFaultMessage(Faults) in an error box.
 TCompileResult Compile(TCompileTarget& target, const std::string& imageName,
                        TCompileCounters& counters, std::vector<TListingEntry>* listing = nullptr);
+
+// The same compile with the image's bytes put in image instead of a file (left empty when
+// there are faults), for images written in another format.
+TCompileResult CompileToBytes(TCompileTarget& target, std::string& image,
+                              TCompileCounters& counters,
+                              std::vector<TListingEntry>* listing = nullptr);

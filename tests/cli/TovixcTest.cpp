@@ -67,9 +67,20 @@ TEST(Tovixc, NamesTheImage) {
         const char* program;
         std::vector<std::string> extra;
         const char* image;
+        std::string content = "\x02";
     };
+    const std::string hex = ":0100000002FD\n:00000001FF\n";
     const Row rows[] = {
         {"blink.tovix", {}, "blink.bin"},
+        {"blink.tovix", {"-f", "ihex"}, "blink.hex", hex},
+        {"blink.tovix", {"--format=ihex"}, "blink.hex", hex},
+        {"blink.tovix", {"--format=bin"}, "blink.bin"},
+        {"BLINK.TOVIX", {"-f", "ihex"}, "BLINK.hex", hex},
+        {"prog", {"-f", "ihex"}, "prog.hex", hex},
+        {"prog.bin", {"-f", "ihex"}, "prog.bin.hex", hex},
+        {"prog.hex", {"-f", "ihex"}, "prog.hex.hex", hex},
+        {"p.tovix", {"-f", "ihex", "-o", "sub/x.ihx"}, "sub/x.ihx", hex},
+        {"p.tovix", {"-f", "bin", "-o", "sub/x.hex"}, "sub/x.hex"},
         {"BLINK.TOVIX", {}, "BLINK.bin"},
         {"prog.txt", {}, "prog.bin"},
         {"prog", {}, "prog.bin"},
@@ -86,8 +97,9 @@ TEST(Tovixc, NamesTheImage) {
         args.push_back(row.program);
         RunResult run = Tovixc(dir, args);
         EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(ReadFile(dir / row.image), "\x02");
+        EXPECT_EQ(ReadFile(dir / row.image), row.content);
         EXPECT_EQ(ReadFile(dir / row.program), Program({"stop"}));
+        EXPECT_EQ(FilesIn(dir.Path()).size(), row.image[3] == '/' ? 2u : 3u);
     }
 }
 
@@ -128,6 +140,64 @@ TEST(Tovixc, FaultyOperandsAreErrorsWithLineAndColumn) {
     EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{"bad.bin", "bad.tovix"}));
 }
 
+// A goto into a command or past the end is a warning: the image is written, the exit status is
+// 0, the column is that of the address in the file and the listing marks the line.
+TEST(Tovixc, GotoTargetWarnings) {
+    const std::string past = "переход за конец программы";
+    const std::string program =
+        Program({"stop", "pause_64", "\tgoto_0002 // " + Utf8ToCp1251("внутрь"), "  goto_000C",
+                 "goto_0001"});
+    const std::string image = Bytes({0x02, 0x1B, 0x64, 0x03, 0, 2, 0x03, 0, 0x0C, 0x03, 0, 1});
+    const std::string warnings = "w.tovix:3:7: предупреждение: переход внутрь команды в строке 2\n"
+                                 "w.tovix:4:8: предупреждение: " +
+                                 past + "\n";
+    const std::string done = "Компиляция завершена!  Количество команд 5\n"
+                             "Размер программы составляет 12 байт\n";
+    struct Row {
+        std::vector<std::string> args;
+        std::string out;
+        const char* file;
+        std::string content;
+    };
+    const Row rows[] = {
+        {{"w.tovix"}, done, "w.bin", image},
+        {{"-f", "ihex", "w.tovix"},
+         done,
+         "w.hex",
+         ":0C000000021B6403000203000C0300015B\n:00000001FF\n"},
+        {{"--listing", "w.tovix"},
+         "Адрес Байты    Строка  Текст\n"
+         "0000  02            1  stop\n"
+         "0001  1B 64         2  pause_64\n"
+         "0003  03 00 02      3  goto_0002 // внутрь  ; предупреждение: переход внутрь "
+         "команды в строке 2\n"
+         "0006  03 00 0C      4  goto_000C  ; предупреждение: " +
+             past + "\n" + "0009  03 00 01      5  goto_0001\n" + done,
+         "w.bin",
+         image},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args.front());
+        TempDir dir;
+        WriteFile(dir / "w.tovix", program);
+        RunResult run = Tovixc(dir, row.args);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, warnings);
+        EXPECT_EQ(run.out, row.out);
+        EXPECT_EQ(ReadFile(dir / row.file), row.content);
+    }
+    // With faulty operands the compile fails as before; the warnings are reported too.
+    TempDir dir;
+    WriteFile(dir / "w.tovix", Program({"pause_6", "goto_0001"}));
+    RunResult run = Tovixc(dir, {"-f", "ihex", "w.tovix"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "w.tovix:1:7: ошибка: неверные данные команды pause: нужны две "
+                       "шестнадцатеричные цифры, найдено «6»\n"
+                       "w.tovix:2:6: предупреждение: переход внутрь команды в строке 1\n"
+                       "Компиляция не выполнена: неверные данные команды.\n");
+    EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"w.tovix"});
+}
+
 TEST(Tovixc, UsageErrors) {
     const std::vector<std::vector<std::string>> rows = {
         {},
@@ -138,6 +208,12 @@ TEST(Tovixc, UsageErrors) {
         {"p.tovix", "q.tovix"},
         {"-o", "a.bin", "-o", "b.bin", "p.tovix"},
         {"-o", "", "p.tovix"},
+        {"p.tovix", "-f"},
+        {"-f", "elf", "p.tovix"},
+        {"-f", "IHEX", "p.tovix"},
+        {"--format=", "p.tovix"},
+        {"--format", "ihex", "p.tovix"},
+        {"-f", "bin", "--format=ihex", "p.tovix"},
     };
     for (const auto& args : rows) {
         TempDir dir;
@@ -149,15 +225,18 @@ TEST(Tovixc, UsageErrors) {
             joined += "[" + a + "]";
         EXPECT_EQ(run.status, 2) << joined;
         EXPECT_TRUE(run.err.starts_with("tovixc: ошибка: ")) << joined << run.err;
-        EXPECT_NE(run.err.find("использование: tovixc ПРОГРАММА [-o ОБРАЗ] [--listing]"),
-                  std::string::npos)
+        EXPECT_NE(
+            run.err.find("использование: tovixc ПРОГРАММА [-o ОБРАЗ] [-f bin|ihex] [--listing]"),
+            std::string::npos)
             << joined;
         EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{"p.tovix", "q.tovix"})) << joined;
     }
     TempDir dir;
     RunResult help = Tovixc(dir, {"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out, "использование: tovixc ПРОГРАММА [-o ОБРАЗ] [--listing]\n");
+    EXPECT_EQ(help.out,
+              "использование: tovixc ПРОГРАММА [-o ОБРАЗ] [-f bin|ihex] [--listing]\n"
+              "  -f, --format=ФОРМАТ  bin: байты образа (по умолчанию), ihex: Intel HEX\n");
     // "--" ends the options, so a program may be named like one.
     WriteFile(dir / "-p.tovix", Program({"nop"}));
     EXPECT_EQ(Tovixc(dir, {"--", "-p.tovix"}).status, 0);
@@ -182,6 +261,10 @@ TEST(Tovixc, InputOutputErrors) {
         {{"-o", "no/p.bin", "p.tovix"},
          "no/p.bin: ошибка: не удалось записать образ: Invalid filename\n"},
         {{"-o", ".", "p.tovix"}, ".: ошибка: не удалось записать образ: File access denied\n"},
+        {{"-f", "ihex", "-o", "no/p.hex", "p.tovix"},
+         "no/p.hex: ошибка: не удалось записать образ: Invalid filename\n"},
+        {{"-f", "ihex", "-o", ".", "p.tovix"},
+         ".: ошибка: не удалось записать образ: File access denied\n"},
         {{"-o", "p.tovix", "p.tovix"}, "p.tovix: ошибка: образ не может заменить файл программы\n"},
         {{"-o", "./p.tovix", "p.tovix"},
          "./p.tovix: ошибка: образ не может заменить файл программы\n"},
@@ -197,11 +280,11 @@ TEST(Tovixc, InputOutputErrors) {
     EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{"p.bin", "p.tovix"}));
 }
 
-// The example programs: CR LF after every line, compiled cleanly, and every goto lands on the
-// first byte of a command.
+// The example programs: CR LF after every line, compiled, and every goto lands on the first
+// byte of a command; only jumps-wrong shows the two warnings it is written for.
 TEST(Tovixc, ExamplesCompileCleanly) {
     const std::vector<std::string> names = {"blink.tovix", "running-light.tovix", "lcd-text.tovix",
-                                            "tune.tovix"};
+                                            "tune.tovix", "jumps-wrong.tovix"};
     for (const auto& name : names) {
         SCOPED_TRACE(name);
         std::string text = ReadFile(std::string(EXAMPLES_DIR) + "/" + name);
@@ -219,7 +302,12 @@ TEST(Tovixc, ExamplesCompileCleanly) {
         WriteFile(dir / name, text);
         RunResult run = Tovixc(dir, {"--listing", name});
         EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(run.err, "");
+        bool wrong = name == "jumps-wrong.tovix";
+        EXPECT_EQ(run.err, wrong ? "jumps-wrong.tovix:10:6: предупреждение: переход внутрь команды "
+                                   "в строке 7\n"
+                                   "jumps-wrong.tovix:11:6: предупреждение: переход за конец "
+                                   "программы\n"
+                                 : "");
 
         std::vector<unsigned> starts;
         std::vector<unsigned> targets;
@@ -235,7 +323,7 @@ TEST(Tovixc, ExamplesCompileCleanly) {
         }
         EXPECT_GE(starts.size(), 5u);
         for (unsigned target : targets)
-            EXPECT_TRUE(std::find(starts.begin(), starts.end(), target) != starts.end())
+            EXPECT_NE(std::find(starts.begin(), starts.end(), target) != starts.end(), wrong)
                 << "goto " << target;
         std::string image = ReadFile(dir / (name.substr(0, name.size() - 6) + ".bin"));
         EXPECT_FALSE(image.empty());

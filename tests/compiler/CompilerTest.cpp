@@ -57,6 +57,20 @@ Compiled CompileLines(const std::vector<std::string>& lines) {
         EXPECT_EQ(std::tie(a.Line, a.Text, a.Column, a.Indent, a.Command),
                   std::tie(b.Line, b.Text, b.Column, b.Indent, b.Command));
     }
+    EXPECT_EQ(result.Warnings.size(), out.result.Warnings.size());
+    for (std::size_t i = 0; i < std::min(result.Warnings.size(), out.result.Warnings.size()); ++i) {
+        const auto& a = result.Warnings[i];
+        const auto& b = out.result.Warnings[i];
+        EXPECT_EQ(std::tie(a.Line, a.Text, a.Column, a.Indent, a.Message),
+                  std::tie(b.Line, b.Text, b.Column, b.Indent, b.Message));
+    }
+    // In memory, the same bytes, or none when the file is not written.
+    TLinesCompileTarget again(lines);
+    std::string bytes = "old";
+    TCompileResult inMemory = CompileToBytes(again, bytes, counters);
+    EXPECT_EQ(bytes, out.result.ImageWritten ? out.image : "");
+    EXPECT_EQ(inMemory.ImageWritten, out.result.ImageWritten);
+    EXPECT_EQ(inMemory.Warnings.size(), out.result.Warnings.size());
     EXPECT_EQ(listing.size(), out.listing.size());
     for (std::size_t i = 0; i < std::min(listing.size(), out.listing.size()); ++i)
         EXPECT_EQ(std::tie(listing[i].Offset, listing[i].Line, listing[i].Bytes),
@@ -303,6 +317,49 @@ TEST(Compile, FaultyOperandsWriteNoImage) {
         EXPECT_EQ(lines, row.faultLines);
         EXPECT_EQ(columns, row.columns);
         EXPECT_EQ(indents, row.indents);
+    }
+}
+
+// Every goto address must be the first byte of a command; any other is a warning, and the
+// image is written all the same.
+TEST(Compile, GotoTargetsAreChecked) {
+    const std::string past = "переход за конец программы";
+    const std::string inside = "переход внутрь команды в строке ";
+    struct Row {
+        std::vector<std::string> lines;
+        std::vector<std::string> warnings; // "LINE:COLUMN:INDENT message", LINE from 1
+        bool faulty = false;
+    };
+    const Row rows[] = {
+        {{"allond", "pause_64", "alloffd", "pause_64", "goto_0000"}, {}},
+        {{"goto_0000"}, {}},
+        {{"goto_0003", "stop"}, {}},
+        {{"stop", "goto_0001"}, {}},
+        {{"stop", "goto_0002"}, {"2:6:0 " + inside + "2"}},
+        {{"stop", "goto_0004"}, {"2:6:0 " + past}},
+        {{"stop", "goto_0003"}, {"2:6:0 " + inside + "2"}},
+        {{"goto_FFFF"}, {"1:6:0 " + past}},
+        {{"pause_64", "goto_0001 // back"}, {"2:6:0 " + inside + "1"}},
+        {{"// start", "stop", "", "Stop", "goto_0002"}, {"5:6:0 " + inside + "5"}},
+        {{"goto_0005", "goto_0001", "  sound_01_02", "  goto_0012", "goto_0006", "goto_000b"},
+         {"1:6:0 " + inside + "2", "2:6:0 " + inside + "1", "4:6:2 " + past,
+          "6:6:0 " + inside + "4"}},
+        // A goto without its address is a fault and not checked; the others are checked over
+        // the offsets the compile counts.
+        {{"goto_F5", "goto_0001", "goto_0x10", "goto_0006"}, {"2:6:0 " + inside + "1"}, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.lines.back());
+        Compiled c = CompileLines(row.lines);
+        EXPECT_EQ(c.result.Succeeded(), !row.faulty);
+        EXPECT_EQ(c.result.ImageWritten, !row.faulty);
+        std::vector<std::string> warnings;
+        for (const auto& w : c.result.Warnings) {
+            warnings.push_back(std::to_string(w.Line + 1) + ":" + std::to_string(w.Column) + ":" +
+                               std::to_string(w.Indent) + " " + w.Message);
+            EXPECT_EQ(w.Text, c.lines[static_cast<std::size_t>(w.Line)]);
+        }
+        EXPECT_EQ(warnings, row.warnings);
     }
 }
 

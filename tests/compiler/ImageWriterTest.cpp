@@ -3,6 +3,7 @@
 #include "CompilerTestSupport.h"
 
 #include "compiler/ImageWriter.h"
+#include "compiler/IntelHex.h"
 
 #include <set>
 
@@ -87,6 +88,39 @@ TEST(ImageWriter, AbandonedImageLeavesTheEarlierOneAndNoTemporaryFile) {
     }
     EXPECT_EQ(ReadFile(name), "old");
     EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"p.bin"});
+}
+
+// Intel HEX records, their checksums worked out by hand: the two's complement of the low byte
+// of the sum of count, address, type and data.
+TEST(ImageWriter, IntelHexRecords) {
+    const std::string end = ":00000001FF\n";
+    const std::string sixteen = ":10000000000102030405060708090A0B0C0D0E0F78\n";
+    std::string bytes17;
+    for (int i = 0; i <= 16; ++i)
+        bytes17 += static_cast<char>(i);
+    struct Row {
+        std::string image;
+        std::string hex;
+    };
+    const Row rows[] = {
+        {"", end},
+        {"\x02", ":0100000002FD\n" + end},
+        {bytes17.substr(0, 16), sixteen + end},
+        {bytes17, sixteen + ":0100100010DF\n" + end},
+        {Bytes({0x06, 0x1B, 0x64, 0x08, 0x1B, 0x64, 0x03, 0, 0}),
+         ":09000000061B64081B64030000E8\n" + end},
+        {Bytes({0xFF, 0xab}), ":02000000FFAB54\n" + end},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.hex);
+        EXPECT_EQ(IntelHexText(row.image), row.hex);
+    }
+    // 64 KiB is the most 16-bit addresses reach.
+    std::string full(kMaxIntelHexImage, '\0');
+    std::string hex = IntelHexText(full);
+    EXPECT_TRUE(hex.ends_with(":10FFF000" + std::string(32, '0') + "01\n" + end));
+    EXPECT_EQ(hex.size(), 4096 * 44 + end.size());
+    EXPECT_THROW(IntelHexText(full + '\0'), std::length_error);
 }
 
 } // namespace
