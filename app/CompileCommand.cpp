@@ -60,5 +60,14 @@ void TForm1::N9Click() {
         FDialogs.ShowMessage(QString::fromStdString(CompileFaultMessage(result.Faults)));
         return;
     }
-    FDialogs.ShowMessage(QString::fromStdString(CompletionMessage(FCounters.CommandCount)));
+    if (!result.Warnings.empty()) {
+        // A goto that lands wrongly: the caret goes to the start of the first such line.
+        memo.SetCurY(result.Warnings.front().Line);
+        memo.SetCurX(0);
+        memo.ClearSelection();
+        memo.ScrollCaretIntoView();
+        Memo1->setFocus();
+    }
+    FDialogs.ShowMessage(
+        QString::fromStdString(CompletionMessage(FCounters.CommandCount, result.Warnings)));
 }

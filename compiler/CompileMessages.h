@@ -11,6 +11,11 @@ constexpr int kMaxFaultLinesShown = 20;
 
 // "Компиляция завершена!  Количество команд N".
 std::string CompletionMessage(int commandCount);
+// The completion message and, when there are warnings, a line "Предупреждения:" and one line
+// "Строка N: TEXT — MESSAGE" per warning (N counted from 1, TEXT decoded from Windows-1251), at
+// most kMaxFaultLinesShown of them, then "…" when there are more. Without warnings it is
+// CompletionMessage(commandCount) alone.
+std::string CompletionMessage(int commandCount, const std::vector<TCompileWarning>& warnings);
 
 // "Компиляция не выполнена: неверные данные команды." followed by one line "Строка N: TEXT"
 // per faulty line (N counted from 1, TEXT decoded from Windows-1251), at most

@@ -78,6 +78,27 @@ private slots:
         QCOMPARE(w.Errors.Texts, QStringList());
     }
 
+    // A goto that lands wrongly: the image is written, the box keeps its first line and lists
+    // the warnings, and the caret goes to the first warned line.
+    void F9WarnsOfGotosThatLandWrongly() {
+        TempDir dir;
+        WriteBytes(dir.File("jumps.tovix"),
+                   "allond\r\npause_64\r\n// back\r\n  goto_0002\r\ngoto_0009\r\n");
+        Workbench w;
+        QVERIFY(w.Show());
+        w.Open(dir.File("jumps.tovix"));
+        QTest::keyClick(w.Form1.Memo1, Qt::Key_F9);
+        QCOMPARE(ReadBytes(dir.File("jumps.bin")).size(), std::size_t{9});
+        QCOMPARE(w.Messages(),
+                 QStringList{"Компиляция завершена!  Количество команд 4\n"
+                             "Предупреждения:\n"
+                             "Строка 4: goto_0002 — переход внутрь команды в строке 2\n"
+                             "Строка 5: goto_0009 — переход за конец программы"});
+        QCOMPARE(w.Form1.Editor().CurY(), 3);
+        QCOMPARE(w.Form1.Editor().CurX(), 0);
+        QCOMPARE(w.Errors.Texts, QStringList());
+    }
+
     void ImageNamedAfterTheProgram() {
         const struct {
             const char* program;

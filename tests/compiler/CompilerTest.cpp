@@ -10,6 +10,8 @@
 #include "compiler/LinesCompileTarget.h"
 #include "compiler/MemoCompileTarget.h"
 
+#include <algorithm>
+
 namespace {
 
 struct Compiled {
@@ -386,6 +388,21 @@ TEST(Compile, Messages) {
     EXPECT_EQ(message, expected);
     many.resize(20);
     EXPECT_EQ(CompileFaultMessage(many), expected.substr(0, expected.size() - 4));
+
+    EXPECT_EQ(CompletionMessage(5, {}), "Компиляция завершена!  Количество команд 5");
+    std::vector<TCompileWarning> warnings = {
+        {0, "goto_0001 // " + Utf8ToCp1251("туда"), 6, 0, "переход внутрь команды в строке 1"},
+        {4, "goto_00F0", 6, 2, "переход за конец программы"},
+    };
+    EXPECT_EQ(CompletionMessage(3, warnings),
+              "Компиляция завершена!  Количество команд 3\n"
+              "Предупреждения:\n"
+              "Строка 1: goto_0001 // туда — переход внутрь команды в строке 1\n"
+              "Строка 5: goto_00F0 — переход за конец программы");
+    warnings.assign(21, warnings[1]);
+    std::string withMore = CompletionMessage(3, warnings);
+    EXPECT_EQ(std::count(withMore.begin(), withMore.end(), '\n'), 22);
+    EXPECT_TRUE(withMore.ends_with("переход за конец программы\n…"));
 }
 
 } // namespace
