@@ -70,6 +70,8 @@ void TForm1::CreateMenu() {
                  {&TForm1::N9, "N9", "Компилировать", QKeySequence(Qt::Key_F9), &TForm1::N9Click},
                  {&TForm1::N13, "N13", "Информация", QKeySequence(Qt::Key_F10), &TForm1::N13Click},
                  {&TForm1::N15, "N15", "Путь", QKeySequence(), &TForm1::N15Click},
+                 {&TForm1::N16, "N16", "Перейти к адресу", QKeySequence(Qt::CTRL | Qt::Key_G),
+                  &TForm1::N16Click},
              });
 
     N4 = AddMenu(bar, "N4", "Помощь");

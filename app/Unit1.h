@@ -52,6 +52,7 @@ public:
     void N9Click();  // Программа > Компилировать
     void N13Click(); // Программа > Информация
     void N15Click(); // Программа > Путь
+    void N16Click(); // Программа > Перейти к адресу
     void N10Click(); // Помощь > По командам
     void N11Click(); // Помощь > По программе
     void Web1Click();
@@ -125,6 +126,7 @@ public:
     QAction* N9;
     QAction* N13;
     QAction* N15;
+    QAction* N16;
     QAction* N10;
     QAction* N11;
     QAction* Web1;

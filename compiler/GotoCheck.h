@@ -4,7 +4,9 @@
 #include "compiler/Compiler.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 // One warning per goto of listing (in line order, with nominal offsets as the compile counts
@@ -14,3 +16,12 @@
 // is not checked. The warnings carry Line, Column and Message; Text and Indent stay empty.
 std::vector<TCompileWarning> CheckGotoTargets(std::span<const TListingEntry> listing,
                                               std::int32_t programSize);
+
+// The entry of listing (in offset order) whose command holds byte offset of an image of
+// programSize bytes; nullptr when the offset lies outside the image.
+const TListingEntry* CommandAt(std::span<const TListingEntry> listing, std::int32_t programSize,
+                               int offset);
+
+// An address as the user types it: one to four hexadecimal digits, either case, with spaces
+// around them; nothing for anything else.
+std::optional<int> ParseAddress(std::string_view text);

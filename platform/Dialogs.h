@@ -32,6 +32,8 @@ public:
     // The unsaved-changes question with the buttons Save, Discard and Cancel; closing the box
     // answers Cancel.
     virtual TSaveChanges AskSaveChanges(const QString& text) = 0;
+    // A one-line text question with OK and Cancel; nothing when the user cancels.
+    virtual std::optional<QString> AskText(const QString& label) = 0;
 };
 
 // name with extension appended, unless it already ends in it (in any letter case).

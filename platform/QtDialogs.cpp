@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -84,4 +86,13 @@ TSaveChanges QtDialogs::AskSaveChanges(const QString& text) {
     default:
         return TSaveChanges::Cancel;
     }
+}
+
+std::optional<QString> QtDialogs::AskText(const QString& label) {
+    bool ok = false;
+    QString text =
+        QInputDialog::getText(FParent, Title(), label, QLineEdit::Normal, QString(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
 }

@@ -17,6 +17,7 @@ public:
     void ShowInformation(const QString& text) override;
     TYesNoCancel AskYesNoCancel(const QString& text) override;
     TSaveChanges AskSaveChanges(const QString& text) override;
+    std::optional<QString> AskText(const QString& label) override;
 
 private:
     QWidget* FParent;

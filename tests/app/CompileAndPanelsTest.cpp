@@ -99,6 +99,43 @@ private slots:
         QCOMPARE(w.Errors.Texts, QStringList());
     }
 
+    // Ctrl+G: the caret goes to the command holding the offset; an offset beyond the image or
+    // text that is no address gets a message and leaves the caret; Cancel does nothing.
+    void GoToAddress() {
+        TempDir dir;
+        WriteBytes(dir.File("p.tovix"), "allond\r\n// wait\r\npause_64\r\ngoto_0000\r\n");
+        Workbench w;
+        QVERIFY(w.Show());
+        w.Open(dir.File("p.tovix"));
+        TCodeMemo& memo = w.Form1.Editor();
+        const struct {
+            std::optional<QString> typed;
+            int line;        // where the caret is afterwards
+            QString message; // the message shown, if any
+        } rows[] = {
+            {"0", 0, {}},
+            {"2", 2, {}},
+            {" 0005 ", 3, {}},
+            {"1", 2, {}},
+            {"6", 2, "Адрес 0006 лежит за концом программы: её размер 6 байт (0000–0005)."},
+            {"g1", 2, "Адрес пишется шестнадцатеричными цифрами, от 0000 до FFFF: g1"},
+            {std::nullopt, 2, {}},
+        };
+        for (const auto& row : rows) {
+            const qsizetype shown = w.Messages().size();
+            w.Dialogs.AnswerText(row.typed);
+            QTest::keyClick(w.Form1.Memo1, Qt::Key_G, Qt::ControlModifier);
+            QCOMPARE(memo.CurY(), row.line);
+            QCOMPARE(memo.CurX(), 0);
+            QCOMPARE(w.Messages().size(), shown + (row.message.isEmpty() ? 0 : 1));
+            if (!row.message.isEmpty())
+                QCOMPARE(w.Messages().back(), row.message);
+        }
+        QVERIFY(w.MarkedLines().empty());
+        QVERIFY(!std::filesystem::exists(dir.File("p.bin")));
+        QVERIFY(w.Dialogs.AllAnswered());
+    }
+
     void ImageNamedAfterTheProgram() {
         const struct {
             const char* program;

@@ -17,7 +17,7 @@ template <class T> T Take(std::deque<T>& answers, const char* question) {
 
 bool ScriptedDialogs::AllAnswered() const {
     return FOpen.empty() && FSave.empty() && FReplace.empty() && FYesNoCancel.empty() &&
-           FSaveChanges.empty();
+           FSaveChanges.empty() && FText.empty();
 }
 
 std::optional<QString> ScriptedDialogs::GetOpenFileName(const QString& filter) {
@@ -51,4 +51,9 @@ TYesNoCancel ScriptedDialogs::AskYesNoCancel(const QString& text) {
 TSaveChanges ScriptedDialogs::AskSaveChanges(const QString& text) {
     FCalls.push_back({TKind::SaveChanges, text});
     return Take(FSaveChanges, "the unsaved-changes question");
+}
+
+std::optional<QString> ScriptedDialogs::AskText(const QString& label) {
+    FCalls.push_back({TKind::Text, label});
+    return Take(FText, "the text question");
 }

@@ -9,7 +9,7 @@
 
 class ScriptedDialogs final : public Dialogs {
 public:
-    enum class TKind { Open, Save, Replace, Message, Information, YesNoCancel, SaveChanges };
+    enum class TKind { Open, Save, Replace, Message, Information, YesNoCancel, SaveChanges, Text };
     // One call: its kind and its text (the filter, the path or the message; empty for Save).
     struct TCall {
         TKind Kind;
@@ -24,6 +24,7 @@ public:
     void AnswerReplace(bool replace) { FReplace.push_back(replace); }
     void AnswerYesNoCancel(TYesNoCancel answer) { FYesNoCancel.push_back(answer); }
     void AnswerSaveChanges(TSaveChanges answer) { FSaveChanges.push_back(answer); }
+    void AnswerText(std::optional<QString> text) { FText.push_back(std::move(text)); }
 
     const std::vector<TCall>& Calls() const { return FCalls; }
     // True when every queued answer has been asked for.
@@ -38,9 +39,10 @@ public:
     void ShowInformation(const QString& text) override;
     TYesNoCancel AskYesNoCancel(const QString& text) override;
     TSaveChanges AskSaveChanges(const QString& text) override;
+    std::optional<QString> AskText(const QString& label) override;
 
 private:
-    std::deque<std::optional<QString>> FOpen, FSave;
+    std::deque<std::optional<QString>> FOpen, FSave, FText;
     std::deque<bool> FReplace;
     std::deque<TYesNoCancel> FYesNoCancel;
     std::deque<TSaveChanges> FSaveChanges;
