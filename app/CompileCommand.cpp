@@ -1,9 +1,13 @@
 // Program > "Компилировать" (F9): compiles the editor's text into the byte image named after the
-// program file, marks the compiled lines and reports the result.
+// program file, marks the compiled lines and reports the result; Program > "Сохранить образ в
+// Intel HEX…" compiles the same way and saves the image as Intel HEX where the user chooses.
 #include "app/Unit1.h"
 
+#include "base/Errors.h"
+#include "base/FileIO.h"
 #include "compiler/CompileMessages.h"
 #include "compiler/ImageName.h"
+#include "compiler/IntelHex.h"
 #include "compiler/MemoCompileTarget.h"
 #include "platform/CodeMemoWidget.h"
 #include "platform/Dialogs.h"
@@ -36,9 +40,34 @@ private:
     bool FValue;
 };
 
+// The image's name with ".hex" in place of ".bin".
+QString SuggestedHexName(const QString& programPath) {
+    QString image = QFile::decodeName(
+        QByteArray::fromStdString(ImageNameFor(QFile::encodeName(programPath).toStdString())));
+    if (image.endsWith(QLatin1String(".bin"), Qt::CaseInsensitive))
+        image.chop(4);
+    return image + QLatin1String(".hex");
+}
+
+void WriteIntelHex(const std::string& file, std::string_view image) {
+    // Addresses of Intel HEX records are 16 bits; a larger image has no such form.
+    if (image.size() > kMaxIntelHexImage)
+        throw EFCreateError(file, "The image is larger than 64 KB");
+    AtomicFileWriter writer;
+    int err = writer.Open(file);
+    if (err == 0)
+        err = writer.Write(IntelHexText(image));
+    if (err == 0)
+        err = writer.Commit();
+    if (err != 0)
+        throw EFCreateError(file, SystemReason(err));
+}
+
 } // namespace
 
-void TForm1::N9Click() {
+void TForm1::CompileProgram(
+    const std::function<TCompileResult(TCompileTarget&, TCompileCounters&)>& compile,
+    const std::function<void()>& afterSuccess) {
     TCodeMemo& memo = Editor();
     TChangedFlagKeeper keeper(FProgramChanged, AnyLineIndented(memo.Lines()));
     // The compile keeps its own copy of the lines while it tidies them; the scratch list ends
@@ -46,28 +75,46 @@ void TForm1::N9Click() {
     ListBox3->clear();
 
     TMemoCompileTarget target(memo);
-    const std::string image = ImageNameFor(QFile::encodeName(FProgramPath).toStdString());
-    const TCompileResult result = Compile(target, image, FCounters);
+    const TCompileResult result = compile(target, FCounters);
+    const auto caretTo = [&](int line) {
+        memo.SetCurY(line);
+        memo.SetCurX(0);
+        memo.ClearSelection();
+        memo.ScrollCaretIntoView();
+        Memo1->setFocus();
+    };
 
     if (!result.Succeeded()) {
         // The caret goes to the start of the first faulty line, which stays in view behind the
         // message.
-        memo.SetCurY(result.Faults.front().Line);
-        memo.SetCurX(0);
-        memo.ClearSelection();
-        memo.ScrollCaretIntoView();
-        Memo1->setFocus();
+        caretTo(result.Faults.front().Line);
         FDialogs.ShowMessage(QString::fromStdString(CompileFaultMessage(result.Faults)));
         return;
     }
-    if (!result.Warnings.empty()) {
-        // A goto that lands wrongly: the caret goes to the start of the first such line.
-        memo.SetCurY(result.Warnings.front().Line);
-        memo.SetCurX(0);
-        memo.ClearSelection();
-        memo.ScrollCaretIntoView();
-        Memo1->setFocus();
-    }
+    afterSuccess();
+    // A goto that lands wrongly: the caret goes to the start of the first such line.
+    if (!result.Warnings.empty())
+        caretTo(result.Warnings.front().Line);
     FDialogs.ShowMessage(
         QString::fromStdString(CompletionMessage(FCounters.CommandCount, result.Warnings)));
+}
+
+void TForm1::N9Click() {
+    const std::string image = ImageNameFor(QFile::encodeName(FProgramPath).toStdString());
+    CompileProgram([&](TCompileTarget& target,
+                       TCompileCounters& counters) { return Compile(target, image, counters); },
+                   [] {});
+}
+
+void TForm1::N17Click() {
+    const std::optional<QString> path = FDialogs.GetExportFileName(
+        QString::fromUtf8("Intel HEX (*.hex)"), SuggestedHexName(FProgramPath));
+    if (!path)
+        return;
+    std::string image;
+    CompileProgram(
+        [&](TCompileTarget& target, TCompileCounters& counters) {
+            return CompileToBytes(target, image, counters);
+        },
+        [&] { WriteIntelHex(QFile::encodeName(*path).toStdString(), image); });
 }

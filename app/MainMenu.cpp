@@ -72,6 +72,8 @@ void TForm1::CreateMenu() {
                  {&TForm1::N15, "N15", "Путь", QKeySequence(), &TForm1::N15Click},
                  {&TForm1::N16, "N16", "Перейти к адресу", QKeySequence(Qt::CTRL | Qt::Key_G),
                   &TForm1::N16Click},
+                 {&TForm1::N17, "N17", "Сохранить образ в Intel HEX…", QKeySequence(),
+                  &TForm1::N17Click},
              });
 
     N4 = AddMenu(bar, "N4", "Помощь");

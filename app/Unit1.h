@@ -10,6 +10,8 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <functional>
+
 class Dialogs;
 class QAction;
 class QCheckBox;
@@ -53,6 +55,7 @@ public:
     void N13Click(); // Программа > Информация
     void N15Click(); // Программа > Путь
     void N16Click(); // Программа > Перейти к адресу
+    void N17Click(); // Программа > Сохранить образ в Intel HEX…
     void N10Click(); // Помощь > По командам
     void N11Click(); // Помощь > По программе
     void Web1Click();
@@ -127,6 +130,7 @@ public:
     QAction* N13;
     QAction* N15;
     QAction* N16;
+    QAction* N17;
     QAction* N10;
     QAction* N11;
     QAction* Web1;
@@ -148,6 +152,12 @@ private:
 
     // The whole Program menu: its title and, with it, the shortcuts of its items.
     void SetProgramMenuEnabled(bool enabled);
+    // The compile of F9 and of the Intel HEX export: tidies and compiles the editor's lines with
+    // compile, reports faults (caret on the first faulty line) or runs afterSuccess and reports
+    // the completion with its warnings (caret on the first warned line).
+    void
+    CompileProgram(const std::function<TCompileResult(TCompileTarget&, TCompileCounters&)>& compile,
+                   const std::function<void()>& afterSuccess);
     // Writes the editor's lines to path; the text then counts as saved.
     void SaveProgram(const QString& path);
     // Before Close and Open replace a text changed since it was loaded or saved: asks whether

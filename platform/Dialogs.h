@@ -19,6 +19,10 @@ public:
     // The save dialog without filter, returning the name as chosen: no extension is added and
     // nothing is asked about existing files (ChooseSavePath does both).
     virtual std::optional<QString> GetSaveFileName() = 0;
+    // The save dialog for an exported file: one filter, the suggested path filled in; the dialog
+    // itself asks before an existing file is replaced. Nothing when the user cancels.
+    virtual std::optional<QString> GetExportFileName(const QString& filter,
+                                                     const QString& suggested) = 0;
     // Asks whether the existing file path may be replaced.
     virtual bool ConfirmReplace(const QString& path) = 0;
 

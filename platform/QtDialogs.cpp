@@ -40,6 +40,16 @@ std::optional<QString> QtDialogs::GetSaveFileName() {
     return RunFileDialog(dialog);
 }
 
+std::optional<QString> QtDialogs::GetExportFileName(const QString& filter,
+                                                    const QString& suggested) {
+    QFileDialog dialog(FParent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(filter);
+    dialog.selectFile(suggested);
+    return RunFileDialog(dialog);
+}
+
 bool QtDialogs::ConfirmReplace(const QString& path) {
     QMessageBox box(QMessageBox::Question, Title(),
                     QStringLiteral("Файл «%1» уже существует. Заменить его?").arg(path),

@@ -12,6 +12,8 @@ public:
 
     std::optional<QString> GetOpenFileName(const QString& filter) override;
     std::optional<QString> GetSaveFileName() override;
+    std::optional<QString> GetExportFileName(const QString& filter,
+                                             const QString& suggested) override;
     bool ConfirmReplace(const QString& path) override;
     void ShowMessage(const QString& text) override;
     void ShowInformation(const QString& text) override;

@@ -136,6 +136,32 @@ private slots:
         QVERIFY(w.Dialogs.AllAnswered());
     }
 
+    // The Intel HEX export compiles as F9 does, suggests the image's name with .hex and writes
+    // the records where the user chose; Cancel compiles nothing.
+    void IntelHexExport() {
+        TempDir dir;
+        WriteBytes(dir.File("p.tovix"), "  allond\r\npause_64\r\ngoto_0000\r\n");
+        Workbench w;
+        QVERIFY(w.Show());
+        w.Open(dir.File("p.tovix"));
+        w.Dialogs.AnswerExport(std::nullopt);
+        w.Form1.N17->trigger();
+        QVERIFY(w.MarkedLines().empty());
+
+        w.Dialogs.AnswerExport(QString::fromStdString(dir.File("out.hex")));
+        w.Form1.N17->trigger();
+        const auto& calls = w.Dialogs.Calls();
+        QCOMPARE(calls[calls.size() - 2].Text, QString::fromStdString(dir.File("p.hex")));
+        // 06 1B 64 03 00 00: the sum of the record's bytes is 8E, so its checksum is 72.
+        QCOMPARE(ReadBytes(dir.File("out.hex")), std::string(":06000000061B6403000072\n"
+                                                             ":00000001FF\n"));
+        QVERIFY(!std::filesystem::exists(dir.File("p.bin")));
+        QCOMPARE(w.Messages(), QStringList{"Компиляция завершена!  Количество команд 3"});
+        QCOMPARE(w.MarkedLines(), (std::vector<int>{0, 1, 2}));
+        QVERIFY(w.Dialogs.AllAnswered());
+        QCOMPARE(w.Errors.Texts, QStringList());
+    }
+
     void ImageNamedAfterTheProgram() {
         const struct {
             const char* program;

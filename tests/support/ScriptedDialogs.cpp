@@ -17,7 +17,7 @@ template <class T> T Take(std::deque<T>& answers, const char* question) {
 
 bool ScriptedDialogs::AllAnswered() const {
     return FOpen.empty() && FSave.empty() && FReplace.empty() && FYesNoCancel.empty() &&
-           FSaveChanges.empty() && FText.empty();
+           FSaveChanges.empty() && FText.empty() && FExport.empty();
 }
 
 std::optional<QString> ScriptedDialogs::GetOpenFileName(const QString& filter) {
@@ -56,4 +56,10 @@ TSaveChanges ScriptedDialogs::AskSaveChanges(const QString& text) {
 std::optional<QString> ScriptedDialogs::AskText(const QString& label) {
     FCalls.push_back({TKind::Text, label});
     return Take(FText, "the text question");
+}
+
+std::optional<QString> ScriptedDialogs::GetExportFileName(const QString&,
+                                                          const QString& suggested) {
+    FCalls.push_back({TKind::Export, suggested});
+    return Take(FExport, "the export dialog");
 }

@@ -9,7 +9,17 @@
 
 class ScriptedDialogs final : public Dialogs {
 public:
-    enum class TKind { Open, Save, Replace, Message, Information, YesNoCancel, SaveChanges, Text };
+    enum class TKind {
+        Open,
+        Save,
+        Replace,
+        Message,
+        Information,
+        YesNoCancel,
+        SaveChanges,
+        Text,
+        Export
+    };
     // One call: its kind and its text (the filter, the path or the message; empty for Save).
     struct TCall {
         TKind Kind;
@@ -25,6 +35,7 @@ public:
     void AnswerYesNoCancel(TYesNoCancel answer) { FYesNoCancel.push_back(answer); }
     void AnswerSaveChanges(TSaveChanges answer) { FSaveChanges.push_back(answer); }
     void AnswerText(std::optional<QString> text) { FText.push_back(std::move(text)); }
+    void AnswerExport(std::optional<QString> name) { FExport.push_back(std::move(name)); }
 
     const std::vector<TCall>& Calls() const { return FCalls; }
     // True when every queued answer has been asked for.
@@ -34,6 +45,9 @@ public:
     // error guard like any other error.
     std::optional<QString> GetOpenFileName(const QString& filter) override;
     std::optional<QString> GetSaveFileName() override;
+    // Logged with the suggested path as its text.
+    std::optional<QString> GetExportFileName(const QString& filter,
+                                             const QString& suggested) override;
     bool ConfirmReplace(const QString& path) override;
     void ShowMessage(const QString& text) override;
     void ShowInformation(const QString& text) override;
@@ -42,7 +56,7 @@ public:
     std::optional<QString> AskText(const QString& label) override;
 
 private:
-    std::deque<std::optional<QString>> FOpen, FSave, FText;
+    std::deque<std::optional<QString>> FOpen, FSave, FText, FExport;
     std::deque<bool> FReplace;
     std::deque<TYesNoCancel> FYesNoCancel;
     std::deque<TSaveChanges> FSaveChanges;
