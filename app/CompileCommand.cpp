@@ -76,27 +76,28 @@ void TForm1::CompileProgram(
 
     TMemoCompileTarget target(memo);
     const TCompileResult result = compile(target, FCounters);
-    const auto caretTo = [&](int line) {
-        memo.SetCurY(line);
-        memo.SetCurX(0);
-        memo.ClearSelection();
-        memo.ScrollCaretIntoView();
-        Memo1->setFocus();
-    };
-
     if (!result.Succeeded()) {
         // The caret goes to the start of the first faulty line, which stays in view behind the
         // message.
-        caretTo(result.Faults.front().Line);
+        CaretToLineStart(result.Faults.front().Line);
         FDialogs.ShowMessage(QString::fromStdString(CompileFaultMessage(result.Faults)));
         return;
     }
     afterSuccess();
     // A goto that lands wrongly: the caret goes to the start of the first such line.
     if (!result.Warnings.empty())
-        caretTo(result.Warnings.front().Line);
+        CaretToLineStart(result.Warnings.front().Line);
     FDialogs.ShowMessage(
         QString::fromStdString(CompletionMessage(FCounters.CommandCount, result.Warnings)));
+}
+
+void TForm1::CaretToLineStart(int line) {
+    TCodeMemo& memo = Editor();
+    memo.SetCurY(line);
+    memo.SetCurX(0);
+    memo.ClearSelection();
+    memo.ScrollCaretIntoView();
+    Memo1->setFocus();
 }
 
 void TForm1::N9Click() {

@@ -45,9 +45,5 @@ void TForm1::N16Click() {
                 .arg(Hex4(std::max(0, counters.ProgramSize - 1))));
         return;
     }
-    memo.SetCurY(command->Line);
-    memo.SetCurX(0);
-    memo.ClearSelection();
-    memo.ScrollCaretIntoView();
-    Memo1->setFocus();
+    CaretToLineStart(command->Line);
 }

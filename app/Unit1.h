@@ -158,6 +158,8 @@ private:
     void
     CompileProgram(const std::function<TCompileResult(TCompileTarget&, TCompileCounters&)>& compile,
                    const std::function<void()>& afterSuccess);
+    // Puts the caret at the start of line, in view, with the focus in the editor.
+    void CaretToLineStart(int line);
     // Writes the editor's lines to path; the text then counts as saved.
     void SaveProgram(const QString& path);
     // Before Close and Open replace a text changed since it was loaded or saved: asks whether
