@@ -3,29 +3,9 @@
 
 #include "compiler/GotoCheck.h"
 #include "compiler/ImageWriter.h"
+#include "compiler/ProgramListing.h"
 
 #include <span>
-
-namespace {
-
-std::string_view WithoutLeadingSpaces(std::string_view s) {
-    std::size_t first = s.find_first_not_of(' ');
-    return first == std::string_view::npos ? std::string_view() : s.substr(first);
-}
-
-// The characters of line at the 1-based positions pos and pos + 1, as far as the line goes,
-// with upper-case letters made lower-case.
-std::string_view OperandText(std::string_view line, int pos, char (&buffer)[2]) {
-    std::size_t start = static_cast<std::size_t>(pos - 1);
-    std::size_t n = start < line.size() ? std::min<std::size_t>(2, line.size() - start) : 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        char c = line[start + i];
-        buffer[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    return std::string_view(buffer, n);
-}
-
-} // namespace
 
 std::vector<std::int32_t> TCompileTarget::StripLeadingSpaces() {
     TCompileTarget& target = *this;
@@ -47,7 +27,7 @@ std::vector<std::int32_t> TCompileTarget::StripLeadingSpaces() {
     std::size_t start = 0;
     for (std::size_t i = 0; i < ends.size(); ++i) {
         std::string_view line(text.data() + start, ends[i] - start);
-        std::string_view tidy = WithoutLeadingSpaces(line);
+        std::string_view tidy = TidyLine(line);
         indents[i] = static_cast<std::int32_t>(line.size() - tidy.size());
         target.Add(tidy);
         start = ends[i];
@@ -66,12 +46,6 @@ struct TByteImage {
     std::string& Bytes;
 
     void WriteImageByte(int value) { Bytes += static_cast<char>(value); }
-    int WriteHexPair(std::string_view text) {
-        int value = HexPairValue(text);
-        if (value >= 0)
-            WriteImageByte(value);
-        return value;
-    }
 };
 
 // Walks the tidied lines of target: writes, counts and marks each recognised command, collects
@@ -87,21 +61,14 @@ TCompileResult CompileLines(TCompileTarget& target, const std::vector<std::int32
     int count = target.LineCount();
     for (int i = 0; i < count; ++i) {
         std::string_view line = target.Line(i);
-        const TCommand* command = RecognizeCommand(line);
+        TListingEntry entry{counters.ProgramSize, i, {}, 0};
+        int faultColumn = 0;
+        const TCommand* command = ListCommand(line, entry, faultColumn);
         if (!command)
             continue;
-        TListingEntry entry{counters.ProgramSize, i, {}, 0};
-        entry.Bytes[entry.ByteCount++] = command->Opcode;
-        image.WriteImageByte(command->Opcode);
-        int faultColumn = 0;
-        for (int k = 0; k < command->OperandCount(); ++k) {
-            char buffer[2];
-            std::string_view text = OperandText(line, command->Operand[k], buffer);
-            if (int value = image.WriteHexPair(text); value >= 0)
-                entry.Bytes[entry.ByteCount++] = static_cast<std::uint8_t>(value);
-            else if (faultColumn == 0)
-                faultColumn = command->Operand[k];
-        }
+        // A faulty operand writes nothing; such an image is abandoned.
+        for (int k = 0; k < entry.ByteCount; ++k)
+            image.WriteImageByte(entry.Bytes[static_cast<std::size_t>(k)]);
         ++counters.CommandCount;
         counters.ProgramSize += command->Size;
         target.SetCompileMark(i);

@@ -9,6 +9,7 @@
 #include "compiler/Compiler.h"
 #include "compiler/LinesCompileTarget.h"
 #include "compiler/MemoCompileTarget.h"
+#include "compiler/ProgramListing.h"
 
 #include <algorithm>
 
@@ -77,6 +78,45 @@ Compiled CompileLines(const std::vector<std::string>& lines) {
     for (std::size_t i = 0; i < std::min(listing.size(), out.listing.size()); ++i)
         EXPECT_EQ(std::tie(listing[i].Offset, listing[i].Line, listing[i].Bytes),
                   std::tie(out.listing[i].Offset, out.listing[i].Line, out.listing[i].Bytes));
+
+    // The listing built a line at a time over the untidied text, as the listing window builds
+    // it, tells the same commands, faults and warnings.
+    TLinesCompileTarget untouched(lines);
+    TListingBuilder builder;
+    while (!builder.Continue(untouched, 1)) {
+    }
+    TProgramListing live = builder.Take();
+    EXPECT_EQ(std::tie(live.Counters.CommandCount, live.Counters.ProgramSize),
+              std::tie(out.counters.CommandCount, out.counters.ProgramSize));
+    EXPECT_EQ(live.Entries.size(), out.listing.size());
+    for (std::size_t i = 0; i < std::min(live.Entries.size(), out.listing.size()); ++i) {
+        const auto& e = live.Entries[i];
+        EXPECT_EQ(std::tie(e.Offset, e.Line, e.Bytes, e.ByteCount),
+                  std::tie(out.listing[i].Offset, out.listing[i].Line, out.listing[i].Bytes,
+                           out.listing[i].ByteCount));
+    }
+    EXPECT_EQ(live.Faults.size(), out.result.Faults.size());
+    for (std::size_t i = 0; i < std::min(live.Faults.size(), out.result.Faults.size()); ++i) {
+        EXPECT_EQ(live.Entries[static_cast<std::size_t>(live.Faults[i].Entry)].Line,
+                  out.result.Faults[i].Line);
+        EXPECT_EQ(live.Faults[i].Column, out.result.Faults[i].Column);
+    }
+    EXPECT_EQ(live.Warnings.size(), out.result.Warnings.size());
+    for (std::size_t i = 0; i < std::min(live.Warnings.size(), out.result.Warnings.size()); ++i)
+        EXPECT_EQ(std::tie(live.Warnings[i].Line, live.Warnings[i].Message),
+                  std::tie(out.result.Warnings[i].Line, out.result.Warnings[i].Message));
+    // A sound goto lands on the command its address names; a warned or faulty one has no target.
+    for (int i = 0; i < static_cast<int>(live.Entries.size()); ++i) {
+        const auto& e = live.Entries[static_cast<std::size_t>(i)];
+        bool jump = e.Bytes[0] == 0x03 && e.ByteCount == 3 && !live.WarningOf(e.Line);
+        int target = live.JumpTargetOf(i);
+        EXPECT_EQ(target >= 0, jump);
+        if (target >= 0) {
+            EXPECT_EQ(live.Entries[static_cast<std::size_t>(target)].Offset,
+                      e.Bytes[1] * 256 + e.Bytes[2]);
+        }
+        EXPECT_EQ(live.EntryOfLine(e.Line), i);
+    }
     return out;
 }
 

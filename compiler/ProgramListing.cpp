@@ -1,0 +1,126 @@
+// The listing builder and the one reading of a command line shared with the compile.
+#include "compiler/ProgramListing.h"
+
+#include "compiler/GotoCheck.h"
+#include "compiler/ImageWriter.h"
+
+#include <algorithm>
+#include <climits>
+#include <span>
+
+namespace {
+
+// The characters of line at the 1-based positions pos and pos + 1, as far as the line goes,
+// with upper-case letters made lower-case.
+std::string_view OperandText(std::string_view line, int pos, char (&buffer)[2]) {
+    std::size_t start = static_cast<std::size_t>(pos - 1);
+    std::size_t n = start < line.size() ? std::min<std::size_t>(2, line.size() - start) : 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        char c = line[start + i];
+        buffer[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return std::string_view(buffer, n);
+}
+
+} // namespace
+
+std::string_view TidyLine(std::string_view line) {
+    std::size_t first = line.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string_view() : line.substr(first);
+}
+
+const TCommand* ListCommand(std::string_view tidyLine, TListingEntry& entry, int& faultColumn) {
+    const TCommand* command = RecognizeCommand(tidyLine);
+    if (!command)
+        return nullptr;
+    faultColumn = 0;
+    entry.Bytes = {};
+    entry.ByteCount = 0;
+    entry.Bytes[static_cast<std::size_t>(entry.ByteCount++)] = command->Opcode;
+    for (int k = 0; k < command->OperandCount(); ++k) {
+        char buffer[2];
+        int pos = command->Operand[static_cast<std::size_t>(k)];
+        int value = HexPairValue(OperandText(tidyLine, pos, buffer));
+        if (value >= 0)
+            entry.Bytes[static_cast<std::size_t>(entry.ByteCount++)] =
+                static_cast<std::uint8_t>(value);
+        else if (faultColumn == 0)
+            faultColumn = pos;
+    }
+    return command;
+}
+
+int TProgramListing::EntryOfLine(int line) const {
+    auto it = std::lower_bound(Entries.begin(), Entries.end(), line,
+                               [](const TListingEntry& e, int at) { return e.Line < at; });
+    return it != Entries.end() && it->Line == line ? static_cast<int>(it - Entries.begin()) : -1;
+}
+
+const TListingFault* TProgramListing::FaultOf(int entry) const {
+    auto it = std::lower_bound(Faults.begin(), Faults.end(), entry,
+                               [](const TListingFault& f, int at) { return f.Entry < at; });
+    return it != Faults.end() && it->Entry == entry ? &*it : nullptr;
+}
+
+const TCompileWarning* TProgramListing::WarningOf(int line) const {
+    auto it = std::lower_bound(Warnings.begin(), Warnings.end(), line,
+                               [](const TCompileWarning& w, int at) { return w.Line < at; });
+    return it != Warnings.end() && it->Line == line ? &*it : nullptr;
+}
+
+int TProgramListing::JumpTargetOf(int entry) const {
+    if (entry < 0 || static_cast<std::size_t>(entry) >= Entries.size())
+        return -1;
+    const TCommand& jump = *RecognizeCommand("goto");
+    const TListingEntry& e = Entries[static_cast<std::size_t>(entry)];
+    if (e.Bytes[0] != jump.Opcode || e.ByteCount != jump.Size || WarningOf(e.Line))
+        return -1;
+    const TListingEntry* target =
+        CommandAt(Entries, Counters.ProgramSize, e.Bytes[1] * 256 + e.Bytes[2]);
+    return target ? static_cast<int>(target - Entries.data()) : -1;
+}
+
+void TListingBuilder::Restart() {
+    FListing = TProgramListing{};
+    FNextLine = 0;
+    FDone = false;
+}
+
+bool TListingBuilder::Continue(const TCompileTarget& text, int maxLines) {
+    if (FDone)
+        return true;
+    int count = text.LineCount();
+    int end = FNextLine + std::min(maxLines, count - FNextLine);
+    TCompileCounters& counters = FListing.Counters;
+    for (int i = FNextLine; i < end; ++i) {
+        TListingEntry entry{counters.ProgramSize, i, {}, 0};
+        int faultColumn = 0;
+        const TCommand* command = ListCommand(TidyLine(text.Line(i)), entry, faultColumn);
+        if (!command)
+            continue;
+        if (faultColumn != 0)
+            FListing.Faults.push_back(
+                TListingFault{static_cast<int>(FListing.Entries.size()), faultColumn});
+        FListing.Entries.push_back(entry);
+        ++counters.CommandCount;
+        counters.ProgramSize += command->Size;
+    }
+    FNextLine = end;
+    if (FNextLine < count)
+        return false;
+    FListing.Warnings = CheckGotoTargets(FListing.Entries, counters.ProgramSize);
+    FDone = true;
+    return true;
+}
+
+TProgramListing TListingBuilder::Take() {
+    TProgramListing listing = std::move(FListing);
+    Restart();
+    return listing;
+}
+
+TProgramListing ListProgram(const TCompileTarget& text) {
+    TListingBuilder builder;
+    builder.Continue(text, INT_MAX);
+    return builder.Take();
+}
