@@ -163,17 +163,9 @@ int ColumnInFile(const std::vector<std::string>& rawLines, int tabSize, int line
 // line as it stands in the file.
 void PrintFault(const std::string& program, const std::vector<std::string>& rawLines, int tabSize,
                 const TCompileFault& fault) {
-    std::string_view text = fault.Text;
-    std::size_t start = static_cast<std::size_t>(fault.Column - 1);
-    std::string found;
-    if (start >= text.size())
-        found = "строка кончается";
-    else
-        found = "найдено «" + Cp1251ToUtf8(text.substr(start, 2)) + "»";
     int column = ColumnInFile(rawLines, tabSize, fault.Line, fault.Indent, fault.Column);
     std::cerr << program << ":" << fault.Line + 1 << ":" << column
-              << ": ошибка: неверные данные команды " << fault.Command->Mnemonic
-              << ": нужны две шестнадцатеричные цифры, " << found << "\n";
+              << ": ошибка: " << FaultReason(*fault.Command, fault.Text, fault.Column) << "\n";
 }
 
 // "PROGRAM:LINE:COLUMN: предупреждение: ..." for a goto target, COLUMN that of the address.

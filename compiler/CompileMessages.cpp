@@ -25,6 +25,15 @@ std::string CompletionMessage(int commandCount, const std::vector<TCompileWarnin
     return message;
 }
 
+std::string FaultReason(const TCommand& command, std::string_view tidyText, int column) {
+    std::size_t start = static_cast<std::size_t>(column - 1);
+    std::string found = start >= tidyText.size()
+                            ? "строка кончается"
+                            : "найдено «" + Cp1251ToUtf8(tidyText.substr(start, 2)) + "»";
+    return "неверные данные команды " + std::string(command.Mnemonic) +
+           ": нужны две шестнадцатеричные цифры, " + found;
+}
+
 std::string CompileFaultMessage(const std::vector<TCompileFault>& faults) {
     std::string message = "Компиляция не выполнена: неверные данные команды.";
     int shown = 0;

@@ -4,6 +4,7 @@
 #include "compiler/Compiler.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // At most this many faulty lines are listed; "…" stands for the rest.
@@ -16,6 +17,11 @@ std::string CompletionMessage(int commandCount);
 // most kMaxFaultLinesShown of them, then "…" when there are more. Without warnings it is
 // CompletionMessage(commandCount) alone.
 std::string CompletionMessage(int commandCount, const std::vector<TCompileWarning>& warnings);
+
+// Why the operand at the 1-based column of a command's tidied line is faulty: "неверные данные
+// команды MNEMONIC: нужны две шестнадцатеричные цифры, найдено «XY»" (XY decoded from
+// Windows-1251), or "…, строка кончается" when the line ends before it.
+std::string FaultReason(const TCommand& command, std::string_view tidyText, int column);
 
 // "Компиляция не выполнена: неверные данные команды." followed by one line "Строка N: TEXT"
 // per faulty line (N counted from 1, TEXT decoded from Windows-1251), at most
