@@ -1,12 +1,11 @@
 // Program > "Перейти к адресу" (Ctrl+G): asks for a byte offset of the image and puts the caret
-// at the start of the line of the command that holds it. The program is compiled in memory for
-// this: no image is written and the compile marks stay as they are.
+// at the start of the line of the command that holds it. It reads the listing the follower keeps
+// of the text: no image is written and the compile marks stay as they are.
 #include "app/Unit1.h"
 
-#include "compiler/Compiler.h"
+#include "app/ListingFollower.h"
 #include "compiler/GotoCheck.h"
-#include "compiler/LinesCompileTarget.h"
-#include "platform/CodeMemoWidget.h"
+#include "compiler/ProgramListing.h"
 #include "platform/Dialogs.h"
 
 namespace {
@@ -30,13 +29,10 @@ void TForm1::N16Click() {
         return;
     }
 
-    TCodeMemo& memo = Editor();
-    TLinesCompileTarget target(memo.Lines().ToVector());
-    std::string image;
-    TCompileCounters counters;
-    std::vector<TListingEntry> listing;
-    CompileToBytes(target, image, counters, &listing);
-    const TListingEntry* command = CommandAt(listing, counters.ProgramSize, *offset);
+    FListingFollower->MakeCurrent();
+    const TProgramListing& listing = FListingFollower->Listing();
+    const TCompileCounters& counters = listing.Counters;
+    const TListingEntry* command = CommandAt(listing.Entries, counters.ProgramSize, *offset);
     if (!command) {
         FDialogs.ShowMessage(
             QString::fromUtf8("Адрес %1 лежит за концом программы: её размер %2 байт (0000–%3).")

@@ -65,16 +65,18 @@ void TForm1::CreateMenu() {
                  });
 
     N3 = AddMenu(bar, "N3", "Программа");
-    addItems(N3,
-             {
-                 {&TForm1::N9, "N9", "Компилировать", QKeySequence(Qt::Key_F9), &TForm1::N9Click},
-                 {&TForm1::N13, "N13", "Информация", QKeySequence(Qt::Key_F10), &TForm1::N13Click},
-                 {&TForm1::N15, "N15", "Путь", QKeySequence(), &TForm1::N15Click},
-                 {&TForm1::N16, "N16", "Перейти к адресу", QKeySequence(Qt::CTRL | Qt::Key_G),
-                  &TForm1::N16Click},
-                 {&TForm1::N17, "N17", "Сохранить образ в Intel HEX…", QKeySequence(),
-                  &TForm1::N17Click},
-             });
+    addItems(
+        N3,
+        {
+            {&TForm1::N9, "N9", "Компилировать", QKeySequence(Qt::Key_F9), &TForm1::N9Click},
+            {&TForm1::N13, "N13", "Информация", QKeySequence(Qt::Key_F10), &TForm1::N13Click},
+            {&TForm1::N15, "N15", "Путь", QKeySequence(), &TForm1::N15Click},
+            {&TForm1::N16, "N16", "Перейти к адресу", QKeySequence(Qt::CTRL | Qt::Key_G),
+             &TForm1::N16Click},
+            {&TForm1::N17, "N17", "Сохранить образ в Intel HEX…", QKeySequence(),
+             &TForm1::N17Click},
+            {&TForm1::N18, "N18", "Листинг", QKeySequence(Qt::CTRL | Qt::Key_L), &TForm1::N18Click},
+        });
 
     N4 = AddMenu(bar, "N4", "Помощь");
     addItems(N4,

@@ -3,6 +3,8 @@
 #include "app/Unit1.h"
 
 #include "app/FormControls.h"
+#include "app/ListingFollower.h"
+#include "app/ListingWindow.h"
 #include "compiler/CommandSet.h"
 #include "platform/CodeMemoWidget.h"
 #include "platform/ErrorGuard.h"
@@ -56,6 +58,7 @@ TForm1::TForm1(Dialogs& dialogs, Shell& shell, QWidget* parent)
 TForm1::~TForm1() {
     // The editor is a child widget and outlives the members: leave it nothing of ours.
     Editor().OnChange = nullptr;
+    Editor().OnCursorChange = nullptr;
     Editor().SetSyntaxStyles(nullptr);
 }
 
@@ -79,7 +82,16 @@ void TForm1::CreateControls() {
     memo.SetSyntaxStyles(&FStyler);
     Memo1->MeasureFont();
     Memo1->SetShell(FShell);
-    memo.OnChange = [this](TCodeCustomMemo&) { FProgramChanged = true; };
+    FListingFollower = std::make_unique<TListingFollower>(memo);
+    memo.OnChange = [this](TCodeCustomMemo&) {
+        FProgramChanged = true;
+        FListingFollower->TextChanged();
+    };
+    memo.OnCursorChange = [this](TCodeCustomMemo& m) {
+        if (FListingWindow)
+            FListingWindow->ShowCaretLine(m.CurY());
+    };
+    Memo1->SetToolTipSource([this](int line, int column) { return GotoToolTip(line, column); });
     Memo1->setEnabled(false);
 
     Button3 = new QPushButton(QStringLiteral("Снять выделение"), client);

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class Dialogs;
 class QAction;
@@ -26,6 +27,8 @@ class Shell;
 class TCodeMemo;
 class TCodeMemoWidget;
 class TForm2;
+class TListingFollower;
+class TListingWindow;
 class TTextWindow;
 
 class TForm1 : public QMainWindow {
@@ -56,6 +59,7 @@ public:
     void N15Click(); // Программа > Путь
     void N16Click(); // Программа > Перейти к адресу
     void N17Click(); // Программа > Сохранить образ в Intel HEX…
+    void N18Click(); // Программа > Листинг
     void N10Click(); // Помощь > По командам
     void N11Click(); // Помощь > По программе
     void Web1Click();
@@ -77,6 +81,9 @@ public:
     // The figures of the last compile.
     const TCompileCounters& Counters() const { return FCounters; }
     TCodeMemo& Editor();
+    // The listing window, once Program > "Листинг" has made it; nullptr before.
+    TListingWindow* ListingWindow() const { return FListingWindow; }
+    TListingFollower& ListingFollower() { return *FListingFollower; }
 
     // ---- Controls (owned by their Qt parents) -------------------------------------------------
     TCodeMemoWidget* Memo1;
@@ -131,6 +138,7 @@ public:
     QAction* N15;
     QAction* N16;
     QAction* N17;
+    QAction* N18;
     QAction* N10;
     QAction* N11;
     QAction* Web1;
@@ -160,6 +168,8 @@ private:
                    const std::function<void()>& afterSuccess);
     // Puts the caret at the start of line, in view, with the focus in the editor.
     void CaretToLineStart(int line);
+    // The tooltip over the address of a goto at line and column: its target or warning.
+    QString GotoToolTip(int line, int column);
     // Writes the editor's lines to path; the text then counts as saved.
     void SaveProgram(const QString& path);
     // Before Close and Open replace a text changed since it was loaded or saved: asks whether
@@ -176,6 +186,8 @@ private:
     TForm2* FAbout = nullptr;
     TTextWindow* FCommands = nullptr;
     TTextWindow* FHelp = nullptr;
+    std::unique_ptr<TListingFollower> FListingFollower;
+    TListingWindow* FListingWindow = nullptr;
 
     TCodePascalMemoStyler FStyler;
     QString FProgramPath;

@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QToolTip>
 #include <QUrl>
 
 #include <cstring>
@@ -200,6 +201,22 @@ bool TCodeMemoWidget::event(QEvent* e) {
             e->accept();
             return true;
         }
+    }
+    if (e->type() == QEvent::ToolTip && FToolTipSource) {
+        auto* help = static_cast<QHelpEvent*>(e);
+        QString text;
+        RunGuarded([&] {
+            TPoint cell = FMemo->PointToCell(help->pos().x(), help->pos().y());
+            if (cell.X >= 0 && cell.Y >= 0)
+                text = FToolTipSource(FMemo->TopLine() + cell.Y, FMemo->LeftCol() + cell.X);
+        });
+        if (text.isEmpty()) {
+            QToolTip::hideText();
+            e->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), text, this);
+        }
+        return true;
     }
     return QWidget::event(e);
 }

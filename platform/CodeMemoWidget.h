@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -34,6 +35,11 @@ public:
     // Where clicked links go (not owned); the desktop's handlers unless set.
     void SetShell(Shell& shell) { FShell = &shell; }
     QRect CaretRect() const;
+    // Where the tooltip over the text comes from: the text for the cell at line and column
+    // (0-based, in the whole text), or an empty string for none.
+    void SetToolTipSource(std::function<QString(int line, int column)> source) {
+        FToolTipSource = std::move(source);
+    }
 
 protected:
     bool event(QEvent* e) override;
@@ -100,4 +106,5 @@ private:
     QPoint FCaretPos;
     int FWheelRemainder = 0;
     bool FBlockScrollSignals = false;
+    std::function<QString(int, int)> FToolTipSource;
 };

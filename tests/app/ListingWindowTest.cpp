@@ -1,0 +1,133 @@
+// Program > "Листинг" and the tooltip over a goto's address: the rows and their colours, click to
+// line, caret to row, the live update while typing, and nothing compiled or marked by any of it.
+#include "tests/app/Workbench.h"
+#include "tests/support/TempDir.h"
+
+#include "app/ListingFollower.h"
+#include "app/ListingWindow.h"
+#include "windows/SizeInformation.h"
+
+#include <QHelpEvent>
+#include <QTableView>
+#include <QToolTip>
+
+#include <filesystem>
+
+namespace {
+
+// The cells of a row as shown, and whether each is drawn in red.
+QStringList Row(QTableView* table, int row) {
+    QStringList cells;
+    for (int column = 0; column < table->model()->columnCount(); ++column) {
+        QModelIndex index = table->model()->index(row, column);
+        QString cell = index.data().toString();
+        if (index.data(Qt::ForegroundRole).isValid())
+            cell = "red:" + cell;
+        cells << cell;
+    }
+    return cells;
+}
+
+int SelectedRow(QTableView* table) {
+    QModelIndexList rows = table->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.front().row();
+}
+
+// The tooltip the editor shows with the mouse over line and column.
+QString ToolTipAt(TCodeMemoWidget* widget, int line, int column) {
+    QToolTip::hideText();
+    if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+        return "the last tooltip stays";
+    TCodeMemo& memo = widget->Memo();
+    for (int y = 0; y < widget->height(); ++y)
+        for (int x = 0; x < widget->width(); ++x) {
+            TPoint cell = memo.PointToCell(x, y);
+            if (cell.Y + memo.TopLine() == line && cell.X + memo.LeftCol() == column) {
+                QHelpEvent event(QEvent::ToolTip, QPoint(x, y), widget->mapToGlobal(QPoint(x, y)));
+                QApplication::sendEvent(widget, &event);
+                return QToolTip::isVisible() ? QToolTip::text() : QString();
+            }
+        }
+    return "no such cell";
+}
+
+} // namespace
+
+class ListingWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void FollowsTheProgram() {
+        TempDir dir;
+        WriteBytes(dir.File("p.tovix"), "configd_FF\r\n"
+                                        "// loop\r\n"
+                                        "  portdwrite_0x\r\n"
+                                        "pause_64\r\n"
+                                        "goto_0002\r\n"
+                                        "goto_0005\r\n");
+        Workbench w;
+        QVERIFY(w.Show());
+        w.Open(dir.File("p.tovix"));
+        QTest::keyClick(w.Form1.Memo1, Qt::Key_L, Qt::ControlModifier);
+        TListingWindow* window = w.Form1.ListingWindow();
+        QVERIFY(window && window->isVisible());
+        QTableView* table = window->Table();
+        QTRY_COMPARE(table->model()->rowCount(), 5);
+
+        const QString fault = "red:неверные данные команды portdwrite: нужны две "
+                              "шестнадцатеричные цифры, найдено «0x»";
+        QCOMPARE(Row(table, 0), (QStringList{"0000", "04 FF", "1", "configd_FF", ""}));
+        QCOMPARE(Row(table, 1),
+                 (QStringList{"red:0002", "red:0A", "red:3", "red:  portdwrite_0x", fault}));
+        QCOMPARE(Row(table, 3),
+                 (QStringList{"0006", "03 00 02", "5", "goto_0002", "строка 3: portdwrite_0x"}));
+        QCOMPARE(Row(table, 4), (QStringList{"0009", "03 00 05", "6", "goto_0005",
+                                             "red:переход внутрь команды в строке 4"}));
+        QCOMPARE(window->Footer()->text(),
+                 SizeInformationText(5, 12) + ". Строк с неверными данными: 1. Предупреждений: 1");
+
+        // The tooltip over a goto's address only.
+        QCOMPARE(ToolTipAt(w.Form1.Memo1, 4, 5), "Переход на 0002: строка 3, portdwrite_0x");
+        QCOMPARE(ToolTipAt(w.Form1.Memo1, 5, 8),
+                 "Переход на 0005: переход внутрь команды в строке 4");
+        QCOMPARE(ToolTipAt(w.Form1.Memo1, 4, 4), QString());
+        QCOMPARE(ToolTipAt(w.Form1.Memo1, 3, 7), QString());
+
+        // A click on a row puts the caret at the start of its line; the caret's line picks
+        // the row, and a line without a command none.
+        table->scrollTo(table->model()->index(2, 0));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          table->visualRect(table->model()->index(2, 3)).center());
+        QCOMPARE(w.Form1.Editor().CurY(), 3);
+        QCOMPARE(w.Form1.Editor().CurX(), 0);
+        QTest::keyClick(w.Form1.Memo1, Qt::Key_Down);
+        QCOMPARE(SelectedRow(table), 3);
+        QTest::keyClick(w.Form1.Memo1, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(SelectedRow(table), 0);
+        QTest::keyClick(w.Form1.Memo1, Qt::Key_Down);
+        QCOMPARE(SelectedRow(table), -1);
+
+        // Typing a command moves every offset after it; the listing follows once typing
+        // pauses, and mending the fault clears its red.
+        QTest::keyClick(w.Form1.Memo1, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClicks(w.Form1.Memo1, "nop");
+        QTest::keyClick(w.Form1.Memo1, Qt::Key_Return);
+        QVERIFY(window->Footer()->text().endsWith("(обновляется…)"));
+        QTRY_COMPARE(table->model()->rowCount(), 6);
+        QCOMPARE(Row(table, 0), (QStringList{"0000", "00", "1", "nop", ""}));
+        QCOMPARE(Row(table, 4), (QStringList{"0007", "03 00 02", "6", "goto_0002",
+                                             "red:переход внутрь команды в строке 2"}));
+        QCOMPARE(Row(table, 5),
+                 (QStringList{"000A", "03 00 05", "7", "goto_0005", "строка 5: pause_64"}));
+        QCOMPARE(window->Footer()->text(),
+                 SizeInformationText(6, 13) + ". Строк с неверными данными: 1. Предупреждений: 1");
+
+        // Neither the window nor the tooltip compiles: no marks, no image.
+        QVERIFY(w.MarkedLines().empty());
+        QVERIFY(!std::filesystem::exists(dir.File("p.bin")));
+        QCOMPARE(w.Errors.Texts, QStringList());
+    }
+};
+
+QTEST_MAIN(ListingWindowTest)
+#include "ListingWindowTest.moc"
