@@ -51,6 +51,13 @@ void TListingFollower::MakeCurrent() {
     Finish();
 }
 
+void TListingFollower::ListSoon() {
+    if (IsCurrent() || FSlice.isActive())
+        return;
+    FDebounce.stop();
+    StartBuild();
+}
+
 void TListingFollower::StartBuild() {
     FBuilder.Restart();
     FBuildVersion = TextVersion();

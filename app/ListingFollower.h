@@ -31,6 +31,8 @@ public:
     bool IsCurrent() const;
     // Lists the text now, in one go, unless the listing is current.
     void MakeCurrent();
+    // Starts listing the text at once, in slices, unless the listing is current or being made.
+    void ListSoon();
 
 signals:
     // A new complete listing is in Listing().

@@ -77,8 +77,7 @@ void TListingWindow::ShowBeside() {
         resize(width, std::max(height(), frame.height()));
         FPlaced = true;
     }
-    if (!FFollower.IsCurrent())
-        FFollower.TextChanged();
+    FFollower.ListSoon();
     show();
     raise();
     activateWindow();
