@@ -57,6 +57,7 @@ TBoard::TBoard(TBoardProgram program) : FProgram(std::move(program)) {
 void TBoard::Load(TBoardProgram program) {
     FProgram = std::move(program);
     FPoints.clear();
+    FStopPoints = 0;
     Reset();
 }
 
@@ -71,13 +72,17 @@ void TBoard::Reset() {
 
 void TBoard::SetStopPoints(const std::vector<int>& offsets) {
     ClearStopPoints();
-    for (int offset : offsets)
-        if (FProgram.IsCommandStart(offset))
-            FPoints[static_cast<std::size_t>(offset)] |= kStopPoint;
+    for (int offset : offsets) {
+        if (!FProgram.IsCommandStart(offset) || IsStopPoint(offset))
+            continue;
+        FPoints[static_cast<std::size_t>(offset)] |= kStopPoint;
+        ++FStopPoints;
+    }
 }
 
 void TBoard::ClearStopPoints() {
     std::fill(FPoints.begin(), FPoints.end(), 0);
+    FStopPoints = 0;
 }
 
 bool TBoard::IsStopPoint(int offset) const {
@@ -104,8 +109,7 @@ TStopReason TBoard::Run(const TRunLimits& limits) {
     bool runTo = limits.RunTo >= 0 && limits.RunTo < FProgram.Size();
     if (runTo)
         FPoints[static_cast<std::size_t>(limits.RunTo)] |= kRunTo;
-    bool anyPoint =
-        runTo || std::any_of(FPoints.begin(), FPoints.end(), [](std::uint8_t p) { return p != 0; });
+    bool anyPoint = runTo || FStopPoints > 0;
     TStopReason reason = anyPoint ? Execute<true>(limits.MaxSteps, limits.UntilTimeUs)
                                   : Execute<false>(limits.MaxSteps, limits.UntilTimeUs);
     if (runTo)

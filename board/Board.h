@@ -157,6 +157,7 @@ private:
     std::optional<TBoardEvent> FError;
     std::vector<std::uint8_t> FWarned; // per offset: a warning was reported there
     std::vector<std::uint8_t> FPoints; // per offset: kStopPoint, kRunTo
+    int FStopPoints = 0;               // offsets marked kStopPoint
 };
 
 // The visible text of the whole display, four lines of 20 characters.
