@@ -15,6 +15,7 @@
 #include "cli/VcdRecorder.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <iostream>
 #include <optional>
