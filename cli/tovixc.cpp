@@ -9,6 +9,7 @@
 #include "base/Errors.h"
 #include "base/FileIO.h"
 #include "base/TextFile.h"
+#include "cli/CompileReport.h"
 #include "compiler/CompileMessages.h"
 #include "compiler/Compiler.h"
 #include "compiler/ImageName.h"
@@ -137,45 +138,6 @@ void PrintListing(const TCompileTarget& target, const std::vector<TListingEntry>
     }
 }
 
-// The 1-based byte column in the file's own line of the character at 0-based column col of
-// the line as read (TABs expanded to tabSize spaces).
-int FileColumn(std::string_view rawLine, int col, int tabSize) {
-    int width = 0;
-    for (std::size_t j = 0; j < rawLine.size(); ++j) {
-        int w = rawLine[j] == '\t' ? tabSize : 1;
-        if (width + w > col)
-            return static_cast<int>(j) + 1;
-        width += w;
-    }
-    return static_cast<int>(rawLine.size()) + (col - width) + 1;
-}
-
-// The 1-based byte column in the file of line's 1-based column in the tidied line.
-int ColumnInFile(const std::vector<std::string>& rawLines, int tabSize, int line, int indent,
-                 int column) {
-    int col = indent + column - 1;
-    if (static_cast<std::size_t>(line) >= rawLines.size())
-        return col + 1;
-    return FileColumn(rawLines[static_cast<std::size_t>(line)], col, tabSize);
-}
-
-// "PROGRAM:LINE:COLUMN: ошибка: ..." for a faulty operand; the column counts the bytes of the
-// line as it stands in the file.
-void PrintFault(const std::string& program, const std::vector<std::string>& rawLines, int tabSize,
-                const TCompileFault& fault) {
-    int column = ColumnInFile(rawLines, tabSize, fault.Line, fault.Indent, fault.Column);
-    std::cerr << program << ":" << fault.Line + 1 << ":" << column
-              << ": ошибка: " << FaultReason(*fault.Command, fault.Text, fault.Column) << "\n";
-}
-
-// "PROGRAM:LINE:COLUMN: предупреждение: ..." for a goto target, COLUMN that of the address.
-void PrintWarning(const std::string& program, const std::vector<std::string>& rawLines, int tabSize,
-                  const TCompileWarning& warning) {
-    int column = ColumnInFile(rawLines, tabSize, warning.Line, warning.Indent, warning.Column);
-    std::cerr << program << ":" << warning.Line + 1 << ":" << column
-              << ": предупреждение: " << warning.Message << "\n";
-}
-
 // The image name for a format: ImageNameFor's, its ".bin" made ".hex" for Intel HEX (and
 // ".hex" appended to the whole path should that name the program file).
 std::string DefaultImageName(const std::string& program, TImageFormat format) {
@@ -258,11 +220,7 @@ int main(int argc, char** argv) {
     }
 
     if (!result.Succeeded()) {
-        for (const auto& fault : result.Faults)
-            PrintFault(options.Program, rawLines, kDefaultTabSize, fault);
-        for (const auto& warning : result.Warnings)
-            PrintWarning(options.Program, rawLines, kDefaultTabSize, warning);
-        std::cerr << "Компиляция не выполнена: неверные данные команды.\n";
+        PrintFailedCompile(options.Program, rawLines, kDefaultTabSize, result);
         return kExitProgramErrors;
     }
     if (tooLarge) {

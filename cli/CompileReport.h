@@ -1,0 +1,20 @@
+// How the command-line tools report a compile's faults and warnings on standard error:
+// "PROGRAM:LINE:COLUMN: ошибка: …" and "PROGRAM:LINE:COLUMN: предупреждение: …", the column
+// counting the bytes of the line as it stands in the file.
+#pragma once
+
+#include "compiler/Compiler.h"
+
+#include <string>
+#include <vector>
+
+// rawLines are the file's lines as written (TABs intact), tabSize the width the compile's lines
+// were expanded with.
+void PrintFault(const std::string& program, const std::vector<std::string>& rawLines, int tabSize,
+                const TCompileFault& fault);
+void PrintWarning(const std::string& program, const std::vector<std::string>& rawLines, int tabSize,
+                  const TCompileWarning& warning);
+
+// Every fault, then every warning, then "Компиляция не выполнена: неверные данные команды.".
+void PrintFailedCompile(const std::string& program, const std::vector<std::string>& rawLines,
+                        int tabSize, const TCompileResult& result);

@@ -1,0 +1,91 @@
+// Recording the changes and writing them as VCD text.
+#include "cli/VcdRecorder.h"
+
+namespace {
+
+struct TSignalInfo {
+    const char* Type;
+    int Width;
+    char Id;
+    const char* Name;
+};
+
+constexpr TSignalInfo kInfo[] = {
+    {"wire", 8, '!', "PORTD"}, {"wire", 8, '"', "DDRD"},        {"wire", 8, '#', "PORTB"},
+    {"wire", 8, '$', "DDRB"},  {"integer", 32, '%', "tone_hz"}, {"wire", 1, '&', "volume_raised"},
+};
+
+// "b00101100 !" for a vector (all its bits), "1&" for a single bit.
+std::string ValueText(const TSignalInfo& info, std::uint32_t value) {
+    if (info.Width == 1)
+        return std::string(1, value ? '1' : '0') + info.Id + "\n";
+    int width = info.Width;
+    if (width > 8) { // integers without their leading zeros, which VCD lets a reader add
+        width = 1;
+        while (width < info.Width && (value >> width) != 0)
+            ++width;
+    }
+    std::string bits = "b";
+    for (int bit = width - 1; bit >= 0; --bit)
+        bits += (value >> bit) & 1 ? '1' : '0';
+    return bits + " " + info.Id + "\n";
+}
+
+} // namespace
+
+std::uint32_t TVcdRecorder::FrequencyHz(std::uint32_t periodUs) {
+    return periodUs == 0 ? 0 : (1'000'000 + periodUs / 2) / periodUs;
+}
+
+TVcdRecorder::TVcdRecorder(const TBoardState& s) {
+    FInitial[kPortD] = s.Port[0];
+    FInitial[kDdrD] = s.Ddr[0];
+    FInitial[kPortB] = s.Port[1];
+    FInitial[kDdrB] = s.Ddr[1];
+    FInitial[kTone] = 0;
+    FInitial[kVolume] = s.Sound.Raised;
+    std::copy(std::begin(FInitial), std::end(FInitial), std::begin(FCurrent));
+}
+
+void TVcdRecorder::Set(std::uint64_t time, TSignal signal, std::uint32_t value) {
+    if (FCurrent[signal] == value)
+        return;
+    FCurrent[signal] = value;
+    FChanges.push_back(TChange{time, signal, value});
+}
+
+void TVcdRecorder::Command(const TBoardState& before, const TBoardState& after, int fetchedBytes) {
+    std::uint64_t at = before.TimeUs + kBoard.FetchUsPerByte * static_cast<unsigned>(fetchedBytes);
+    Set(at, kPortD, after.Port[0]);
+    Set(at, kDdrD, after.Ddr[0]);
+    Set(at, kPortB, after.Port[1]);
+    Set(at, kDdrB, after.Ddr[1]);
+    Set(at, kVolume, after.Sound.Raised);
+    if (after.Sound.Tones != before.Sound.Tones && after.Sound.Last &&
+        after.Sound.Last->DurationUs > 0) {
+        const TTone& tone = *after.Sound.Last;
+        Set(tone.StartUs, kTone, FrequencyHz(tone.PeriodUs));
+        Set(tone.StartUs + tone.DurationUs, kTone, 0);
+    }
+}
+
+std::string TVcdRecorder::Text(std::uint64_t endUs) const {
+    std::string out = "$version tovixsim $end\n$timescale 1us $end\n$scope module board $end\n";
+    for (const TSignalInfo& info : kInfo)
+        out += std::string("$var ") + info.Type + " " + std::to_string(info.Width) + " " + info.Id +
+               " " + info.Name + " $end\n";
+    out += "$upscope $end\n$enddefinitions $end\n#0\n$dumpvars\n";
+    for (int k = 0; k < kSignals; ++k)
+        out += ValueText(kInfo[k], FInitial[k]);
+    out += "$end\n";
+    std::uint64_t last = 0;
+    for (const TChange& change : FChanges) {
+        if (change.TimeUs != last)
+            out += "#" + std::to_string(change.TimeUs) + "\n";
+        last = change.TimeUs;
+        out += ValueText(kInfo[change.Signal], change.Value);
+    }
+    if (endUs > last)
+        out += "#" + std::to_string(endUs) + "\n";
+    return out;
+}

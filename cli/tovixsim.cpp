@@ -1,0 +1,250 @@
+// tovixsim: the board model without a window. Compiles a program in memory (or takes an image
+// as it is), runs it in virtual time and reports the board's state.
+//
+//   tovixsim PROGRAM.tovix|IMAGE.bin [--ms N] [--trace] [--json] [--vcd FILE]
+//
+// Exit status: 0 stopped or time reached, 1 the program has errors (compile faults or a run
+// error), 2 usage or input/output error.
+#include "base/Errors.h"
+#include "base/FileIO.h"
+#include "base/TextFile.h"
+#include "board/Board.h"
+#include "board/BoardChanges.h"
+#include "cli/CompileReport.h"
+#include "cli/SimReport.h"
+#include "cli/VcdRecorder.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <iostream>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitProgramErrors = 1;
+constexpr int kExitUsage = 2;
+
+// A longer run would not fit the microseconds of virtual time; no real program needs it.
+constexpr std::uint64_t kMaxRunMs = 1'000'000'000;
+
+const char* const kUsage =
+    "использование: tovixsim ПРОГРАММА.tovix|ОБРАЗ.bin [--ms N] [--trace] [--json] [--vcd ФАЙЛ]\n"
+    "  ПРОГРАММА.tovix     текст программы (расширение .tovix в любом регистре) компилируется\n"
+    "                      в памяти; любой другой файл запускается как образ (байты EEPROM);\n"
+    "                      образ Intel HEX (.hex, .ihx) не запускается\n"
+    "  --ms N              выполнять до N мс виртуального времени (по умолчанию 10000)\n"
+    "  --trace             строка на каждую команду: время (мкс), адрес, строка, команда,\n"
+    "                      изменения (через табуляцию)\n"
+    "  --json              в конце один объект JSON с состоянием платы\n"
+    "  --vcd ФАЙЛ          записать изменения портов и звука в формате VCD (IEEE 1364)\n"
+    "Код выхода: 0 остановлена или время вышло, 1 ошибка в программе, 2 ошибка вызова или "
+    "файла.\n";
+
+struct TOptions {
+    std::string Program;
+    std::uint64_t Ms = kBoard.DefaultRunMs;
+    bool Trace = false;
+    bool Json = false;
+    std::optional<std::string> Vcd;
+    bool Help = false;
+};
+
+int UsageError(const std::string& problem) {
+    std::cerr << "tovixsim: ошибка: " << problem << "\n" << kUsage;
+    return kExitUsage;
+}
+
+bool EndsWithNoCase(const std::string& text, std::string_view tail) {
+    if (text.size() < tail.size())
+        return false;
+    return std::equal(
+        tail.begin(), tail.end(), text.end() - static_cast<long>(tail.size()),
+        [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+}
+
+std::optional<int> ParseArguments(int argc, char** argv, TOptions& options) {
+    bool haveProgram = false;
+    bool optionsEnded = false;
+    bool haveMs = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        // "--ms N" and "--ms=N", "--vcd FILE" and "--vcd=FILE".
+        auto valueOf = [&](const std::string& name, std::string& value) -> std::optional<bool> {
+            if (arg == name) {
+                if (i + 1 >= argc)
+                    return false;
+                value = argv[++i];
+                return true;
+            }
+            if (arg.starts_with(name + "=")) {
+                value = arg.substr(name.size() + 1);
+                return true;
+            }
+            return std::nullopt;
+        };
+        std::string value;
+        if (optionsEnded) {
+            if (haveProgram)
+                return UsageError("лишний аргумент «" + arg + "»");
+            options.Program = arg;
+            haveProgram = true;
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "-h" || arg == "--help") {
+            options.Help = true;
+        } else if (arg == "--trace") {
+            options.Trace = true;
+        } else if (arg == "--json") {
+            options.Json = true;
+        } else if (auto ms = valueOf("--ms", value)) {
+            if (!*ms)
+                return UsageError("после --ms нужно число миллисекунд");
+            if (haveMs)
+                return UsageError("параметр --ms указан дважды");
+            std::uint64_t n = 0;
+            auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
+            if (value.empty() || ec != std::errc() || end != value.data() + value.size() ||
+                n > kMaxRunMs)
+                return UsageError("неверное число миллисекунд «" + value + "»");
+            options.Ms = n;
+            haveMs = true;
+        } else if (auto vcd = valueOf("--vcd", value)) {
+            if (!*vcd || value.empty())
+                return UsageError("после --vcd нужно имя файла");
+            if (options.Vcd)
+                return UsageError("параметр --vcd указан дважды");
+            options.Vcd = value;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return UsageError("неизвестный параметр «" + arg + "»");
+        } else if (haveProgram) {
+            return UsageError("лишний аргумент «" + arg + "»");
+        } else {
+            options.Program = arg;
+            haveProgram = true;
+        }
+    }
+    if (options.Help)
+        return std::nullopt;
+    if (!haveProgram)
+        return UsageError("не указана программа");
+    if (EndsWithNoCase(options.Program, ".hex") || EndsWithNoCase(options.Program, ".ihx"))
+        return UsageError("образ Intel HEX не запускается, нужен образ .bin");
+    return std::nullopt;
+}
+
+// Loads the program: compiled from a .tovix, or the image bytes of any other file. Returns an
+// exit status when it cannot be run.
+std::optional<int> LoadProgram(const std::string& path, TBoardProgram& program) {
+    if (!EndsWithNoCase(path, ".tovix")) {
+        std::string bytes;
+        if (int err = ReadWholeFile(path, bytes)) {
+            std::cerr << path << ": ошибка: не удалось прочитать образ: " << ReadFailureReason(err)
+                      << "\n";
+            return kExitUsage;
+        }
+        program = TBoardProgram(std::move(bytes));
+        return std::nullopt;
+    }
+    std::vector<std::string> rawLines;
+    try {
+        rawLines = SplitTextFile(ReadTextFileBytes(path));
+    } catch (const ERuntimeError& e) {
+        std::cerr << path << ": ошибка: не удалось прочитать программу: " << e.what() << "\n";
+        return kExitUsage;
+    }
+    std::vector<std::string> lines;
+    lines.reserve(rawLines.size());
+    for (const auto& line : rawLines)
+        lines.push_back(ExpandTabs(line, kDefaultTabSize));
+    TCompiledProgram compiled = CompileProgram(std::move(lines));
+    if (!compiled.Result.Succeeded()) {
+        PrintFailedCompile(path, rawLines, kDefaultTabSize, compiled.Result);
+        return kExitProgramErrors;
+    }
+    program = std::move(compiled.Program);
+    return std::nullopt;
+}
+
+// Runs command by command, for the trace and the VCD: each command's state before and after.
+void RunTraced(TBoard& board, std::uint64_t untilUs, bool trace, TVcdRecorder* vcd) {
+    std::size_t warningsSeen = 0;
+    for (;;) {
+        TBoardState before = board.State();
+        TStopReason reason = board.Run(TRunLimits{1, untilUs, -1});
+        if (reason == TStopReason::TimeLimit)
+            return;
+        const TBoardState& after = board.State();
+        if (reason == TStopReason::Error) {
+            if (trace)
+                std::cout << TraceLine(board.Program(), before.TimeUs, before.Pc, {},
+                                       "ошибка: " + board.Error()->Message);
+            return;
+        }
+        std::string note;
+        if (board.Warnings().size() > warningsSeen) {
+            note = "предупреждение: " + board.Warnings().back().Message;
+            warningsSeen = board.Warnings().size();
+        }
+        if (trace)
+            std::cout << TraceLine(board.Program(), before.TimeUs, before.Pc,
+                                   Changes(before, after), note);
+        if (vcd)
+            vcd->Command(before, after, board.Program().Op(before.Pc).Size);
+        if (reason == TStopReason::Stopped)
+            return;
+    }
+}
+
+int WriteVcd(const std::string& path, const std::string& text) {
+    AtomicFileWriter file;
+    int err = file.Open(path);
+    if (!err)
+        err = file.Write(text);
+    if (!err)
+        err = file.Commit();
+    if (err) {
+        std::cerr << path
+                  << ": ошибка: не удалось записать VCD: " << EInOutError::FromErrno(err).what()
+                  << "\n";
+        return kExitUsage;
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    TOptions options;
+    if (auto status = ParseArguments(argc, argv, options))
+        return *status;
+    if (options.Help) {
+        std::cout << kUsage;
+        return kExitOk;
+    }
+    TBoardProgram program;
+    if (auto status = LoadProgram(options.Program, program))
+        return *status;
+
+    TBoard board(std::move(program));
+    const std::uint64_t untilUs = options.Ms * 1000;
+    std::optional<TVcdRecorder> vcd;
+    if (options.Vcd)
+        vcd.emplace(board.State());
+    if (options.Trace || vcd)
+        RunTraced(board, untilUs, options.Trace, vcd ? &*vcd : nullptr);
+    else
+        board.Run(TRunLimits{UINT64_MAX, untilUs, -1});
+
+    for (const TBoardEvent& warning : board.Warnings())
+        std::cerr << EventLine(options.Program, "предупреждение", warning);
+    if (board.Error())
+        std::cerr << EventLine(options.Program, "ошибка", *board.Error());
+    if (vcd)
+        if (int status = WriteVcd(*options.Vcd, vcd->Text(board.TimeUs())))
+            return status;
+    std::cout << (options.Json ? BoardJson(board) : BoardSummary(board));
+    return board.Status() == TBoardStatus::Error ? kExitProgramErrors : kExitOk;
+}

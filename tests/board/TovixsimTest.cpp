@@ -1,0 +1,126 @@
+// tovixsim end to end: the golden runs of every example program (its JSON and its VCD, byte for
+// byte) and the command line's exit codes and messages. TOVIX_GOLDEN_WRITE=1 rewrites the
+// golden files from the current tovixsim instead of comparing.
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sys/wait.h>
+
+namespace {
+
+struct TRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+TRun Tovixsim(const TempDir& dir, const std::vector<std::string>& args) {
+    std::string command = "cd " + Quote(dir.Path()) + " && " + Quote(TOVIXSIM_PATH);
+    for (const auto& a : args)
+        command += " " + Quote(a);
+    command += " >" + Quote(dir.File(".out")) + " 2>" + Quote(dir.File(".err"));
+    int rc = std::system(command.c_str());
+    TRun run{WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, ReadBytes(dir.File(".out")),
+             ReadBytes(dir.File(".err"))};
+    std::filesystem::remove(dir.File(".out"));
+    std::filesystem::remove(dir.File(".err"));
+    return run;
+}
+
+TEST(Tovixsim, GoldenRunsOfTheExamples) {
+    const bool write = std::getenv("TOVIX_GOLDEN_WRITE") != nullptr;
+    int examples = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(EXAMPLES_DIR)) {
+        if (entry.path().extension() != ".tovix")
+            continue;
+        ++examples;
+        std::string name = entry.path().stem().string();
+        SCOPED_TRACE(name);
+        TempDir dir;
+        TRun run = Tovixsim(dir, {entry.path().string(), "--json", "--vcd", "run.vcd"});
+        EXPECT_LE(run.status, 1) << run.err;
+        std::string vcd = ReadBytes(dir.File("run.vcd"));
+        std::string golden = std::string(GOLDEN_DIR) + "/" + name;
+        if (write) {
+            WriteBytes(golden + ".json", run.out);
+            WriteBytes(golden + ".vcd", vcd);
+            continue;
+        }
+        EXPECT_EQ(run.out, ReadBytes(golden + ".json"));
+        EXPECT_EQ(vcd, ReadBytes(golden + ".vcd"));
+    }
+    EXPECT_GE(examples, 6);
+}
+
+TEST(Tovixsim, CommandLine) {
+    struct TRow {
+        const char* name;
+        std::vector<std::string> args;
+        int status;
+        std::string out; // a part of standard output that must be there
+        std::string err; // a part of standard error that must be there
+    };
+    const TRow rows[] = {
+        {"help", {"--help"}, 0, "--vcd ФАЙЛ", ""},
+        {"no program", {}, 2, "", "tovixsim: ошибка: не указана программа\nиспользование:"},
+        {"unknown option", {"p.tovix", "--fast"}, 2, "", "неизвестный параметр «--fast»"},
+        {"bad --ms", {"p.tovix", "--ms", "1e3"}, 2, "", "неверное число миллисекунд «1e3»"},
+        {"--ms without a value", {"p.tovix", "--ms"}, 2, "", "после --ms нужно"},
+        {"two programs", {"p.tovix", "q.bin"}, 2, "", "лишний аргумент «q.bin»"},
+        {"Intel HEX", {"p.hex"}, 2, "", "Intel HEX"},
+        {"missing file", {"none.tovix"}, 2, "", "none.tovix: ошибка: не удалось прочитать"},
+        {"missing image", {"none.bin"}, 2, "", "none.bin: ошибка: не удалось прочитать образ"},
+        {"VCD not writable",
+         {"p.tovix", "--vcd", "no/such/dir.vcd"},
+         2,
+         "",
+         "no/such/dir.vcd: ошибка: не удалось записать VCD"},
+        {"compile faults as tovixc prints them",
+         {"bad.TOVIX"},
+         1,
+         "",
+         "bad.TOVIX:2:8: ошибка: неверные данные команды pause: нужны две шестнадцатеричные "
+         "цифры, найдено «6»\nКомпиляция не выполнена: неверные данные команды.\n"},
+        {"an image runs as it is",
+         {"p.bin", "--json", "--ms=1"},
+         0,
+         "\"status\": \"running\",\n  \"time_us\": 1200,\n  \"steps\": 6,\n  \"pc\": 0,\n  "
+         "\"line\": null,\n  \"portd\": 3,",
+         ""},
+        {"a run error",
+         {"err.img"},
+         1,
+         "Состояние: ошибка",
+         "err.img: ошибка: байт FF не является командой (смещение 0001)"},
+        {"trace",
+         {"p.tovix", "--trace", "--ms", "1"},
+         0,
+         "0\t0000\t1\tallond\tPORTD=FF\n100\t0001\t2\tonpind_09\tпредупреждение: номер "
+         "вывода больше 7\n300\t0003\t3\tgoto_0000\t\n600\t0000\t1\tallond\t\n",
+         "p.tovix:2: предупреждение: номер вывода больше 7 (смещение 0001)"},
+    };
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempDir dir;
+        WriteBytes(dir.File("p.tovix"), "allond\r\nonpind_09\r\ngoto_0000\r\n");
+        WriteBytes(dir.File("bad.TOVIX"), "stop\r\n\tpause_6\r\n");
+        WriteBytes(dir.File("p.bin"), std::string("\x0C\x03\x00\x00", 4));
+        WriteBytes(dir.File("err.img"), "\x06\xFF");
+        TRun run = Tovixsim(dir, row.args);
+        EXPECT_EQ(run.status, row.status) << run.err;
+        EXPECT_NE(run.out.find(row.out), std::string::npos) << run.out;
+        EXPECT_NE(run.err.find(row.err), std::string::npos) << run.err;
+    }
+}
+
+} // namespace
