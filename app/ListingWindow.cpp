@@ -41,7 +41,7 @@ TListingWindow::TListingWindow(TListingFollower& follower, const TCodeCustomMemo
     FTable->setColumnWidth(TListingModel::colAddress, digit * 6 + 8);
     FTable->setColumnWidth(TListingModel::colBytes, digit * 10 + 8);
     FTable->setColumnWidth(TListingModel::colLine, digit * 8 + 8);
-    FTable->setColumnWidth(TListingModel::colText, digit * 24 + 8);
+    FTable->setColumnWidth(TListingModel::colText, digit * 30 + 8);
 
     FFooter = new QLabel(this);
     FFooter->setObjectName(QStringLiteral("ListingFooter"));
@@ -50,7 +50,7 @@ TListingWindow::TListingWindow(TListingFollower& follower, const TCodeCustomMemo
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(FTable);
     layout->addWidget(FFooter);
-    resize(digit * 80, 480);
+    resize(digit * 96, 480);
 
     connect(FTable, &QTableView::clicked, this,
             [this](const QModelIndex& index) { emit LineChosen(FModel->LineOfRow(index.row())); });
@@ -64,20 +64,23 @@ TListingWindow::TListingWindow(TListingFollower& follower, const TCodeCustomMemo
 TListingWindow::~TListingWindow() = default;
 
 void TListingWindow::ShowBeside() {
+    FFollower.ListSoon();
     if (!FPlaced && parentWidget()) {
-        // To the right of the main window where the screen has room, else to its left.
+        // To the right of the main window where the screen has room, else to its left, the
+        // title bars level: before the first show the window manager's frame is not known yet,
+        // so the main window's own frame stands for it.
         QWidget* main = parentWidget()->window();
         QRect frame = main->frameGeometry();
+        QRect client = main->geometry();
         QRect screen = main->screen() ? main->screen()->availableGeometry() : QRect();
-        int width = this->width();
+        int border = client.left() - frame.left();
+        int width = this->width() + 2 * border;
         int x = frame.right() + 1;
         if (screen.isValid() && x + width > screen.right())
             x = std::max(screen.left(), frame.left() - width);
-        move(x, frame.top());
-        resize(width, std::max(height(), frame.height()));
+        setGeometry(x + border, client.top(), this->width(), std::max(height(), client.height()));
         FPlaced = true;
     }
-    FFollower.ListSoon();
     show();
     raise();
     activateWindow();
