@@ -3,14 +3,13 @@
 
 #include "app/ListingFollower.h"
 #include "app/ListingModel.h"
+#include "platform/WindowStyle.h"
 #include "windows/SizeInformation.h"
 
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -66,19 +65,7 @@ TListingWindow::~TListingWindow() = default;
 void TListingWindow::ShowBeside() {
     FFollower.ListSoon();
     if (!FPlaced && parentWidget()) {
-        // To the right of the main window where the screen has room, else to its left, the
-        // title bars level: before the first show the window manager's frame is not known yet,
-        // so the main window's own frame stands for it.
-        QWidget* main = parentWidget()->window();
-        QRect frame = main->frameGeometry();
-        QRect client = main->geometry();
-        QRect screen = main->screen() ? main->screen()->availableGeometry() : QRect();
-        int border = client.left() - frame.left();
-        int width = this->width() + 2 * border;
-        int x = frame.right() + 1;
-        if (screen.isValid() && x + width > screen.right())
-            x = std::max(screen.left(), frame.left() - width);
-        setGeometry(x + border, client.top(), this->width(), std::max(height(), client.height()));
+        PlaceBesideWindow(*this, *parentWidget()->window());
         FPlaced = true;
     }
     show();

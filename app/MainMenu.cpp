@@ -76,6 +76,10 @@ void TForm1::CreateMenu() {
             {&TForm1::N17, "N17", "Сохранить образ в Intel HEX…", QKeySequence(),
              &TForm1::N17Click},
             {&TForm1::N18, "N18", "Листинг", QKeySequence(Qt::CTRL | Qt::Key_L), &TForm1::N18Click},
+            {&TForm1::N19, "N19", "Модель платы", QKeySequence(Qt::CTRL | Qt::Key_F9),
+             &TForm1::N19Click},
+            {&TForm1::N20, "N20", "Точка остановки", QKeySequence(Qt::CTRL | Qt::Key_B),
+             &TForm1::N20Click},
         });
 
     N4 = AddMenu(bar, "N4", "Помощь");

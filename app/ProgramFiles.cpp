@@ -78,6 +78,7 @@ void TForm1::N5Click() {
 
 void TForm1::OpenProgram(const QString& fileName) {
     Editor().Lines().LoadFromFile(LocalPath(fileName));
+    ForgetStopPoints();
     FProgramChanged = false;
     FProgramPath = fileName;
     Label7->setText(fileName);
@@ -106,6 +107,7 @@ void TForm1::N7Click() {
     if (!SaveChangesFirst())
         return;
     Editor().Lines().Clear();
+    ForgetStopPoints();
     // Nothing of the closed program may be undone or redone into the next one.
     Editor().ClearUndo();
     SetProgramMenuEnabled(false);

@@ -2,6 +2,7 @@
 // enabled states and the close question.
 #include "app/Unit1.h"
 
+#include "app/BoardWindow.h"
 #include "app/FormControls.h"
 #include "app/ListingFollower.h"
 #include "app/ListingWindow.h"
@@ -86,11 +87,14 @@ void TForm1::CreateControls() {
     memo.OnChange = [this](TCodeCustomMemo&) {
         FProgramChanged = true;
         FListingFollower->TextChanged();
+        if (FBoardWindow)
+            FBoardWindow->TextChanged();
     };
     memo.OnCursorChange = [this](TCodeCustomMemo& m) {
         if (FListingWindow)
             FListingWindow->ShowCaretLine(m.CurY());
     };
+    memo.MarkerList().SetMarkerImageList(&FStopPointImages);
     Memo1->SetToolTipSource([this](int line, int column) { return GotoToolTip(line, column); });
     Memo1->setEnabled(false);
 

@@ -6,6 +6,7 @@
 
 #include "compiler/Compiler.h"
 #include "editor/style/CodePasStyler.h"
+#include "workbench/StopPoints.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -26,6 +27,7 @@ class QPushButton;
 class Shell;
 class TCodeMemo;
 class TCodeMemoWidget;
+class TBoardWindow;
 class TForm2;
 class TListingFollower;
 class TListingWindow;
@@ -60,6 +62,8 @@ public:
     void N16Click(); // Программа > Перейти к адресу
     void N17Click(); // Программа > Сохранить образ в Intel HEX…
     void N18Click(); // Программа > Листинг
+    void N19Click(); // Программа > Модель платы
+    void N20Click(); // Программа > Точка остановки
     void N10Click(); // Помощь > По командам
     void N11Click(); // Помощь > По программе
     void Web1Click();
@@ -84,6 +88,8 @@ public:
     // The listing window, once Program > "Листинг" has made it; nullptr before.
     TListingWindow* ListingWindow() const { return FListingWindow; }
     TListingFollower& ListingFollower() { return *FListingFollower; }
+    // The board window, once Program > "Модель платы" has made it; nullptr before.
+    TBoardWindow* BoardWindow() const { return FBoardWindow; }
 
     // ---- Controls (owned by their Qt parents) -------------------------------------------------
     TCodeMemoWidget* Memo1;
@@ -139,6 +145,8 @@ public:
     QAction* N16;
     QAction* N17;
     QAction* N18;
+    QAction* N19;
+    QAction* N20;
     QAction* N10;
     QAction* N11;
     QAction* Web1;
@@ -170,6 +178,8 @@ private:
     void CaretToLineStart(int line);
     // The tooltip over the address of a goto at line and column: its target or warning.
     QString GotoToolTip(int line, int column);
+    // A new text has come in (Open, New, Close): its stop points are gone.
+    void ForgetStopPoints();
     // Writes the editor's lines to path; the text then counts as saved.
     void SaveProgram(const QString& path);
     // Before Close and Open replace a text changed since it was loaded or saved: asks whether
@@ -188,6 +198,8 @@ private:
     TTextWindow* FHelp = nullptr;
     std::unique_ptr<TListingFollower> FListingFollower;
     TListingWindow* FListingWindow = nullptr;
+    TBoardWindow* FBoardWindow = nullptr;
+    TStopPointImages FStopPointImages;
 
     TCodePascalMemoStyler FStyler;
     QString FProgramPath;

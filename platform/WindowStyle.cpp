@@ -34,3 +34,16 @@ void MoveToDesktopCentre(QWidget& window) {
     const QRect area = screen->availableGeometry();
     window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
 }
+
+void PlaceBesideWindow(QWidget& window, const QWidget& main) {
+    QRect frame = main.frameGeometry();
+    QRect client = main.geometry();
+    QRect screen = main.screen() ? main.screen()->availableGeometry() : QRect();
+    int border = client.left() - frame.left();
+    int width = window.width() + 2 * border;
+    int x = frame.right() + 1;
+    if (screen.isValid() && x + width > screen.right())
+        x = std::max(screen.left(), frame.left() - width);
+    window.setGeometry(x + border, client.top(), window.width(),
+                       std::max(window.height(), client.height()));
+}

@@ -18,3 +18,8 @@ void SetDialogBorder(QWidget& window, int clientWidth, int clientHeight);
 
 // Places window at the centre of the primary screen's work area.
 void MoveToDesktopCentre(QWidget& window);
+
+// Places window, not yet shown, beside main: to its right where the screen has room, else to
+// its left, title bars level and at least as tall as main. Before its first show a window's
+// frame is not known yet, so main's frame stands for it.
+void PlaceBesideWindow(QWidget& window, const QWidget& main);
