@@ -167,12 +167,16 @@ void TBoardRunner::Tick() {
     }
     int delayMs = 0;
     if (reason == TStopReason::TimeLimit) {
-        // Sleep until the next command is due, waking for the display at least every frame.
+        // Sleep until the next command is due, waking for the display now and then.
         double aheadUs = static_cast<double>(FBoard.TimeUs() - std::min(FBoard.TimeUs(), target));
-        delayMs = std::clamp(static_cast<int>(aheadUs / Factor() / 1000.0), 1, kFrameMs);
+        delayMs =
+            std::clamp(static_cast<int>(aheadUs / Factor() / 1000.0), kMinSleepMs, kMaxSleepMs);
     }
-    ShowInEditor();
-    emit Changed();
+    if (!FFrame.isValid() || FFrame.elapsed() >= kFrameMs) {
+        FFrame.restart();
+        ShowInEditor();
+        emit Changed();
+    }
     FTimer.start(delayMs);
 }
 

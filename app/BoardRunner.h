@@ -29,10 +29,13 @@ public:
         Running, // the timer drives it
     };
 
-    // Longest stretch of one slice on the GUI thread, and the slowest the display follows a
-    // real-time run.
+    // Longest stretch of one slice on the GUI thread; the shortest and longest sleep between
+    // two slices of a paced run (commands falling due in between run together at the next);
+    // the time between two pictures of a run.
     static constexpr int kSliceMs = 8;
-    static constexpr int kFrameMs = 25;
+    static constexpr int kMinSleepMs = 10;
+    static constexpr int kMaxSleepMs = 40;
+    static constexpr int kFrameMs = 40;
 
     explicit TBoardRunner(TCodeCustomMemo& memo, QObject* parent = nullptr);
     ~TBoardRunner() override;
@@ -99,6 +102,7 @@ private:
     int FRunTo = -1;
     QTimer FTimer;
     QElapsedTimer FWall;         // since the run (re)started at FAnchorUs
+    QElapsedTimer FFrame;        // since the last picture of the run
     std::uint64_t FAnchorUs = 0; // the virtual time when FWall started
     int FShownLine = -1;         // the editor's active line, -1: none
 };
