@@ -230,6 +230,10 @@ void TBoardRunner::ShowInEditor() {
     if (line == FShownLine)
         return;
     FShownLine = line;
+    // The last row in view may show only part of its line: the line goes to the middle then.
+    const int rows = FMemo.VisibleRows();
+    if (line >= 0 && (line < FMemo.TopLine() || line >= FMemo.TopLine() + rows - 1))
+        FMemo.SetTopLine(std::max(0, line - rows / 2));
     TCodeActiveLineSettings& settings = FMemo.ActiveLineSettings();
     settings.SetShowActiveLine(line >= 0);
     settings.SetShowActiveLineIndicator(line >= 0);
