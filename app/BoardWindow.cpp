@@ -145,13 +145,7 @@ TBoardWindow::TBoardWindow(TCodeCustomMemo& memo, QWidget* parent)
 TBoardWindow::~TBoardWindow() = default;
 
 void TBoardWindow::ShowBeside() {
-    if (!FPlaced && parentWidget()) {
-        PlaceBesideWindow(*this, *parentWidget()->window());
-        FPlaced = true;
-    }
-    show();
-    raise();
-    activateWindow();
+    ShowBesideParent(*this, FPlaced);
 }
 
 void TBoardWindow::TextChanged() {

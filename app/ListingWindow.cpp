@@ -64,13 +64,7 @@ TListingWindow::~TListingWindow() = default;
 
 void TListingWindow::ShowBeside() {
     FFollower.ListSoon();
-    if (!FPlaced && parentWidget()) {
-        PlaceBesideWindow(*this, *parentWidget()->window());
-        FPlaced = true;
-    }
-    show();
-    raise();
-    activateWindow();
+    ShowBesideParent(*this, FPlaced);
     ShowCaretLine(FCaretLine);
 }
 

@@ -47,3 +47,13 @@ void PlaceBesideWindow(QWidget& window, const QWidget& main) {
     window.setGeometry(x + border, client.top(), window.width(),
                        std::max(window.height(), client.height()));
 }
+
+void ShowBesideParent(QWidget& window, bool& placed) {
+    if (!placed && window.parentWidget()) {
+        PlaceBesideWindow(window, *window.parentWidget()->window());
+        placed = true;
+    }
+    window.show();
+    window.raise();
+    window.activateWindow();
+}

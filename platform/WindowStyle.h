@@ -23,3 +23,5 @@ void MoveToDesktopCentre(QWidget& window);
 // its left, title bars level and at least as tall as main. Before its first show a window's
 // frame is not known yet, so main's frame stands for it.
 void PlaceBesideWindow(QWidget& window, const QWidget& main);
+// Shows window in front: placed beside its parent's window the first time (placed records it).
+void ShowBesideParent(QWidget& window, bool& placed);

@@ -1,40 +1,20 @@
 // tovixsim end to end: the golden runs of every example program (its JSON and its VCD, byte for
 // byte) and the command line's exit codes and messages. TOVIX_GOLDEN_WRITE=1 rewrites the
 // golden files from the current tovixsim instead of comparing.
+#include "support/RunTool.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <sys/wait.h>
 
 namespace {
 
-struct TRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using TRun = TToolRun;
 
 TRun Tovixsim(const TempDir& dir, const std::vector<std::string>& args) {
-    std::string command = "cd " + Quote(dir.Path()) + " && " + Quote(TOVIXSIM_PATH);
-    for (const auto& a : args)
-        command += " " + Quote(a);
-    command += " >" + Quote(dir.File(".out")) + " 2>" + Quote(dir.File(".err"));
-    int rc = std::system(command.c_str());
-    TRun run{WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, ReadBytes(dir.File(".out")),
-             ReadBytes(dir.File(".err"))};
-    std::filesystem::remove(dir.File(".out"));
-    std::filesystem::remove(dir.File(".err"));
-    return run;
+    return RunTool(TOVIXSIM_PATH, dir.Path(), args);
 }
 
 TEST(Tovixsim, GoldenRunsOfTheExamples) {

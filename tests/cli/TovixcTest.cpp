@@ -2,42 +2,19 @@
 #include "compiler/CompilerTestSupport.h"
 
 #include "base/Cp1251.h"
+#include "support/RunTool.h"
 
 #include <algorithm>
 #include <cctype>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace {
 
-struct RunResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using RunResult = TToolRun;
 
 // Runs tovixc in folder with the given arguments.
 RunResult Tovixc(const TempDir& dir, const std::vector<std::string>& args) {
-    std::string command = "cd " + Quote(dir.Path()) + " && " + Quote(TOVIXC_PATH);
-    for (const auto& a : args)
-        command += " " + Quote(a);
-    std::string outFile = dir / ".out", errFile = dir / ".err";
-    command += " >" + Quote(outFile) + " 2>" + Quote(errFile);
-    int rc = std::system(command.c_str());
-    RunResult run;
-    run.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    run.out = ReadFile(outFile);
-    run.err = ReadFile(errFile);
-    ::unlink(outFile.c_str());
-    ::unlink(errFile.c_str());
-    return run;
+    return RunTool(TOVIXC_PATH, dir.Path(), args);
 }
 
 std::string Program(const std::vector<std::string>& lines) {
