@@ -1,8 +1,9 @@
-// LEDs and the LCD. The LCD's dots are found once per character code by drawing the character
-// of the HD44780's A00 ROM large and sampling it on the 5 x 8 grid.
+// LEDs and the LCD. The LCD draws the ROM's own dots for its ASCII half; the other characters
+// (katakana, Greek, symbols) are drawn large once per code and sampled on the 5 x 8 grid.
 #include "app/BoardWidgets.h"
 
 #include "board/CharacterRom.h"
+#include "board/LcdFont.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -25,10 +26,11 @@ const QColor kGlass(0x9C, 0xC8, 0x3C);
 const QColor kDotOn(0x1C, 0x2C, 0x10);
 const QColor kDotOff(0x90, 0xBA, 0x38);
 
-// The 5 x 8 dots of each character code, bit 4 the left column, one byte per row.
-using TGlyph = std::array<std::uint8_t, 8>;
+using TGlyph = TLcdGlyph;
 
 TGlyph SampleGlyph(std::uint8_t code) {
+    if (std::optional<TLcdGlyph> dots = LcdGlyph(code))
+        return *dots;
     TGlyph glyph{};
     char32_t ch = LcdCharacter(code);
     if (ch == U' ' || ch == 0)

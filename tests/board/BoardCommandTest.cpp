@@ -1,6 +1,7 @@
 // Every command of the board model, its edge cases, the warnings and the errors: one row each,
 // a program and the state it must leave.
 #include "board/BoardProbe.h"
+#include "board/LcdFont.h"
 
 #include <gtest/gtest.h>
 
@@ -160,6 +161,25 @@ TEST(BoardCommands, EventsCarryOffsetLineAndText) {
                                                            "или initlcdb)"}}));
     ASSERT_TRUE(board.Error());
     EXPECT_EQ(*board.Error(), (TBoardEvent{3, 5, "переход внутрь команды (0001)"}));
+}
+
+// The display's dots: a few characters drawn out, and the ROM's ASCII half only.
+TEST(BoardCommands, LcdGlyphs) {
+    auto drawn = [](std::uint8_t code) {
+        std::string rows;
+        const TLcdGlyph glyph = LcdGlyph(code).value();
+        for (std::uint8_t row : glyph)
+            for (int bit = 4; bit >= 0; --bit)
+                rows += (row >> bit) & 1 ? '#' : '.';
+        return rows;
+    };
+    EXPECT_EQ(drawn('A'), ".###.#...##...##...#######...##...#.....");
+    EXPECT_EQ(drawn(0x5C), "#...#.#.#.#####..#..#####..#....#.......");
+    EXPECT_EQ(drawn('e'), "...........###.#...#######.....###......");
+    EXPECT_EQ(drawn(' '), std::string(40, '.'));
+    EXPECT_FALSE(LcdGlyph(0x1F));
+    EXPECT_FALSE(LcdGlyph(0x80));
+    EXPECT_FALSE(LcdGlyph(0xB1));
 }
 
 } // namespace
