@@ -66,6 +66,11 @@ void TBoardRunner::Pause() {
         Paused(QString::fromUtf8("пауза"));
 }
 
+void TBoardRunner::Stop() {
+    if (FMode != TMode::Idle)
+        End(QString::fromUtf8("остановлено"));
+}
+
 void TBoardRunner::Step() {
     if (FMode == TMode::Idle || !FLoaded) {
         if (!Load())

@@ -45,6 +45,8 @@ public:
     void Start();
     // Пауза.
     void Pause();
+    // Ends the run, paused or under way (the window is closed): status "остановлено".
+    void Stop();
     // Шаг: one command (a new run first when needed).
     void Step();
     // До курсора: runs until the next command to run is the first command on line (0-based) or

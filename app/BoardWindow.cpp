@@ -157,8 +157,8 @@ void TBoardWindow::StopPointsChanged() {
 }
 
 void TBoardWindow::closeEvent(QCloseEvent* e) {
-    // A closed window runs nothing and sounds nothing.
-    FRunner->Pause();
+    // A closed window runs nothing, sounds nothing and leaves the editor as it was.
+    FRunner->Stop();
     FTone->Silence();
     QWidget::closeEvent(e);
 }

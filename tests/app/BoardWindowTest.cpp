@@ -126,6 +126,11 @@ private slots:
             b.Key(Qt::Key_F5);
             QCOMPARE(b.Status(), "пауза");
         }
+        // Closing the window ends the run and takes the arrow out of the editor.
+        QVERIFY(b.ActiveLine() >= 0);
+        b.window->close();
+        QCOMPARE(b.Status(), "остановлено");
+        QCOMPARE(b.ActiveLine(), -1);
     }
 };
 
