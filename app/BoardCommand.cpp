@@ -8,10 +8,8 @@
 void TForm1::N19Click() {
     if (!FBoardWindow) {
         FBoardWindow = new TBoardWindow(Editor(), this);
-        connect(FBoardWindow, &TBoardWindow::LineChosen, this, [this](int line) {
-            if (line >= 0 && line < Editor().Lines().Count())
-                CaretToLineStart(line);
-        });
+        connect(FBoardWindow, &TBoardWindow::LineChosen, this,
+                [this](int line) { CaretToLineStart(line); });
     }
     FBoardWindow->ShowBeside();
 }

@@ -41,13 +41,15 @@ bool TBoardRunner::Load() {
     return true;
 }
 
+bool TBoardRunner::EnsureLoaded() {
+    return (FMode != TMode::Idle && FLoaded) || Load();
+}
+
 void TBoardRunner::Start() {
     if (FMode == TMode::Running)
         return;
-    if (FMode == TMode::Idle || !FLoaded) {
-        if (!Load())
-            return;
-    }
+    if (!EnsureLoaded())
+        return;
     Resume();
 }
 
@@ -72,10 +74,8 @@ void TBoardRunner::Stop() {
 }
 
 void TBoardRunner::Step() {
-    if (FMode == TMode::Idle || !FLoaded) {
-        if (!Load())
-            return;
-    }
+    if (!EnsureLoaded())
+        return;
     FTimer.stop();
     FRunTo = -1;
     TStopReason reason = FBoard.Step();
@@ -86,10 +86,8 @@ void TBoardRunner::Step() {
 }
 
 void TBoardRunner::RunToLine(int line) {
-    if (FMode == TMode::Idle || !FLoaded) {
-        if (!Load())
-            return;
-    }
+    if (!EnsureLoaded())
+        return;
     std::optional<int> offset = FBoard.Program().FirstOffsetFrom(line + 1);
     if (!offset) {
         Paused(QString::fromUtf8("пауза: на строке %1 и после неё нет команд").arg(line + 1));
@@ -137,12 +135,15 @@ double TBoardRunner::Factor() const {
     return FSpeed == TSpeed::Times10 ? 10.0 : 1.0;
 }
 
+std::uint64_t TBoardRunner::PacedUs() const {
+    return FAnchorUs +
+           static_cast<std::uint64_t>(static_cast<double>(FWall.nsecsElapsed()) / 1e3 * Factor());
+}
+
 std::uint64_t TBoardRunner::NowUs() const {
     if (FMode != TMode::Running || FSpeed == TSpeed::Fastest)
         return FBoard.TimeUs();
-    auto wall =
-        static_cast<std::uint64_t>(static_cast<double>(FWall.nsecsElapsed()) / 1e3 * Factor());
-    return std::min(FAnchorUs + wall, FBoard.TimeUs());
+    return std::min(PacedUs(), FBoard.TimeUs());
 }
 
 void TBoardRunner::Tick() {
@@ -156,8 +157,7 @@ void TBoardRunner::Tick() {
     std::uint64_t target = 0;
     const bool paced = FSpeed != TSpeed::Fastest;
     if (paced) {
-        target = FAnchorUs + static_cast<std::uint64_t>(static_cast<double>(FWall.nsecsElapsed()) /
-                                                        1e3 * Factor());
+        target = PacedUs();
         // Every command that starts by now runs.
         limits.UntilTimeUs = target + 1;
     }

@@ -83,6 +83,8 @@ signals:
 
 private:
     bool Load();
+    // Loads the text unless a run is under way or paused; false when it has faults.
+    bool EnsureLoaded();
     void Resume();
     void Tick();
     void End(const QString& status);
@@ -91,6 +93,8 @@ private:
     void ShowInEditor();
     void ApplyStopLines();
     double Factor() const;
+    // Where a paced run's virtual time has got to by the wall clock.
+    std::uint64_t PacedUs() const;
 
     TCodeCustomMemo& FMemo;
     TBoard FBoard;

@@ -3,6 +3,7 @@
 #include "app/BoardWindow.h"
 
 #include "app/BoardWidgets.h"
+#include "app/HexText.h"
 #include "base/Cp1251.h"
 #include "compiler/CompileMessages.h"
 #include "editor/CodeMemo.h"
@@ -24,10 +25,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString Hex(int value, int digits) {
-    return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
-}
 
 // Microseconds as seconds with a decimal comma: "1,234567 с".
 QString Seconds(std::uint64_t us) {
@@ -179,7 +176,7 @@ void TBoardWindow::Show() {
     const std::uint64_t now = FRunner->NowUs();
     QString command = QString::fromStdString(board.Program().CommandText(board.Pc()));
     QString position =
-        QString::fromUtf8("Время: %1    Адрес: %2").arg(Seconds(now), Hex(board.Pc(), 4));
+        QString::fromUtf8("Время: %1    Адрес: %2").arg(Seconds(now), HexText(board.Pc(), 4));
     if (!command.isEmpty())
         position += QString::fromUtf8("    Команда: ") + command;
     if (board.PcLine() > 0)
@@ -189,8 +186,8 @@ void TBoardWindow::Show() {
     FLedD->SetPins(board.PortD(), board.DdrD());
     FLedB->SetPins(board.PortB(), board.DdrB());
     FRegisters->setText(QStringLiteral("PORTD %1   DDRD %2   PORTB %3   DDRB %4")
-                            .arg(Hex(board.PortD(), 2), Hex(board.DdrD(), 2), Hex(board.PortB(), 2),
-                                 Hex(board.DdrB(), 2)));
+                            .arg(HexText(board.PortD(), 2), HexText(board.DdrD(), 2),
+                                 HexText(board.PortB(), 2), HexText(board.DdrB(), 2)));
     FLcd->SetLcd(board.Lcd());
     const TLcdPort port = board.Lcd().Port;
     FLcdPort->setText(
@@ -242,8 +239,9 @@ void TBoardWindow::ShowMessages() {
             true);
     auto event = [](const TBoardEvent& e, const char* kind) {
         QString where =
-            e.Line > 0 ? QString::fromUtf8("Строка %1, адрес %2").arg(e.Line).arg(Hex(e.Offset, 4))
-                       : QString::fromUtf8("Адрес %1").arg(Hex(e.Offset, 4));
+            e.Line > 0
+                ? QString::fromUtf8("Строка %1, адрес %2").arg(e.Line).arg(HexText(e.Offset, 4))
+                : QString::fromUtf8("Адрес %1").arg(HexText(e.Offset, 4));
         return where + QString::fromUtf8(": %1%2").arg(QString::fromUtf8(kind),
                                                        QString::fromStdString(e.Message));
     };

@@ -93,6 +93,9 @@ void TForm1::CompileProgram(
 
 void TForm1::CaretToLineStart(int line) {
     TCodeMemo& memo = Editor();
+    // A line chosen in a window may be gone by the time it is chosen.
+    if (line < 0 || line >= memo.Lines().Count())
+        return;
     memo.SetCurY(line);
     memo.SetCurX(0);
     memo.ClearSelection();

@@ -3,18 +3,11 @@
 // of the text: no image is written and the compile marks stay as they are.
 #include "app/Unit1.h"
 
+#include "app/HexText.h"
 #include "app/ListingFollower.h"
 #include "compiler/GotoCheck.h"
 #include "compiler/ProgramListing.h"
 #include "platform/Dialogs.h"
-
-namespace {
-
-QString Hex4(int value) {
-    return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0')).toUpper();
-}
-
-} // namespace
 
 void TForm1::N16Click() {
     const std::optional<QString> typed =
@@ -36,9 +29,9 @@ void TForm1::N16Click() {
     if (!command) {
         FDialogs.ShowMessage(
             QString::fromUtf8("Адрес %1 лежит за концом программы: её размер %2 байт (0000–%3).")
-                .arg(Hex4(*offset))
+                .arg(HexText(*offset, 4))
                 .arg(counters.ProgramSize)
-                .arg(Hex4(std::max(0, counters.ProgramSize - 1))));
+                .arg(HexText(std::max(0, counters.ProgramSize - 1), 4)));
         return;
     }
     CaretToLineStart(command->Line);

@@ -2,20 +2,18 @@
 // follower keeps of the editor's text.
 #include "app/Unit1.h"
 
+#include "app/HexText.h"
+#include "app/JumpNote.h"
 #include "app/ListingFollower.h"
 #include "app/ListingWindow.h"
-#include "base/Cp1251.h"
-#include "compiler/CompileMessages.h"
 #include "compiler/ProgramListing.h"
 #include "platform/CodeMemoWidget.h"
 
 void TForm1::N18Click() {
     if (!FListingWindow) {
         FListingWindow = new TListingWindow(*FListingFollower, Editor(), this);
-        connect(FListingWindow, &TListingWindow::LineChosen, this, [this](int line) {
-            if (line >= 0 && line < Editor().Lines().Count())
-                CaretToLineStart(line);
-        });
+        connect(FListingWindow, &TListingWindow::LineChosen, this,
+                [this](int line) { CaretToLineStart(line); });
     }
     FListingWindow->ShowCaretLine(Editor().CurY());
     FListingWindow->ShowBeside();
@@ -40,23 +38,17 @@ QString TForm1::GotoToolTip(int line, int column) {
     int entry = listing.EntryOfLine(line);
     if (entry < 0)
         return QString();
-    if (const TListingFault* fault = listing.FaultOf(entry))
-        return QString::fromStdString(FaultReason(*command, tidy, fault->Column));
+    TJumpNote note = JumpNote(listing, memo, entry);
+    if (note.Fault)
+        return note.Problem;
     const TListingEntry& jump = listing.Entries[static_cast<std::size_t>(entry)];
-    QString address = QStringLiteral("%1")
-                          .arg(jump.Bytes[1] * 256 + jump.Bytes[2], 4, 16, QLatin1Char('0'))
-                          .toUpper();
-    if (const TCompileWarning* warning = listing.WarningOf(line))
-        return QString::fromUtf8("Переход на %1: %2")
-            .arg(address, QString::fromStdString(warning->Message));
-    int target = listing.JumpTargetOf(entry);
-    if (target < 0)
+    QString address = HexText(jump.Bytes[1] * 256 + jump.Bytes[2], 4);
+    if (!note.Problem.isEmpty())
+        return QString::fromUtf8("Переход на %1: %2").arg(address, note.Problem);
+    if (note.TargetLine < 0)
         return QString();
-    int targetLine = listing.Entries[static_cast<std::size_t>(target)].Line;
-    QString targetText =
-        QString::fromStdString(Cp1251ToUtf8(TidyLine(memo.Lines().Line(targetLine))));
     return QString::fromUtf8("Переход на %1: строка %2, %3")
         .arg(address)
-        .arg(targetLine + 1)
-        .arg(targetText);
+        .arg(note.TargetLine + 1)
+        .arg(note.TargetText);
 }

@@ -45,8 +45,7 @@ void TListingFollower::MakeCurrent() {
         return;
     FDebounce.stop();
     FSlice.stop();
-    FBuilder.Restart();
-    FBuildVersion = TextVersion();
+    BeginBuild();
     FBuilder.Continue(FText, INT_MAX);
     Finish();
 }
@@ -58,9 +57,13 @@ void TListingFollower::ListSoon() {
     StartBuild();
 }
 
-void TListingFollower::StartBuild() {
+void TListingFollower::BeginBuild() {
     FBuilder.Restart();
     FBuildVersion = TextVersion();
+}
+
+void TListingFollower::StartBuild() {
+    BeginBuild();
     BuildSlice();
 }
 

@@ -41,6 +41,8 @@ signals:
     void Outdated();
 
 private:
+    // A new build of the text as it stands.
+    void BeginBuild();
     void StartBuild();
     void BuildSlice();
     void Finish();

@@ -2,8 +2,9 @@
 // goto targets, with faults and warnings in red.
 #include "app/ListingModel.h"
 
+#include "app/HexText.h"
+#include "app/JumpNote.h"
 #include "base/Cp1251.h"
-#include "compiler/CompileMessages.h"
 #include "compiler/ProgramListing.h"
 #include "editor/CodeMemo.h"
 
@@ -13,10 +14,6 @@
 namespace {
 
 const QColor kWarningColour(0xC0, 0x00, 0x00);
-
-QString Hex(int value, int digits) {
-    return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
-}
 
 } // namespace
 
@@ -72,21 +69,10 @@ bool TListingModel::Warned(int row) const {
 }
 
 QString TListingModel::JumpText(int row) const {
-    const TListingEntry& entry = FListing.Entries[static_cast<std::size_t>(row)];
-    if (const TListingFault* fault = FListing.FaultOf(row)) {
-        const TCommand* command = RecognizeCommand(TidyLine(FMemo.Lines().Line(entry.Line)));
-        if (!command)
-            return QString();
-        return QString::fromStdString(
-            FaultReason(*command, TidyLine(FMemo.Lines().Line(entry.Line)), fault->Column));
-    }
-    if (const TCompileWarning* warning = FListing.WarningOf(entry.Line))
-        return QString::fromStdString(warning->Message);
-    int target = FListing.JumpTargetOf(row);
-    if (target < 0)
-        return QString();
-    int line = LineOfRow(target);
-    return QStringLiteral("строка %1: %2").arg(line + 1).arg(LineText(line).trimmed());
+    TJumpNote note = JumpNote(FListing, FMemo, row);
+    if (note.TargetLine < 0)
+        return note.Problem;
+    return QStringLiteral("строка %1: %2").arg(note.TargetLine + 1).arg(note.TargetText.trimmed());
 }
 
 QVariant TListingModel::data(const QModelIndex& index, int role) const {
@@ -97,12 +83,12 @@ QVariant TListingModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
         switch (index.column()) {
         case colAddress:
-            return Hex(entry.Offset, 4);
+            return HexText(entry.Offset, 4);
         case colBytes: {
             QString bytes;
             for (int k = 0; k < entry.ByteCount; ++k)
                 bytes += (k ? QStringLiteral(" ") : QString()) +
-                         Hex(entry.Bytes[static_cast<std::size_t>(k)], 2);
+                         HexText(entry.Bytes[static_cast<std::size_t>(k)], 2);
             return bytes;
         }
         case colLine:

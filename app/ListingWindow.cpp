@@ -51,10 +51,11 @@ TListingWindow::TListingWindow(TListingFollower& follower, const TCodeCustomMemo
     layout->addWidget(FFooter);
     resize(digit * 96, 480);
 
-    connect(FTable, &QTableView::clicked, this,
-            [this](const QModelIndex& index) { emit LineChosen(FModel->LineOfRow(index.row())); });
-    connect(FTable, &QTableView::activated, this,
-            [this](const QModelIndex& index) { emit LineChosen(FModel->LineOfRow(index.row())); });
+    const auto choose = [this](const QModelIndex& index) {
+        emit LineChosen(FModel->LineOfRow(index.row()));
+    };
+    connect(FTable, &QTableView::clicked, this, choose);
+    connect(FTable, &QTableView::activated, this, choose);
     connect(&follower, &TListingFollower::Updated, this, &TListingWindow::ListingUpdated);
     connect(&follower, &TListingFollower::Outdated, this, [this] { UpdateFooter(true); });
     UpdateFooter(!follower.IsCurrent());

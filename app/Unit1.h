@@ -174,7 +174,8 @@ private:
     void
     CompileProgram(const std::function<TCompileResult(TCompileTarget&, TCompileCounters&)>& compile,
                    const std::function<void()>& afterSuccess);
-    // Puts the caret at the start of line, in view, with the focus in the editor.
+    // Puts the caret at the start of line, in view, with the focus in the editor; a line the
+    // text does not have is left alone.
     void CaretToLineStart(int line);
     // The tooltip over the address of a goto at line and column: its target or warning.
     QString GotoToolTip(int line, int column);

@@ -90,9 +90,9 @@ void PaintPending() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 
-// A keystroke (a letter, then Backspace) in the middle of the program, each until every window
-// has painted what it changed.
-double Keystroke(Subject& s) {
+// Median time of 400 key presses in the middle of the program, each until every window has
+// painted what it changed; press(i) sends the i-th.
+template <class Press> double ToFrame(Subject& s, Press press) {
     TCodeMemo& memo = s.Memo();
     memo.SetCurY(s.Lines / 2);
     memo.SetCurX(0);
@@ -102,32 +102,29 @@ double Keystroke(Subject& s) {
     for (int i = 0; i < 400; ++i) {
         QElapsedTimer clock;
         clock.start();
-        if (i % 2 == 0)
-            Key(editor, Qt::Key_A, "a");
-        else
-            Key(editor, Qt::Key_Backspace, "\b");
+        press(editor, i);
         PaintPending();
         times.push_back(clock.nsecsElapsed() / 1e6);
     }
     return Median(times);
 }
 
-// The caret a line down and up again, each until every window has painted what it changed:
-// with the window open the row of the caret's command is highlighted too.
+// A keystroke: a letter, then Backspace.
+double Keystroke(Subject& s) {
+    return ToFrame(s, [](QWidget& editor, int i) {
+        if (i % 2 == 0)
+            Key(editor, Qt::Key_A, "a");
+        else
+            Key(editor, Qt::Key_Backspace, "\b");
+    });
+}
+
+// The caret a line down and up again; with the window open the row of the caret's command is
+// highlighted too.
 double CaretMove(Subject& s) {
-    TCodeMemo& memo = s.Memo();
-    memo.SetCurY(s.Lines / 2);
-    QWidget& editor = *s.Form->Memo1;
-    PaintPending();
-    std::vector<double> times;
-    for (int i = 0; i < 400; ++i) {
-        QElapsedTimer clock;
-        clock.start();
+    return ToFrame(s, [](QWidget& editor, int i) {
         Key(editor, i % 2 == 0 ? Qt::Key_Down : Qt::Key_Up, QString());
-        PaintPending();
-        times.push_back(clock.nsecsElapsed() / 1e6);
-    }
-    return Median(times);
+    });
 }
 
 } // namespace

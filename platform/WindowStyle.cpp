@@ -35,6 +35,9 @@ void MoveToDesktopCentre(QWidget& window) {
     window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
 }
 
+namespace {
+
+// Before its first show a window's frame is not known yet, so main's frame stands for it.
 void PlaceBesideWindow(QWidget& window, const QWidget& main) {
     QRect frame = main.frameGeometry();
     QRect client = main.geometry();
@@ -47,6 +50,8 @@ void PlaceBesideWindow(QWidget& window, const QWidget& main) {
     window.setGeometry(x + border, client.top(), window.width(),
                        std::max(window.height(), client.height()));
 }
+
+} // namespace
 
 void ShowBesideParent(QWidget& window, bool& placed) {
     if (!placed && window.parentWidget()) {

@@ -19,9 +19,7 @@ void SetDialogBorder(QWidget& window, int clientWidth, int clientHeight);
 // Places window at the centre of the primary screen's work area.
 void MoveToDesktopCentre(QWidget& window);
 
-// Places window, not yet shown, beside main: to its right where the screen has room, else to
-// its left, title bars level and at least as tall as main. Before its first show a window's
-// frame is not known yet, so main's frame stands for it.
-void PlaceBesideWindow(QWidget& window, const QWidget& main);
-// Shows window in front: placed beside its parent's window the first time (placed records it).
+// Shows window in front. The first time (placed records it) it is placed beside its parent's
+// window: to its right where the screen has room, else to its left, title bars level and at
+// least as tall.
 void ShowBesideParent(QWidget& window, bool& placed);

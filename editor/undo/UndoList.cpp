@@ -44,26 +44,31 @@ bool TUndo::Merge(const TUndo&) {
     return false;
 }
 
-bool TInsertCharUndo::Merge(const TUndo& next) {
-    auto* other = dynamic_cast<const TInsertCharUndo*>(&next);
-    if (!other || !SamePos(other->BeforeX, other->BeforeY, AfterX, AfterY))
+namespace {
+
+// Typing merges a record of the same kind that starts where record ends: its text and its
+// per-byte list are appended, and the caret ends where it ended.
+template <class Record, class List>
+bool MergeTyping(Record& record, const TUndo& next, List Record::*perByte) {
+    auto* other = dynamic_cast<const Record*>(&next);
+    if (!other || !SamePos(other->BeforeX, other->BeforeY, record.AfterX, record.AfterY))
         return false;
-    Text += other->Text;
-    Breaks.insert(Breaks.end(), other->Breaks.begin(), other->Breaks.end());
-    AfterX = other->AfterX;
-    AfterY = other->AfterY;
+    record.Text += other->Text;
+    (record.*perByte)
+        .insert((record.*perByte).end(), (other->*perByte).begin(), (other->*perByte).end());
+    record.AfterX = other->AfterX;
+    record.AfterY = other->AfterY;
     return true;
 }
 
+} // namespace
+
+bool TInsertCharUndo::Merge(const TUndo& next) {
+    return MergeTyping(*this, next, &TInsertCharUndo::Breaks);
+}
+
 bool TOverwriteCharUndo::Merge(const TUndo& next) {
-    auto* other = dynamic_cast<const TOverwriteCharUndo*>(&next);
-    if (!other || !SamePos(other->BeforeX, other->BeforeY, AfterX, AfterY))
-        return false;
-    Text += other->Text;
-    Replaced.insert(Replaced.end(), other->Replaced.begin(), other->Replaced.end());
-    AfterX = other->AfterX;
-    AfterY = other->AfterY;
-    return true;
+    return MergeTyping(*this, next, &TOverwriteCharUndo::Replaced);
 }
 
 bool TDeleteCharUndo::Merge(const TUndo& next) {
