@@ -141,7 +141,6 @@ public:
 
     // The period of the tone sounding at virtual time t, or 0 when the pin is silent then.
     std::uint32_t TonePeriodAt(std::uint64_t t) const;
-    bool ToneSoundsAt(std::uint64_t t) const { return TonePeriodAt(t) != 0; }
 
 private:
     enum : std::uint8_t { kStopPoint = 1, kRunTo = 2 };

@@ -71,7 +71,7 @@ const TCompileWarning* TProgramListing::WarningOf(int line) const {
 int TProgramListing::JumpTargetOf(int entry) const {
     if (entry < 0 || static_cast<std::size_t>(entry) >= Entries.size())
         return -1;
-    const TCommand& jump = *RecognizeCommand("goto");
+    static const TCommand& jump = *RecognizeCommand("goto");
     const TListingEntry& e = Entries[static_cast<std::size_t>(entry)];
     if (e.Bytes[0] != jump.Opcode || e.ByteCount != jump.Size || WarningOf(e.Line))
         return -1;

@@ -21,7 +21,6 @@ public:
     bool Available() const { return FAvailable; }
     // Whether tones are played at all ("Звук"); off silences the output.
     void SetEnabled(bool enabled);
-    bool Enabled() const { return FEnabled; }
     // Plays a square wave with a period of periodUs microseconds (0: silence).
     void Play(std::uint32_t periodUs, bool raised);
     void Silence() { Play(0, false); }
