@@ -24,7 +24,10 @@ TBoardRunner::TBoardRunner(TCodeCustomMemo& memo, QObject* parent) : QObject(par
 TBoardRunner::~TBoardRunner() = default;
 
 bool TBoardRunner::Load() {
-    TCompiledProgram compiled = CompileProgram(FMemo.Lines().ToVector());
+    return Load(CompileProgram(FMemo.Lines().ToVector()));
+}
+
+bool TBoardRunner::Load(TCompiledProgram compiled) {
     if (!compiled.Result.Succeeded()) {
         ++FLoads;
         FFaults = std::move(compiled.Result.Faults);
@@ -58,6 +61,7 @@ void TBoardRunner::Resume() {
     FStatus = QString::fromUtf8("работает");
     FAnchorUs = FBoard.TimeUs();
     FWall.restart();
+    FResumed = true;
     ShowInEditor();
     emit Changed();
     FTimer.start(0);
@@ -73,6 +77,15 @@ void TBoardRunner::Stop() {
         End(QString::fromUtf8("остановлено"));
 }
 
+void TBoardRunner::Unload() {
+    FTimer.stop();
+    FBoard.Load(TBoardProgram());
+    FLoaded = false;
+    FFaults.clear();
+    ++FLoads;
+    End(QString::fromUtf8("не запущено"));
+}
+
 void TBoardRunner::Step() {
     if (!EnsureLoaded())
         return;
@@ -86,13 +99,28 @@ void TBoardRunner::Step() {
 }
 
 void TBoardRunner::RunToLine(int line) {
-    if (!EnsureLoaded())
-        return;
-    std::optional<int> offset = FBoard.Program().FirstOffsetFrom(line + 1);
+    const bool loaded = FMode != TMode::Idle && FLoaded;
+    // A new run is compiled first and loaded only when it has somewhere to run to: the board
+    // keeps showing the last run otherwise.
+    TCompiledProgram compiled;
+    if (!loaded) {
+        compiled = CompileProgram(FMemo.Lines().ToVector());
+        if (!compiled.Result.Succeeded()) {
+            Load(std::move(compiled));
+            return;
+        }
+    }
+    const TBoardProgram& program = loaded ? FBoard.Program() : compiled.Program;
+    std::optional<int> offset = program.FirstOffsetFrom(line + 1);
     if (!offset) {
-        Paused(QString::fromUtf8("пауза: на строке %1 и после неё нет команд").arg(line + 1));
+        FStatus = QString::fromUtf8("на строке %1 и после неё нет команд").arg(line + 1);
+        if (FMode == TMode::Paused)
+            FStatus.prepend(QString::fromUtf8("пауза: "));
+        emit Changed();
         return;
     }
+    if (!loaded)
+        Load(std::move(compiled));
     FRunTo = *offset;
     Resume();
 }
@@ -154,6 +182,7 @@ void TBoardRunner::Tick() {
     TRunLimits limits;
     limits.MaxSteps = kCommandsPerCall;
     limits.RunTo = FRunTo;
+    limits.PassPointAtStart = FResumed;
     std::uint64_t target = 0;
     const bool paced = FSpeed != TSpeed::Fastest;
     if (paced) {
@@ -163,7 +192,10 @@ void TBoardRunner::Tick() {
     }
     TStopReason reason;
     do {
+        const std::uint64_t steps = FBoard.Steps();
         reason = FBoard.Run(limits);
+        if (FBoard.Steps() != steps)
+            FResumed = limits.PassPointAtStart = false;
     } while (reason == TStopReason::Budget && slice.elapsed() < kSliceMs);
 
     if (reason != TStopReason::Budget && reason != TStopReason::TimeLimit) {
@@ -242,6 +274,8 @@ void TBoardRunner::ShowInEditor() {
     TCodeActiveLineSettings& settings = FMemo.ActiveLineSettings();
     settings.SetShowActiveLine(line >= 0);
     settings.SetShowActiveLineIndicator(line >= 0);
+    // The next command's line stays visible on a line the compile has marked.
+    settings.SetActiveLineOverBreakpoint(line >= 0);
     FMemo.SetActiveLine(line);
     FMemo.Invalidate();
 }

@@ -47,10 +47,13 @@ public:
     void Pause();
     // Ends the run, paused or under way (the window is closed): status "остановлено".
     void Stop();
+    // Another program (or none) has come in: the run ends and the board shows nothing of the
+    // last one, status "не запущено".
+    void Unload();
     // Шаг: one command (a new run first when needed).
     void Step();
     // До курсора: runs until the next command to run is the first command on line (0-based) or
-    // after it.
+    // after it. When there is none, it says so and starts nothing.
     void RunToLine(int line);
     // Сброс: the board at power-up with the text compiled again; paused at the first command.
     void Reset();
@@ -82,6 +85,8 @@ signals:
     void Changed();
 
 private:
+    // Puts a compiled text on the board; false, with its faults shown, when it has faults.
+    bool Load(TCompiledProgram compiled);
     bool Load();
     // Loads the text unless a run is under way or paused; false when it has faults.
     bool EnsureLoaded();
@@ -106,6 +111,9 @@ private:
     std::function<std::vector<int>()> FStopLineSource;
     int FLoads = 0;
     int FRunTo = -1;
+    // The next model call is the first since the run went on from a pause: it passes the stop
+    // point or run-to offset it stands on. Later slices stop at one they start on.
+    bool FResumed = false;
     QTimer FTimer;
     QElapsedTimer FWall;         // since the run (re)started at FAnchorUs
     QElapsedTimer FFrame;        // since the last picture of the run

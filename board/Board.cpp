@@ -110,8 +110,9 @@ TStopReason TBoard::Run(const TRunLimits& limits) {
     if (runTo)
         FPoints[static_cast<std::size_t>(limits.RunTo)] |= kRunTo;
     bool anyPoint = runTo || FStopPoints > 0;
-    TStopReason reason = anyPoint ? Execute<true>(limits.MaxSteps, limits.UntilTimeUs)
-                                  : Execute<false>(limits.MaxSteps, limits.UntilTimeUs);
+    TStopReason reason =
+        anyPoint ? Execute<true>(limits.MaxSteps, limits.UntilTimeUs, limits.PassPointAtStart)
+                 : Execute<false>(limits.MaxSteps, limits.UntilTimeUs, false);
     if (runTo)
         FPoints[static_cast<std::size_t>(limits.RunTo)] &= static_cast<std::uint8_t>(~kRunTo);
     return reason;
@@ -121,7 +122,7 @@ TStopReason TBoard::Run(const TRunLimits& limits) {
 // over its decoded operation, and only the LCD commands, the warnings and the errors leave
 // the loop's function.
 template <bool CheckPoints>
-TStopReason TBoard::Execute(std::uint64_t maxSteps, std::uint64_t untilUs) {
+TStopReason TBoard::Execute(std::uint64_t maxSteps, std::uint64_t untilUs, bool passAtStart) {
     const TOp* const ops = FProgram.Ops();
     const std::uint8_t* const points = FPoints.data();
     TBoardState& s = FState;
@@ -139,7 +140,7 @@ TStopReason TBoard::Execute(std::uint64_t maxSteps, std::uint64_t untilUs) {
             break;
         }
         if constexpr (CheckPoints) {
-            if (steps != 0 && points[pc] != 0) {
+            if (points[pc] != 0 && (steps != 0 || !passAtStart)) {
                 reason = points[pc] & kStopPoint ? TStopReason::StopPoint : TStopReason::RunTo;
                 break;
             }

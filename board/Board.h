@@ -96,6 +96,10 @@ struct TRunLimits {
     std::uint64_t MaxSteps = UINT64_MAX;    // commands this call may run
     std::uint64_t UntilTimeUs = UINT64_MAX; // no command starts at or after this virtual time
     int RunTo = -1;                         // stop before the command at this offset; -1: none
+    // The first command passes a stop point or the run-to offset it stands on: the run goes on
+    // from where it paused there. A caller that continues a run in slices passes false after
+    // the first slice, so that a point reached right at a slice's start still stops it.
+    bool PassPointAtStart = true;
 };
 
 class TBoard {
@@ -112,8 +116,8 @@ public:
     // Runs one command, whatever stop points there are.
     TStopReason Step();
     // Runs commands until a limit, a stop point, the run-to offset, a stop or an error. The
-    // first command of the call never stops at the point it starts on; the step and time
-    // limits are checked before every command, the first included.
+    // first command of the call passes the point it starts on unless the limits say otherwise;
+    // the step and time limits are checked before every command, the first included.
     TStopReason Run(const TRunLimits& limits);
 
     // Stop points: the run pauses before the commands at these offsets. Offsets that are no
@@ -145,7 +149,8 @@ public:
 private:
     enum : std::uint8_t { kStopPoint = 1, kRunTo = 2 };
 
-    template <bool CheckPoints> TStopReason Execute(std::uint64_t maxSteps, std::uint64_t untilUs);
+    template <bool CheckPoints>
+    TStopReason Execute(std::uint64_t maxSteps, std::uint64_t untilUs, bool passAtStart);
     void Fail(const TOp& op);
     void Warn(const char* message);
     void LcdCommand(const TOp& op);
