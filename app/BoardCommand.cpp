@@ -5,11 +5,15 @@
 #include "app/BoardWindow.h"
 #include "platform/CodeMemoWidget.h"
 
+#include <QMenu>
+
 void TForm1::N19Click() {
     if (!FBoardWindow) {
         FBoardWindow = new TBoardWindow(Editor(), this);
         connect(FBoardWindow, &TBoardWindow::LineChosen, this,
                 [this](int line) { CaretToLineStart(line); });
+        // The Program menu's keys work there as in the main window.
+        FBoardWindow->addActions(N3->actions());
     }
     FBoardWindow->ShowBeside();
 }
@@ -25,4 +29,9 @@ void TForm1::ForgetStopPoints() {
     Editor().MarkerList().Markers().clear();
     if (FBoardWindow)
         FBoardWindow->StopPointsChanged();
+}
+
+void TForm1::ResetBoardWindow() {
+    if (FBoardWindow)
+        FBoardWindow->ProgramReplaced(Memo1->isEnabled());
 }

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -35,12 +36,13 @@ QString Seconds(std::uint64_t us) {
 
 // Adds a window-wide action with key that works while the window is shown, wherever the focus is
 // in the application.
-void AddKey(QWidget& window, const QKeySequence& key, std::function<void()> run) {
+QAction* AddKey(QWidget& window, const QKeySequence& key, std::function<void()> run) {
     auto* action = new QAction(&window);
     action->setShortcut(key);
     action->setShortcutContext(Qt::ApplicationShortcut);
     QObject::connect(action, &QAction::triggered, &window, Guarded(std::move(run)));
     window.addAction(action);
+    return action;
 }
 
 constexpr int kLineRole = Qt::UserRole;
@@ -107,7 +109,9 @@ TBoardWindow::TBoardWindow(TCodeCustomMemo& memo, QWidget* parent)
     FMessages = new QListWidget(this);
     FMessages->setObjectName(QStringLiteral("BoardMessages"));
 
-    auto* layout = new QVBoxLayout(this);
+    // The content scrolls in a window smaller than it, as on a small screen or a large scale.
+    auto* content = new QWidget(this);
+    auto* layout = new QVBoxLayout(content);
     layout->addLayout(buttons);
     layout->addWidget(FStatus);
     layout->addWidget(FPosition);
@@ -116,6 +120,15 @@ TBoardWindow::TBoardWindow(TCodeCustomMemo& memo, QWidget* parent)
     layout->addWidget(FSound);
     layout->addWidget(new QLabel(QString::fromUtf8("Предупреждения и ошибки:"), this));
     layout->addWidget(FMessages, 1);
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("BoardScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(content);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(scroller);
+    resize(content->sizeHint().expandedTo(content->minimumSizeHint()));
 
     connect(RunButton, &QPushButton::clicked, this, Guarded([this] { RunOrPause(); }));
     connect(StepButton, &QPushButton::clicked, this, Guarded([this] { FRunner->Step(); }));
@@ -130,10 +143,12 @@ TBoardWindow::TBoardWindow(TCodeCustomMemo& memo, QWidget* parent)
         if (line >= 0)
             emit LineChosen(line);
     });
-    AddKey(*this, QKeySequence(Qt::Key_F5), [this] { RunOrPause(); });
-    AddKey(*this, QKeySequence(Qt::Key_F8), [this] { FRunner->Step(); });
-    AddKey(*this, QKeySequence(Qt::Key_F4), [this] { FRunner->RunToLine(FMemo.CurY()); });
-    AddKey(*this, QKeySequence(Qt::CTRL | Qt::Key_F2), [this] { FRunner->Reset(); });
+    FKeys = {
+        AddKey(*this, QKeySequence(Qt::Key_F5), [this] { RunOrPause(); }),
+        AddKey(*this, QKeySequence(Qt::Key_F8), [this] { FRunner->Step(); }),
+        AddKey(*this, QKeySequence(Qt::Key_F4), [this] { FRunner->RunToLine(FMemo.CurY()); }),
+        AddKey(*this, QKeySequence(Qt::CTRL | Qt::Key_F2), [this] { FRunner->Reset(); }),
+    };
     connect(FRunner, &TBoardRunner::Changed, this, &TBoardWindow::Show);
     FRunner->SetStopLineSource([this] { return StopPointLines(FMemo); });
     Show();
@@ -151,6 +166,16 @@ void TBoardWindow::TextChanged() {
 
 void TBoardWindow::StopPointsChanged() {
     FRunner->StopLinesChanged();
+}
+
+void TBoardWindow::ProgramReplaced(bool open) {
+    FRunner->Unload();
+    FTone->Silence();
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{RunButton, StepButton, RunToCursorButton, ResetButton})
+        control->setEnabled(open);
+    for (QAction* key : FKeys)
+        key->setEnabled(open);
 }
 
 void TBoardWindow::closeEvent(QCloseEvent* e) {

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <tuple>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -35,6 +36,9 @@ public:
     void TextChanged();
     // The editor's stop points have changed.
     void StopPointsChanged();
+    // Another program is in the editor (open: true) or none (false): the window starts over,
+    // and with no program its controls and keys do nothing.
+    void ProgramReplaced(bool open);
 
     TBoardRunner& Runner() { return *FRunner; }
     TLedRow* PortDLeds() const { return FLedD; }
@@ -76,5 +80,6 @@ private:
     QListWidget* FMessages;
     // What the message list shows: the run's compile, its faults, warnings and error.
     std::tuple<int, std::size_t, std::size_t, bool> FShownMessages{-1, 0, 0, false};
+    std::vector<QAction*> FKeys; // F5, F8, F4, Ctrl+F2
     bool FPlaced = false;
 };

@@ -9,11 +9,15 @@
 #include "compiler/ProgramListing.h"
 #include "platform/CodeMemoWidget.h"
 
+#include <QMenu>
+
 void TForm1::N18Click() {
     if (!FListingWindow) {
         FListingWindow = new TListingWindow(*FListingFollower, Editor(), this);
         connect(FListingWindow, &TListingWindow::LineChosen, this,
                 [this](int line) { CaretToLineStart(line); });
+        // The Program menu's keys work there as in the main window.
+        FListingWindow->addActions(N3->actions());
     }
     FListingWindow->ShowCaretLine(Editor().CurY());
     FListingWindow->ShowBeside();

@@ -64,6 +64,7 @@ void TForm1::N2Click() {
     Button2->setEnabled(true);
     FProgramPath = *path;
     Label7->setText(*path);
+    ResetBoardWindow();
     Memo1->setFocus();
 }
 
@@ -86,6 +87,7 @@ void TForm1::OpenProgram(const QString& fileName) {
     Button2->setEnabled(true);
     SetProgramMenuEnabled(true);
     // Save as keeps its state: it stays disabled unless New has run since the last Close.
+    ResetBoardWindow();
     Memo1->setFocus();
 }
 
@@ -117,6 +119,7 @@ void TForm1::N7Click() {
     Label7->setText(QString());
     FProgramPath = kClosedProgramPath;
     FProgramChanged = false;
+    ResetBoardWindow();
 }
 
 void TForm1::N8Click() {

@@ -181,6 +181,9 @@ private:
     QString GotoToolTip(int line, int column);
     // A new text has come in (Open, New, Close): its stop points are gone.
     void ForgetStopPoints();
+    // Another program, or none, is in the editor (New, Open, Close): the board window starts
+    // over.
+    void ResetBoardWindow();
     // Writes the editor's lines to path; the text then counts as saved.
     void SaveProgram(const QString& path);
     // Before Close and Open replace a text changed since it was loaded or saved: asks whether

@@ -3,6 +3,7 @@
 #include "tests/app/Workbench.h"
 #include "tests/support/TempDir.h"
 
+#include "app/BoardWindow.h"
 #include "app/ListingFollower.h"
 #include "app/ListingWindow.h"
 #include "windows/SizeInformation.h"
@@ -126,6 +127,12 @@ private slots:
         QVERIFY(w.MarkedLines().empty());
         QVERIFY(!std::filesystem::exists(dir.File("p.bin")));
         QCOMPARE(w.Errors.Texts, QStringList());
+
+        // The Program menu's keys work in the listing window too.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(table, Qt::Key_F9, Qt::ControlModifier);
+        QVERIFY(w.Form1.BoardWindow() && w.Form1.BoardWindow()->isVisible());
     }
 };
 
