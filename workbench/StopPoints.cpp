@@ -5,8 +5,19 @@
 
 #include <algorithm>
 
+namespace {
+
+constexpr TColor kStopPointRim = 0xF4F4F4;
+constexpr TColor kStopPointRed = 0x2818B4; // crimson, darker than the compile mark's clRed
+
+} // namespace
+
+// A "no entry" sign: a crimson disc with a light rim and a white bar, larger than the compile
+// mark's red disc beside it and unlike it at a glance.
 void TStopPointImages::Draw(Surface& surface, int, int x, int y) const {
-    surface.Ellipse(TRect{x + 1, y, x + 12, y + 11}, 0x000080, 0x0000E0);
+    surface.Ellipse(TRect{x - 1, y - 2, x + 14, y + 13}, kStopPointRim, kStopPointRim);
+    surface.Ellipse(TRect{x, y - 1, x + 13, y + 12}, kStopPointRed, kStopPointRed);
+    surface.FillRect(TRect{x + 3, y + 4, x + 10, y + 7}, clWhite);
 }
 
 void ToggleStopPoint(TCodeCustomMemo& memo, int line) {

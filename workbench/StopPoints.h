@@ -1,5 +1,5 @@
 // Stop points of the board model's runs, kept as gutter markers so that they move with their
-// lines as the text is edited, and the image that draws them: a red dot.
+// lines as the text is edited, and the image that draws them.
 #pragma once
 
 #include "editor/view/Markers.h"

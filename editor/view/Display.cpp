@@ -149,6 +149,10 @@ void TCodeActiveLineSettings::SetShowActiveLine(bool value) {
     FMemo.Invalidate();
 }
 
+void TCodeActiveLineSettings::SetActiveLineOverBreakpoint(bool value) {
+    SetAndRepaint(FActiveLineOverBreakpoint, value, FMemo.GetHost());
+}
+
 void TCodeActiveLineSettings::SetShowActiveLineIndicator(bool value) {
     SetAndRepaint(FShowActiveLineIndicator, value, FMemo.GetHost());
 }

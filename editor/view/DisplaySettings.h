@@ -26,6 +26,10 @@ public:
     // When switched on, the caret's line becomes the active line.
     bool ActiveLineAtCursor() const { return FActiveLineAtCursor; }
     void SetActiveLineAtCursor(bool value);
+    // When switched on, the active line keeps its own colours on a line with a compile mark,
+    // whose colours win otherwise.
+    bool ActiveLineOverBreakpoint() const { return FActiveLineOverBreakpoint; }
+    void SetActiveLineOverBreakpoint(bool value);
 
 private:
     TCodeCustomMemo& FMemo;
@@ -34,4 +38,5 @@ private:
     TColor FActiveLineColor = 0x800000;
     TColor FActiveLineTextColor = clYellow;
     bool FActiveLineAtCursor = false;
+    bool FActiveLineOverBreakpoint = false;
 };

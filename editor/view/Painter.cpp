@@ -166,9 +166,10 @@ void TPainter::PaintLine(int line, int row, ScanState& state, bool nextLinePaint
     const int imageWidth = std::max(0, FArea.Width());
     const int top = FArea.Top + 1 + row * lineHeight;
     const TLineProp* prop = FMemo.Lines().GetLineProp(line);
-    const bool breakpoint = prop && prop->Breakpoint;
     const TCodeActiveLineSettings& active = FMemo.ActiveLineSettings();
     const bool activeLine = line == FMemo.ActiveLine() && active.ShowActiveLine();
+    const bool breakpoint =
+        prop && prop->Breakpoint && !(activeLine && active.ActiveLineOverBreakpoint());
     const TBlockMatch* marks[2] = {&FMemo.BlockMarkStart(), &FMemo.BlockMarkEnd()};
 
     FSurface.BeginImage(TRect{FArea.Left, top, FArea.Left + imageWidth, top + lineHeight});

@@ -71,6 +71,12 @@ TEST(Painting, CompileMarkedRowIsLavenderAcrossTheWholeWidth) {
         EXPECT_EQ(t.Bk, Lavender) << t.Text;
         EXPECT_EQ(t.Color, clBlack) << t.Text; // clDefault text is drawn in the font colour
     }
+    // The mark wins over the active line unless the active line is asked to win.
+    ed.Memo.ActiveLineSettings().SetShowActiveLine(true);
+    ed.Memo.SetActiveLine(1);
+    EXPECT_EQ(ed.Paint().At(300, 18 + 7), Lavender);
+    ed.Memo.ActiveLineSettings().SetActiveLineOverBreakpoint(true);
+    EXPECT_EQ(ed.Paint().At(300, 18 + 7), 0x800000u);
 }
 
 TEST(Painting, SelectionColours) {
