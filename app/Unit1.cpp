@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 
 namespace {
 
@@ -48,9 +49,20 @@ TForm1::TForm1(Dialogs& dialogs, Shell& shell, QWidget* parent)
     CreateInsertionPanel();
     CreateMenu();
 
-    // The client area is fixed; the menu bar lies above it.
+    // The client area is fixed; the menu bar lies above it. A screen too small for the window
+    // (a small one, or a large scale factor) gets the window at the size it can show whole, and
+    // the client area scrolls in it.
     centralWidget()->setFixedSize(kClientWidth, kClientHeight);
-    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    const QSize specified(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    const QSize fitting = FittingWindowSize(*this, specified);
+    if (fitting != specified) {
+        auto* scroller = new QScrollArea(this);
+        scroller->setObjectName(QStringLiteral("ClientScroller"));
+        scroller->setFrameShape(QFrame::NoFrame);
+        scroller->setWidget(takeCentralWidget());
+        setCentralWidget(scroller);
+    }
+    setFixedSize(fitting);
     MoveToDesktopCentre(*this);
 
     FormCreate();

@@ -1,6 +1,8 @@
 // Fonts, dialog borders and desktop placement of the workbench's windows.
 #include "platform/WindowStyle.h"
 
+#include "platform/WindowPlacement.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -27,35 +29,65 @@ void SetDialogBorder(QWidget& window, int clientWidth, int clientHeight) {
     window.setFixedSize(clientWidth, clientHeight);
 }
 
-void MoveToDesktopCentre(QWidget& window) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
-}
-
 namespace {
 
-// Before its first show a window's frame is not known yet, so main's frame stands for it.
-void PlaceBesideWindow(QWidget& window, const QWidget& main) {
-    QRect frame = main.frameGeometry();
-    QRect client = main.geometry();
-    QRect screen = main.screen() ? main.screen()->availableGeometry() : QRect();
-    int border = client.left() - frame.left();
-    int width = window.width() + 2 * border;
-    int x = frame.right() + 1;
-    if (screen.isValid() && x + width > screen.right())
-        x = std::max(screen.left(), frame.left() - width);
-    window.setGeometry(x + border, client.top(), window.width(),
-                       std::max(window.height(), client.height()));
+// The frame a window manager puts around a client area, for the windows not shown yet: a title
+// bar and thin borders.
+const QMargins kFrameAllowance(4, 30, 4, 4);
+
+QRect AvailableArea(const QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// The frame around the client area of a window that has been shown, else the allowance.
+QMargins FrameOf(const QWidget& window) {
+    if (!window.isVisible())
+        return kFrameAllowance;
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                    frame.right() - client.right(), frame.bottom() - client.bottom());
+}
+
+// The client size a window asks for before its first show: what it was resized to, else what
+// its layout needs.
+QSize WantedSize(const QWidget& window) {
+    if (window.testAttribute(Qt::WA_Resized))
+        return window.size();
+    return window.sizeHint().expandedTo(window.minimumSizeHint());
 }
 
 } // namespace
 
+QSize FittingWindowSize(const QWidget& window, QSize wanted) {
+    const QRect area = AvailableArea(window);
+    return area.isValid() ? FittingClientSize(wanted, area, kFrameAllowance) : wanted;
+}
+
+void MoveToDesktopCentre(QWidget& window) {
+    const QRect area = AvailableArea(window);
+    if (!area.isValid())
+        return;
+    const QRect client = CentredClientRect(window.size(), area, kFrameAllowance);
+    // move() places the frame; a window larger than the area keeps its top left corner inside.
+    window.move(client.topLeft() - QPoint(kFrameAllowance.left(), kFrameAllowance.top()));
+}
+
 void ShowBesideParent(QWidget& window, bool& placed) {
     if (!placed && window.parentWidget()) {
-        PlaceBesideWindow(window, *window.parentWidget()->window());
+        const QWidget& main = *window.parentWidget()->window();
+        const QWidget* editor = main.findChild<QWidget*>(QStringLiteral("Memo1"));
+        TBesideRequest request;
+        request.Area = AvailableArea(main);
+        request.MainFrame = main.frameGeometry();
+        request.Editor =
+            editor ? QRect(editor->mapToGlobal(QPoint(0, 0)), editor->size()) : main.geometry();
+        request.Wanted = WantedSize(window);
+        request.Frame = FrameOf(main);
+        request.MinHeight = main.geometry().height();
+        if (request.Area.isValid())
+            window.setGeometry(PlaceBeside(request));
         placed = true;
     }
     window.show();

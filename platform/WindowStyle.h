@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFont>
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -16,10 +17,15 @@ QFont WindowFont(const QString& family, int pixelHeight, bool bold = false);
 // Gives window a dialog border: fixed client size, title bar with a close box only.
 void SetDialogBorder(QWidget& window, int clientWidth, int clientHeight);
 
-// Places window at the centre of the primary screen's work area.
+// Places window at the centre of its screen's work area, wholly inside it where it fits and
+// with its top left corner inside it where it does not.
 void MoveToDesktopCentre(QWidget& window);
 
+// The largest client size up to wanted that window's screen can show whole.
+QSize FittingWindowSize(const QWidget& window, QSize wanted);
+
 // Shows window in front. The first time (placed records it) it is placed beside its parent's
-// window: to its right where the screen has room, else to its left, title bars level and at
-// least as tall.
+// window, title bars level and at least as tall: to its right where the screen has room, else
+// to its left, else where it covers the least of the editor; always wholly on the parent's
+// screen, shrunk to fit. Later it keeps the place the user gave it.
 void ShowBesideParent(QWidget& window, bool& placed);
