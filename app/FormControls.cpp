@@ -33,6 +33,18 @@ QFrame* PlacePanel(QWidget* parent, const char* name, const QRect& geometry, con
 void SetBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
+    // The background is fixed, so the colours drawn over it are fixed with it: a dark desktop
+    // palette would otherwise put white labels and black check boxes on a pale panel. Edit
+    // fields, lists and check boxes get the light field colours to match.
+    const QColor text(Qt::black);
+    const QColor disabledText(0x80, 0x80, 0x80);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
+        palette.setColor(QPalette::Active, role, text);
+        palette.setColor(QPalette::Inactive, role, text);
+        palette.setColor(QPalette::Disabled, role, disabledText);
+    }
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::AlternateBase, QColor(0xF4, 0xF4, 0xF4));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

@@ -23,5 +23,6 @@ void Place(QWidget* widget, const char* name, const QRect& geometry);
 // A raised panel filled with colour.
 QFrame* PlacePanel(QWidget* parent, const char* name, const QRect& geometry, const QColor& colour);
 
-// Fills widget's background with colour.
+// Fills widget's background with colour, and fixes the colours of the text and the fields
+// drawn over it whatever the desktop's palette.
 void SetBackground(QWidget* widget, const QColor& colour);
