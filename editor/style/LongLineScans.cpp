@@ -5,24 +5,25 @@
 #include <limits>
 
 void TLongLineScans::Forget(const TCodeMemoStrings& lines) {
-    const TCodeMemoStrings::TLineEdit& edit = lines.LastLineEdit();
-    const std::uint64_t version = lines.TextVersion();
-    // Only what was kept at or after the start of the latest run of one-line edits survives.
-    if (edit.Version != version || FVersion < edit.Before) {
+    std::optional<std::span<const TCodeMemoStrings::TLineEdit>> edits =
+        lines.LineEditsSince(FVersion);
+    if (!edits) {
         FLines.clear();
     } else {
         // A cursor stands between pieces; the piece boundary at its offset depends on the
         // bytes on both sides of it, and its state on every byte before.
-        for (TLine& known : FLines) {
-            if (known.Index != edit.Line)
-                continue;
-            std::erase_if(known.Cursors, [&](const TTokenizeCursor& cursor) {
-                return cursor.Offset >= edit.SameBytes;
-            });
-            known.End.reset();
+        for (const TCodeMemoStrings::TLineEdit& edit : *edits) {
+            for (TLine& known : FLines) {
+                if (known.Index != edit.Line)
+                    continue;
+                std::erase_if(known.Cursors, [&](const TTokenizeCursor& cursor) {
+                    return cursor.Offset >= edit.At;
+                });
+                known.End.reset();
+            }
         }
     }
-    FVersion = version;
+    FVersion = lines.TextVersion();
 }
 
 TLongLineScans::TLine& TLongLineScans::For(int index, const ScanState& start,

@@ -26,8 +26,8 @@ public:
 
     // The entry of line index of lines, tokenized from start with rules; an empty one when
     // nothing is known. What a change of the text since the last call made untrue is forgotten
-    // first: after an edit of one line, what lies past its first changed byte; after any other
-    // change, or with other rules, everything.
+    // first: after edits of one line each, what lies past the first byte each changed; after
+    // any other change, or with other rules, everything.
     TLine& For(int index, const ScanState& start, const TCodeMemoStrings& lines,
                const TLineTokenizer::TRules& rules);
     void Clear() { FLines.clear(); }
