@@ -198,6 +198,19 @@ int CommonPrefixLength(std::string_view a, std::string_view b) {
     return static_cast<int>(i);
 }
 
+// How many bytes a and b have in common at their end.
+int CommonSuffixLength(std::string_view a, std::string_view b) {
+    constexpr std::size_t block = 4096;
+    const std::size_t n = std::min(a.size(), b.size());
+    std::size_t i = 0;
+    while (i + block <= n && std::memcmp(a.data() + a.size() - i - block,
+                                         b.data() + b.size() - i - block, block) == 0)
+        i += block;
+    while (i < n && a[a.size() - 1 - i] == b[b.size() - 1 - i])
+        ++i;
+    return static_cast<int>(i);
+}
+
 } // namespace
 
 void TCodeMemoStrings::Put(int index, std::string_view s) {
@@ -206,11 +219,16 @@ void TCodeMemoStrings::Put(int index, std::string_view s) {
     CheckIndex(index);
     std::string expanded;
     std::string_view text = WithTabsExpanded(s, FOwner.TabSize(), expanded);
-    PutEdited(index, text, CommonPrefixLength(Line(index), text));
+    const std::string_view old = Line(index);
+    const int head = CommonPrefixLength(old, text);
+    const int tail = CommonSuffixLength(old.substr(static_cast<std::size_t>(head)),
+                                        text.substr(static_cast<std::size_t>(head)));
+    PutEdited(index, text, head, static_cast<int>(old.size()) - head - tail);
 }
 
-void TCodeMemoStrings::PutEdited(int index, std::string_view text, int sameBytes) {
+void TCodeMemoStrings::PutEdited(int index, std::string_view text, int at, int removed) {
     CheckIndex(index);
+    const int inserted = static_cast<int>(text.size()) - LineLength(index) + removed;
     auto length = static_cast<std::int32_t>(text.size());
     if (index < FLineLengths.Count())
         FLineLengths.Set(index, length);
@@ -219,14 +237,24 @@ void TCodeMemoStrings::PutEdited(int index, std::string_view text, int sameBytes
     FOwner.CheckpointsChangedAfter(index);
     Changing();
     FLines[static_cast<std::size_t>(index)].Text = LineText(text);
-    if (FLastLineEdit.Line == index && FLastLineEdit.Version == FTextVersion) {
-        FLastLineEdit.SameBytes = std::min(FLastLineEdit.SameBytes, sameBytes);
-    } else {
-        FLastLineEdit = TLineEdit{FTextVersion, 0, index, sameBytes};
-    }
-    FLastLineEdit.Version = ++FTextVersion;
+    // The edits kept follow one another with nothing else in between.
+    if (!FLineEdits.empty() && FLineEdits.back().Version != FTextVersion)
+        FLineEdits.clear();
+    if (FLineEdits.size() == kLineEditsKept)
+        FLineEdits.erase(FLineEdits.begin());
+    FLineEdits.push_back(TLineEdit{++FTextVersion, index, at, removed, inserted});
     Changed();
     FOwner.ChangeAt(index);
+}
+
+std::optional<std::span<const TCodeMemoStrings::TLineEdit>>
+TCodeMemoStrings::LineEditsSince(std::uint64_t version) const {
+    if (version == FTextVersion)
+        return std::span<const TLineEdit>();
+    if (version > FTextVersion || FLineEdits.empty() || FLineEdits.back().Version != FTextVersion ||
+        FTextVersion - version > FLineEdits.size())
+        return std::nullopt;
+    return std::span(FLineEdits).last(static_cast<std::size_t>(FTextVersion - version));
 }
 
 TObject* TCodeMemoStrings::GetObject(int index) const {

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -80,9 +82,9 @@ public:
     // Length of line index from the length cache.
     int LineLength(int index) const;
     void Put(int index, std::string_view s);
-    // Put for the editing commands, which know more of the new text: it holds no TAB, and its
-    // first sameBytes bytes are those of the line now.
-    void PutEdited(int index, std::string_view text, int sameBytes);
+    // Put for the editing commands, which know more of the new text: it holds no TAB, and it is
+    // the line now with the removed bytes from offset at on replaced by others.
+    void PutEdited(int index, std::string_view text, int at, int removed);
     TObject* GetObject(int index) const;
     void PutObject(int index, TObject* obj);
     TLineProp* GetLineProp(int index) const;
@@ -113,16 +115,19 @@ public:
     // Changes with every change of any line's text; what was worked out from the text under
     // one value holds while it stays.
     std::uint64_t TextVersion() const { return FTextVersion; }
-    // The latest run of changes that each replaced the text of one same line, with nothing
-    // else changed in between: the line, the version before the run and the one after it, and
-    // how many bytes at the start of the line the whole run left as they were.
+    // A change that replaced the text of one line: Removed bytes from offset At on gave way to
+    // Inserted bytes, and the text version became Version.
     struct TLineEdit {
-        std::uint64_t Before = 0;
         std::uint64_t Version = 0;
         int Line = -1;
-        int SameBytes = 0;
+        int At = 0;
+        int Removed = 0;
+        int Inserted = 0;
     };
-    const TLineEdit& LastLineEdit() const { return FLastLineEdit; }
+    // The changes after text version version, oldest first, when each was such an edit and is
+    // still remembered (the latest kLineEditsKept are); nullopt otherwise.
+    std::optional<std::span<const TLineEdit>> LineEditsSince(std::uint64_t version) const;
+    static constexpr std::size_t kLineEditsKept = 64;
 
     // Fired by the list after every change made outside an update block.
     TNotifyEvent OnChange;
@@ -148,7 +153,7 @@ private:
     int FUpdateCount = 0;
     bool FDeleting = false;
     std::uint64_t FTextVersion = 0;
-    TLineEdit FLastLineEdit;
+    std::vector<TLineEdit> FLineEdits; // consecutive versions, the latest last
     TLinePropPool FLinePropList;
     TIntList FLineLengths;
     TChunkedVector<TEntry> FLines;

@@ -69,7 +69,7 @@ void TCodeCustomMemo::InsertChar(char ch) {
         line.append(old.substr(tail));
     {
         TQuiet quiet(*this);
-        FLines->PutEdited(y0, line, static_cast<int>(head));
+        FLines->PutEdited(y0, line, static_cast<int>(head), static_cast<int>(tail - head));
         SetCurX(at + static_cast<int>(inserted.size()));
         ClearSelection();
         if (FOverwrite && ch != '\t') {
@@ -135,7 +135,7 @@ void TCodeCustomMemo::DeleteCharAt(int x, int y, bool backspace) {
         line.append(old.substr(at + 1));
         {
             TQuiet quiet(*this);
-            FLines->PutEdited(CurY(), line, CurX());
+            FLines->PutEdited(CurY(), line, CurX(), 1);
         }
         AddUndo(std::make_unique<TDeleteCharUndo>(x, y, removed, CurX(), CurY(), backspace));
     } else if (CurY() + 1 < FLines->Count()) {

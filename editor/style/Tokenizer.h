@@ -43,6 +43,7 @@ struct TRun {
     int Offset = 0;
     int Length = 0;
     ScanState State;
+    bool operator==(const TRun&) const = default;
 };
 
 // Where the tokenizing of one line stands between two of its pieces. Going on from a cursor
@@ -54,6 +55,7 @@ struct TTokenizeCursor {
     bool LineCommentActive = false;
     TRun Pending;      // the run still being formed, not yet handed on
     bool Done = false; // the line is finished: State is the next line's start state
+    bool operator==(const TTokenizeCursor&) const = default;
 };
 
 class TLineTokenizer {

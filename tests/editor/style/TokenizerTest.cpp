@@ -1,7 +1,8 @@
 // The line tokenizer with the workbench's styler: runs of each kind, comments across lines,
-// links, numbers, and the line-start state from checkpoints.
+// links, numbers, the line-start state from checkpoints, and the cursors kept along long lines.
 #include "PaintFixtures.h"
 
+#include "editor/style/LongLineScans.h"
 #include "editor/style/Tokenizer.h"
 
 #include <gtest/gtest.h>
@@ -304,6 +305,90 @@ TEST(LineStartState, AnEditAboveMakesLaterCheckpointsStale) {
     ASSERT_FALSE(texts.empty());
     EXPECT_EQ(texts[0].Color, clNavy) << "line 81 lies inside the comment opened on line 5";
     EXPECT_EQ(texts[0].Style, fsItalic);
+}
+
+// Edits anywhere on a long line, none to three between repaints, and repaints anywhere on it:
+// what the kept cursors give colours the view, and starts the next line, as tokenizing the
+// whole line does. The line starts without comment marks, so that an edit that types one
+// changes the state far after it; odd seeds type no line comment, which would hide the edits
+// after it.
+TEST(LongLineScans, RepaintsAfterEditsAgreeWithTheWholeLine) {
+    WorkbenchEditor ed;
+    TLineTokenizer tokenizer(&ed.Styler, true, false);
+    constexpr int width = 40;
+    static const char* const parts[] = {"nop", "x", "_", " ",      "5",  "www.a",
+                                        "a",   "-", "'", "allond", "\"", "pause_05"};
+    static const char* const marks[] = {"{", "}", "//"};
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        SCOPED_TRACE(seed);
+        std::mt19937 rng(seed);
+        std::string text;
+        while (text.size() < 40'000)
+            text += parts[rng() % std::size(parts)];
+        ed.SetLines({text, "stop"});
+        TCodeMemoStrings& lines = ed.Memo.Lines();
+        TLongLineScans scans;
+        for (int step = 0; step < 30; ++step) {
+            for (int n = static_cast<int>(rng() % 4); n > 0; --n) {
+                auto at = rng() % text.size();
+                text.replace(at, std::min<std::size_t>(rng() % 3, text.size() - at),
+                             rng() % 3 ? parts[rng() % std::size(parts)]
+                                       : marks[rng() % (std::size(marks) - seed % 2)]);
+                lines.Put(0, text);
+            }
+            const auto first = static_cast<int>(rng() % text.size());
+            auto columns = [first](std::vector<ScanState>& out) {
+                out.assign(width, ScanState{});
+                return [&out, first](const TRun& run) {
+                    for (int c = std::max(run.Offset, first);
+                         c < std::min(run.Offset + run.Length, first + width); ++c)
+                        out[static_cast<std::size_t>(c - first)] = run.State;
+                };
+            };
+            std::vector<ScanState> expected, got;
+            ScanState whole;
+            tokenizer.TokenizeLine(text, whole, columns(expected));
+            bool wantEnd = rng() % 2;
+            std::optional<ScanState> next =
+                TokenizeVisible(tokenizer, text, scans.For(0, {}, lines, tokenizer.Rules()), first,
+                                first + width, wantEnd, columns(got));
+            ASSERT_TRUE(got == expected) << "step " << step << " at " << first;
+            ASSERT_TRUE(!wantEnd || (next && *next == whole)) << "step " << step;
+        }
+    }
+}
+
+// Typing along a long line, each place shown once first: the repaint after a keystroke
+// tokenizes from a kept cursor near the view, whatever was typed elsewhere before.
+TEST(LongLineScans, TypingAlongALineTokenizesNearTheView) {
+    WorkbenchEditor ed;
+    std::string body;
+    while (body.size() < 200'000)
+        body += "allond ";
+    ed.SetLines({body});
+    TCodeMemoStrings& lines = ed.Memo.Lines();
+    TLineTokenizer tokenizer(&ed.Styler, true, false);
+    TLongLineScans scans;
+    const struct {
+        int At;
+        bool Type; // a keystroke there before the repaint; else the place is only shown
+    } table[] = {{0, false},      {100'002, false}, {199'997, false}, {0, true},
+                 {100'002, true}, {199'997, true},  {100'002, true}};
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.At);
+        if (row.Type) {
+            std::string text(lines.Line(0));
+            text.insert(static_cast<std::size_t>(row.At), "a");
+            lines.PutEdited(0, text, row.At, 0);
+        }
+        int from = row.At; // where the first run handed on starts
+        TokenizeVisible(tokenizer, lines.Line(0), scans.For(0, {}, lines, tokenizer.Rules()),
+                        row.At, row.At + 50, false,
+                        [&from](const TRun& run) { from = std::min(from, run.Offset); });
+        if (row.Type) {
+            EXPECT_GT(from, row.At - 2 * TLongLineScans::kSpacing);
+        }
+    }
 }
 
 } // namespace
