@@ -27,4 +27,15 @@ std::string JumpIntoCommand(int target) {
     return WithHex("переход внутрь команды (%04X)", target);
 }
 
+std::string RunError(const std::string& message, int line) {
+    std::string text = "ошибка: " + message;
+    if (line > 0)
+        text += " (строка " + std::to_string(line) + ")";
+    return text;
+}
+
+std::string NoCommandFrom(int line) {
+    return "на строке " + std::to_string(line) + " и после неё нет команд";
+}
+
 } // namespace BoardText

@@ -1,5 +1,5 @@
-// The texts the board model reports, in one place: warnings and errors as the user reads them
-// (UTF-8, Russian).
+// The texts the board model reports, in one place: warnings, errors and the status of a run as
+// the user reads them (UTF-8, Russian).
 #pragma once
 
 #include <string>
@@ -17,5 +17,23 @@ std::string UnknownOpcode(int opcode);
 // "переход за пределы программы (XXXX)" and "переход внутрь команды (XXXX)".
 std::string JumpOutside(int target);
 std::string JumpIntoCommand(int target);
+
+// The status of a run in the board window.
+inline constexpr const char* NotStarted = "не запущено";
+inline constexpr const char* NotStartedFaults = "не запущено: ошибки в программе";
+inline constexpr const char* Running = "работает";
+inline constexpr const char* Paused = "пауза";
+inline constexpr const char* PausedStep = "пауза: шаг";
+inline constexpr const char* PausedStopPoint = "пауза: точка остановки";
+inline constexpr const char* PausedRunTo = "пауза: до курсора";
+inline constexpr const char* PausedPrefix = "пауза: ";
+inline constexpr const char* ResetDone = "сброс";
+inline constexpr const char* Stopped = "остановлено";
+inline constexpr const char* StoppedByStop = "остановлено: stop";
+inline constexpr const char* StoppedTextChanged = "остановлено: текст изменён";
+// "ошибка: MESSAGE (строка N)", without the line when line is 0.
+std::string RunError(const std::string& message, int line);
+// "на строке N и после неё нет команд", N 1-based.
+std::string NoCommandFrom(int line);
 
 } // namespace BoardText
