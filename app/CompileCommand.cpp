@@ -49,6 +49,13 @@ QString SuggestedHexName(const QString& programPath) {
     return image + QLatin1String(".hex");
 }
 
+// An image named so that it would replace the program file (a link to it, a hard link) is
+// refused before anything is compiled.
+void RefuseProgramFile(const std::string& image, const QString& programPath) {
+    if (SameFile(image, QFile::encodeName(programPath).toStdString()))
+        throw EFCreateError(image, "The image cannot replace the program file");
+}
+
 void WriteIntelHex(const std::string& file, std::string_view image) {
     // Addresses of Intel HEX records are 16 bits; a larger image has no such form.
     if (image.size() > kMaxIntelHexImage)
@@ -60,7 +67,7 @@ void WriteIntelHex(const std::string& file, std::string_view image) {
     if (err == 0)
         err = writer.Commit();
     if (err != 0)
-        throw EFCreateError(file, SystemReason(err));
+        throw EFCreateError(file, WriteFailureReason(err));
 }
 
 } // namespace
@@ -105,6 +112,7 @@ void TForm1::CaretToLineStart(int line) {
 
 void TForm1::N9Click() {
     const std::string image = ImageNameFor(QFile::encodeName(FProgramPath).toStdString());
+    RefuseProgramFile(image, FProgramPath);
     CompileProgram([&](TCompileTarget& target,
                        TCompileCounters& counters) { return Compile(target, image, counters); },
                    [] {});
@@ -115,6 +123,7 @@ void TForm1::N17Click() {
         QString::fromUtf8("Intel HEX (*.hex)"), SuggestedHexName(FProgramPath));
     if (!path)
         return;
+    RefuseProgramFile(QFile::encodeName(*path).toStdString(), FProgramPath);
     std::string image;
     CompileProgram(
         [&](TCompileTarget& target, TCompileCounters& counters) {

@@ -34,6 +34,8 @@ public:
 class EInOutError : public ERuntimeError {
 public:
     explicit EInOutError(int errorCode);
+    // An error of that code with a text of its own.
+    EInOutError(int errorCode, const std::string& text);
     // The error the runtime reports for a failed system call with errno err.
     static EInOutError FromErrno(int err);
     int ErrorCode() const { return FErrorCode; }
@@ -42,8 +44,6 @@ public:
     static std::string TextOf(int errorCode);
 
 private:
-    EInOutError(int errorCode, const std::string& text);
-
     int FErrorCode;
 };
 

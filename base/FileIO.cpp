@@ -48,6 +48,19 @@ std::string FollowLinks(std::string path) {
     return path;
 }
 
+// ".NAME.XXXXXX" for mkostemp, the name cut short (at a UTF-8 character's start) where the
+// whole would not fit in a folder entry: it only has to be unique in the folder.
+std::string TemporaryName(const std::string& name) {
+    constexpr std::size_t kRoom = NAME_MAX - std::char_traits<char>::length("..XXXXXX");
+    std::size_t size = name.size();
+    if (size > kRoom) {
+        size = kRoom;
+        while (size > 0 && (static_cast<unsigned char>(name[size]) & 0xC0) == 0x80)
+            --size;
+    }
+    return "." + name.substr(0, size) + ".XXXXXX";
+}
+
 mode_t DefaultFileMode() {
     mode_t mask = umask(0);
     umask(mask);
@@ -83,9 +96,9 @@ struct TDescriptor {
 };
 
 // Why a file of this kind is not read, or 0 for a regular file of at most the limit.
-int RefusalOf(const struct stat& st) {
+int RefusalOf(const struct stat& st, std::int64_t limit) {
     if (S_ISREG(st.st_mode))
-        return st.st_size > kMaxReadFileSize ? rrTooLarge : 0;
+        return st.st_size > limit ? rrTooLarge : 0;
     if (S_ISDIR(st.st_mode))
         return EISDIR;
     if (S_ISFIFO(st.st_mode))
@@ -116,7 +129,7 @@ int Next() {
 }
 } // namespace FileFaults
 
-int ReadWholeFile(const std::string& path, std::string& out) {
+int ReadWholeFile(const std::string& path, std::string& out, std::int64_t limit) {
     if (int err = FileFaults::Next())
         return err;
     // Non-blocking, so that a FIFO without a writer or a device that waits for one cannot hold
@@ -134,7 +147,8 @@ int ReadWholeFile(const std::string& path, std::string& out) {
     struct stat st;
     if (::fstat(file.Fd, &st) != 0)
         return errno;
-    if (int refusal = RefusalOf(st))
+    limit = std::clamp<std::int64_t>(limit, 0, kMaxReadFileSize);
+    if (int refusal = RefusalOf(st, limit))
         return refusal;
     // Reads wait for their data as usual: some file systems (FUSE, for one) pass the flag on.
     int flags = ::fcntl(file.Fd, F_GETFL);
@@ -143,15 +157,15 @@ int ReadWholeFile(const std::string& path, std::string& out) {
 
     // The size is only a first guess (files under /proc say 0), and the file may grow while it
     // is read: reading stops one byte past the limit.
-    constexpr auto kLimit = static_cast<std::size_t>(kMaxReadFileSize);
+    const auto most = static_cast<std::size_t>(limit);
     std::string data;
     data.resize(static_cast<std::size_t>(st.st_size));
     std::size_t used = 0;
     for (;;) {
         if (used == data.size()) {
-            if (used > kLimit)
+            if (used > most)
                 return rrTooLarge;
-            data.resize(std::min(used + kBufferSize, kLimit + 1));
+            data.resize(std::min(used + kBufferSize, most + 1));
         }
         ssize_t n = ::read(file.Fd, data.data() + used, data.size() - used);
         if (n < 0) {
@@ -185,15 +199,56 @@ std::string ReadFailureReason(int code) {
     }
 }
 
+bool SameFile(const std::string& a, const std::string& b) {
+    struct stat sa, sb;
+    if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0)
+        return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+std::string WriteFailureReason(int code) {
+    switch (code) {
+    case wrNoFolder:
+        return SystemReason(ENOENT);
+    case wrNoReader:
+        return "Named pipe has no reader";
+    case wrBlockDevice:
+        return "Is a block device";
+    case wrSocket:
+        return "Is a socket";
+    case wrNotRegular:
+        return "Is not a regular file";
+    default:
+        return SystemReason(code);
+    }
+}
+
+EInOutError WriteError(int code, const std::string& target) {
+    if (code >= 0)
+        return EInOutError::FromErrno(code);
+    // The runtime's codes for a path that is not there and for a file it may not use.
+    if (code == wrNoFolder)
+        return EInOutError(3, "Folder \"" + DirectoryOf(FollowLinks(target)) + "\" does not exist");
+    return EInOutError(5, WriteFailureReason(code));
+}
+
 AtomicFileWriter::~AtomicFileWriter() {
     Abandon();
 }
 
 int AtomicFileWriter::Open(const std::string& target) {
     Abandon();
+    // stat follows every link, those of /proc/self/fd too, to what would really be written.
+    struct stat st;
+    if (::stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
+        if (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode))
+            return OpenStream(target, S_ISFIFO(st.st_mode));
+        if (S_ISBLK(st.st_mode))
+            return wrBlockDevice;
+        return S_ISSOCK(st.st_mode) ? wrSocket : wrNotRegular;
+    }
     FTarget = FollowLinks(target);
     mode_t mode = DefaultFileMode();
-    struct stat st;
     bool exists = ::stat(FTarget.c_str(), &st) == 0;
     if (exists) {
         if (S_ISDIR(st.st_mode))
@@ -205,11 +260,17 @@ int AtomicFileWriter::Open(const std::string& target) {
     }
     if (int err = FileFaults::Next())
         return err;
-    std::string name = FTarget.substr(FTarget.find_last_of('/') + 1);
-    std::string temp = DirectoryOf(FTarget) + "/." + name + ".XXXXXX";
+    const std::string folder = DirectoryOf(FTarget);
+    std::string temp = folder + "/" + TemporaryName(FTarget.substr(FTarget.find_last_of('/') + 1));
     int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0)
-        return errno;
+    if (fd < 0) {
+        int err = errno;
+        struct stat folderStat;
+        if ((err == ENOENT || err == ENOTDIR) &&
+            (::stat(folder.c_str(), &folderStat) != 0 || !S_ISDIR(folderStat.st_mode)))
+            return wrNoFolder;
+        return err;
+    }
     FFd = fd;
     FTempPath = temp;
     if (::fchmod(FFd, mode) != 0) {
@@ -221,6 +282,28 @@ int AtomicFileWriter::Open(const std::string& target) {
         // Keeping the owner is possible only for a privileged process; the mode is kept anyway.
         [[maybe_unused]] int ignored = ::fchown(FFd, st.st_uid, st.st_gid);
     }
+    FBuffer.clear();
+    FBuffer.reserve(kBufferSize);
+    return 0;
+}
+
+int AtomicFileWriter::OpenStream(const std::string& target, bool namedPipe) {
+    if (int err = FileFaults::Next())
+        return err;
+    // Non-blocking, so that a pipe nobody reads fails at once instead of holding the open for
+    // ever; writes then wait as usual.
+    int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENXIO && namedPipe ? wrNoReader : errno;
+    int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        int err = errno;
+        ::close(fd);
+        return err;
+    }
+    FFd = fd;
+    FStream = true;
+    FTarget = target;
     FBuffer.clear();
     FBuffer.reserve(kBufferSize);
     return 0;
@@ -257,6 +340,12 @@ int AtomicFileWriter::Commit() {
         return EBADF;
     if (int err = Flush())
         return err;
+    if (FStream) {
+        int fd = FFd;
+        FFd = -1;
+        FStream = false;
+        return ::close(fd) != 0 ? errno : 0;
+    }
     if (int err = FileFaults::Next())
         return err;
     if (::fsync(FFd) != 0)
@@ -295,6 +384,7 @@ void AtomicFileWriter::Abandon() {
         ::close(FFd);
         FFd = -1;
     }
+    FStream = false;
     if (!FTempPath.empty()) {
         ::unlink(FTempPath.c_str());
         FTempPath.clear();

@@ -3,6 +3,8 @@
 // own operation is known by.
 #pragma once
 
+#include "base/Errors.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -22,14 +24,32 @@ enum TReadRefusal : int {
     rrTooLarge = -5,   // over kMaxReadFileSize
 };
 
-// Reads the whole file at path into out. Only a regular file of at most kMaxReadFileSize bytes
-// is read; opening never waits (a FIFO without a writer, a device). Returns 0, the errno of the
-// failure (EISDIR for a folder) or a TReadRefusal; out is then left unchanged.
-int ReadWholeFile(const std::string& path, std::string& out);
+// Reads the whole file at path into out. Only a regular file of at most limit bytes is read
+// (rrTooLarge otherwise); opening never waits (a FIFO without a writer, a device). Returns 0,
+// the errno of the failure (EISDIR for a folder) or a TReadRefusal; out is then left unchanged.
+int ReadWholeFile(const std::string& path, std::string& out, std::int64_t limit = kMaxReadFileSize);
 
 // The reason to show for a failure code of ReadWholeFile, as the second part of "Cannot open
 // file "%s". %s": the system's text for an errno value, a text in its style for a refusal.
 std::string ReadFailureReason(int code);
+
+// Files AtomicFileWriter refuses to write, beside errno values. Negative, as TReadRefusal.
+enum TWriteRefusal : int {
+    wrNoFolder = -20,    // the folder the file would go in does not exist
+    wrNoReader = -21,    // a named pipe that nobody reads
+    wrBlockDevice = -22, // never written: a disk, not a stream
+    wrSocket = -23,
+    wrNotRegular = -24, // any other kind of special file
+};
+
+// The reason to show for a failure code of AtomicFileWriter, as the second part of "Cannot
+// create file "%s". %s": the system's text for an errno value (a missing folder's too), a text
+// in its style for a refusal.
+std::string WriteFailureReason(int code);
+// The runtime's input/output error for a failure code of AtomicFileWriter writing target:
+// EInOutError::FromErrno's for an errno value, "Folder "DIR" does not exist" where the folder
+// is missing, the reason above for another refusal.
+EInOutError WriteError(int code, const std::string& target);
 
 // Writes a file by way of a temporary file beside it, renamed over the target only when every
 // byte has reached the disk. Until Commit succeeds the target stays exactly as it was; a writer
@@ -37,6 +57,10 @@ std::string ReadFailureReason(int code);
 //
 // A target that is a symbolic link is followed to the file it names; an existing target's
 // permission bits are kept, a new file gets the ones the process's umask allows.
+//
+// Only a regular file is ever replaced. An existing character device or named pipe (a terminal,
+// /dev/null, /dev/stdout of a pipeline) is written directly instead, as a stream: what was
+// written before a failure has gone. Other special files are refused.
 class AtomicFileWriter {
 public:
     AtomicFileWriter() = default;
@@ -44,27 +68,34 @@ public:
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
     ~AtomicFileWriter();
 
-    // Starts writing the file target. Returns 0 or errno (EACCES for an existing target that
-    // may not be written, EISDIR for a folder).
+    // Starts writing the file target. Returns 0, errno (EACCES for an existing target that
+    // may not be written, EISDIR for a folder) or a TWriteRefusal.
     int Open(const std::string& target);
     // Appends bytes (buffered). Returns 0 or errno; after a failure the writer stays failed.
     int Write(std::string_view bytes);
     int WriteByte(unsigned char value);
     // Writes out the buffer, syncs and renames the temporary file over the target.
     int Commit();
-    // Removes the temporary file; the target is untouched.
+    // Removes the temporary file; the target is untouched (a stream target keeps what it has
+    // been given).
     void Abandon();
 
     bool IsOpen() const { return FFd >= 0; }
 
 private:
     int Flush();
+    int OpenStream(const std::string& target, bool namedPipe);
 
     int FFd = -1;
+    bool FStream = false; // writing a device or pipe directly
     std::string FTarget;
     std::string FTempPath;
     std::string FBuffer;
 };
+
+// True when both paths name one existing file, however they are spelt (links, "./", hard
+// links: the same device and inode); false when either does not exist.
+bool SameFile(const std::string& a, const std::string& b);
 
 // A seam for tests: makes the k-th fallible file operation (open, write, sync, rename) from now
 // on fail with the given errno. k = 0 switches the injection off.

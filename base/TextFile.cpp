@@ -76,7 +76,7 @@ void WriteTextFile(const std::string& fileName, int count,
     if (err == 0)
         err = writer.Commit();
     if (err != 0)
-        throw EFCreateError(fileName, SystemReason(err));
+        throw EFCreateError(fileName, WriteFailureReason(err));
 }
 
 void WriteTextFile(const std::string& fileName, const std::vector<std::string>& lines) {

@@ -10,6 +10,7 @@
 #include "base/FileIO.h"
 #include "base/TextFile.h"
 #include "cli/CompileReport.h"
+#include "cli/StandardOutput.h"
 #include "compiler/CompileMessages.h"
 #include "compiler/Compiler.h"
 #include "compiler/ImageName.h"
@@ -20,7 +21,6 @@
 #include <iostream>
 #include <optional>
 #include <string>
-#include <sys/stat.h>
 
 namespace {
 
@@ -65,9 +65,10 @@ std::optional<int> ParseArguments(int argc, char** argv, TOptions& options) {
             if (options.Image)
                 return UsageError("параметр -o указан дважды");
             options.Image = argv[++i];
-        } else if (!optionsEnded && (arg == "-f" || arg.starts_with("--format="))) {
+        } else if (!optionsEnded &&
+                   (arg == "-f" || arg == "--format" || arg.starts_with("--format="))) {
             std::string name;
-            if (arg == "-f") {
+            if (arg == "-f" || arg == "--format") {
                 if (i + 1 >= argc)
                     return UsageError("после -f нужен формат образа");
                 name = argv[++i];
@@ -98,13 +99,6 @@ std::optional<int> ParseArguments(int argc, char** argv, TOptions& options) {
     if (options.Image && options.Image->empty())
         return UsageError("пустое имя образа");
     return std::nullopt;
-}
-
-bool SameFile(const std::string& a, const std::string& b) {
-    struct stat sa, sb;
-    if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0)
-        return a == b;
-    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 std::string Hex(unsigned value, int digits) {
@@ -157,7 +151,7 @@ TCompileResult CompileToIntelHex(TCompileTarget& target, const std::string& imag
                                  bool& tooLarge) {
     AtomicFileWriter file;
     if (int err = file.Open(imageName))
-        throw EInOutError::FromErrno(err);
+        throw WriteError(err, imageName);
     std::string bytes;
     TCompileResult result = CompileToBytes(target, bytes, counters, listing);
     tooLarge = bytes.size() > kMaxIntelHexImage;
@@ -166,9 +160,9 @@ TCompileResult CompileToIntelHex(TCompileTarget& target, const std::string& imag
         return result;
     }
     if (int err = file.Write(IntelHexText(bytes)))
-        throw EInOutError::FromErrno(err);
+        throw WriteError(err, imageName);
     if (int err = file.Commit())
-        throw EInOutError::FromErrno(err);
+        throw WriteError(err, imageName);
     return result;
 }
 
@@ -180,11 +174,11 @@ int main(int argc, char** argv) {
         return *status;
     if (options.Help) {
         std::cout << kUsage;
-        return kExitOk;
+        return StandardOutputWritten("tovixc") ? kExitOk : kExitUsage;
     }
     TImageFormat format = options.Format.value_or(TImageFormat::Binary);
     std::string image = options.Image ? *options.Image : DefaultImageName(options.Program, format);
-    if (SameFile(image, options.Program)) {
+    if (image == options.Program || SameFile(image, options.Program)) {
         std::cerr << image << ": ошибка: образ не может заменить файл программы\n";
         return kExitUsage;
     }
@@ -233,5 +227,5 @@ int main(int argc, char** argv) {
         PrintWarning(options.Program, rawLines, kDefaultTabSize, warning);
     std::cout << CompletionMessage(counters.CommandCount) << "\n"
               << "Размер программы составляет " << counters.ProgramSize << " байт\n";
-    return kExitOk;
+    return StandardOutputWritten("tovixc") ? kExitOk : kExitUsage;
 }

@@ -31,7 +31,7 @@ void TImageWriter::Check(int err) {
     if (err == 0)
         return;
     Abandon();
-    throw EInOutError::FromErrno(err);
+    throw WriteError(err, FName);
 }
 
 void TImageWriter::Abandon() {
@@ -49,6 +49,7 @@ void TImageWriter::OpenImage(const std::string& name) {
     Abandon();
     // An empty name is no file name at all; the writer would otherwise create a temporary
     // file in the current folder and fail only at the rename.
+    FName = name;
     Check(name.empty() ? ENOENT : FFile.Open(name));
     if (!FChunk)
         FChunk = std::make_unique<char[]>(kChunk);

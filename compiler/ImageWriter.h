@@ -45,6 +45,7 @@ private:
     static constexpr std::size_t kChunk = 1 << 16;
 
     AtomicFileWriter FFile;
+    std::string FName;
     std::unique_ptr<char[]> FChunk;
     std::size_t FUsed = 0;
 };

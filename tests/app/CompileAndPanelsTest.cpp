@@ -210,7 +210,8 @@ private slots:
         std::filesystem::remove_all(folder);
         w.Form1.Editor().Lines().Add("nop");
         w.Form1.N9->trigger();
-        QCOMPARE(w.Errors.Texts, QStringList{"Invalid filename"});
+        QCOMPARE(w.Errors.Texts,
+                 QStringList{QString("Folder \"%1\" does not exist").arg(folder.c_str())});
         // No completion message, and the counters keep the last compile's figures.
         QCOMPARE(w.Messages().size(), 1);
         QCOMPARE(w.Form1.Counters().CommandCount, 1);

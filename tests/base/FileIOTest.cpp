@@ -189,3 +189,61 @@ TEST(AtomicFileWriter, EveryFailingStepLeavesTheOldFileAndNoTemporary) {
         EXPECT_EQ(dir.Entries(), std::vector<std::string>{"prog.tovix"}) << "operation " << k;
     }
 }
+
+TEST(AtomicFileWriter, WritesStreamsDirectlyAndRefusesOtherSpecialFiles) {
+    TempDir dir;
+    ASSERT_EQ(mkfifo(dir.File("read").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(dir.File("unread").c_str(), 0600), 0);
+    int socketFd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::string socketPath = dir.File("socket");
+    socketPath.copy(address.sun_path, socketPath.size());
+    ASSERT_EQ(bind(socketFd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    close(socketFd);
+    // A reader that is there before the writer comes, as a pipeline's.
+    int reader = open(dir.File("read").c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(reader, 0);
+    // The longest name a folder takes, in two-byte letters: its temporary name must fit too.
+    std::string longName;
+    while (longName.size() + 2 <= 251)
+        longName += "я";
+    longName += ".vcd";
+
+    struct Row {
+        std::string target;
+        int code;
+        std::string error; // WriteError's text
+    };
+    const Row rows[] = {
+        {"/dev/null", 0, ""},
+        {dir.File("read"), 0, ""},
+        {dir.File(longName), 0, ""},
+        {dir.File("unread"), wrNoReader, "Named pipe has no reader"},
+        {socketPath, wrSocket, "Is a socket"},
+        {dir.File("no/such/f"), wrNoFolder,
+         "Folder \"" + dir.File("no/such") + "\" does not exist"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.target);
+        AtomicFileWriter w;
+        int code = w.Open(row.target);
+        EXPECT_EQ(code, row.code);
+        if (code == 0) {
+            EXPECT_EQ(w.Write("streamed"), 0);
+            EXPECT_EQ(w.Commit(), 0);
+        } else {
+            EXPECT_EQ(WriteError(code, row.target).what(), row.error);
+        }
+    }
+    char got[16] = {};
+    EXPECT_EQ(read(reader, got, sizeof got), 8);
+    close(reader);
+    EXPECT_STREQ(got, "streamed");
+    EXPECT_EQ(ReadBytes(dir.File(longName)), "streamed");
+    struct stat st;
+    ASSERT_EQ(stat("/dev/null", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+    EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"read", "socket", "unread", longName}));
+    EXPECT_EQ(WriteFailureReason(wrNoFolder), "No such file or directory");
+}

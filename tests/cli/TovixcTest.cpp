@@ -51,6 +51,7 @@ TEST(Tovixc, NamesTheImage) {
         {"blink.tovix", {}, "blink.bin"},
         {"blink.tovix", {"-f", "ihex"}, "blink.hex", hex},
         {"blink.tovix", {"--format=ihex"}, "blink.hex", hex},
+        {"blink.tovix", {"--format", "ihex"}, "blink.hex", hex},
         {"blink.tovix", {"--format=bin"}, "blink.bin"},
         {"BLINK.TOVIX", {"-f", "ihex"}, "BLINK.hex", hex},
         {"prog", {"-f", "ihex"}, "prog.hex", hex},
@@ -189,7 +190,7 @@ TEST(Tovixc, UsageErrors) {
         {"-f", "elf", "p.tovix"},
         {"-f", "IHEX", "p.tovix"},
         {"--format=", "p.tovix"},
-        {"--format", "ihex", "p.tovix"},
+        {"--format", "p.tovix"},
         {"-f", "bin", "--format=ihex", "p.tovix"},
     };
     for (const auto& args : rows) {
@@ -227,6 +228,7 @@ TEST(Tovixc, InputOutputErrors) {
     struct Row {
         std::vector<std::string> args;
         std::string err;
+        std::string stdoutTo = {};
     };
     const Row rows[] = {
         {{"missing.tovix"},
@@ -236,18 +238,21 @@ TEST(Tovixc, InputOutputErrors) {
          "/dev/null: ошибка: не удалось прочитать программу: Cannot open file \"/dev/null\". Is "
          "a device\n"},
         {{"-o", "no/p.bin", "p.tovix"},
-         "no/p.bin: ошибка: не удалось записать образ: Invalid filename\n"},
+         "no/p.bin: ошибка: не удалось записать образ: Folder \"no\" does not exist\n"},
         {{"-o", ".", "p.tovix"}, ".: ошибка: не удалось записать образ: File access denied\n"},
         {{"-f", "ihex", "-o", "no/p.hex", "p.tovix"},
-         "no/p.hex: ошибка: не удалось записать образ: Invalid filename\n"},
+         "no/p.hex: ошибка: не удалось записать образ: Folder \"no\" does not exist\n"},
         {{"-f", "ihex", "-o", ".", "p.tovix"},
          ".: ошибка: не удалось записать образ: File access denied\n"},
         {{"-o", "p.tovix", "p.tovix"}, "p.tovix: ошибка: образ не может заменить файл программы\n"},
         {{"-o", "./p.tovix", "p.tovix"},
          "./p.tovix: ошибка: образ не может заменить файл программы\n"},
+        {{"--listing", "-o", "/dev/null", "p.tovix"},
+         "tovixc: ошибка: не удалось записать стандартный вывод: Disk full\n",
+         "/dev/full"},
     };
     for (const auto& row : rows) {
-        RunResult run = Tovixc(dir, row.args);
+        RunResult run = RunTool(TOVIXC_PATH, dir.Path(), row.args, row.stdoutTo);
         EXPECT_EQ(run.status, 2) << row.err;
         EXPECT_EQ(run.err, row.err);
         EXPECT_EQ(run.out, "");
@@ -255,6 +260,9 @@ TEST(Tovixc, InputOutputErrors) {
     EXPECT_EQ(ReadFile(dir / "p.tovix"), kWorked);
     EXPECT_EQ(ReadFile(dir / "p.bin"), "previous image");
     EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{"p.bin", "p.tovix"}));
+    struct stat null;
+    ASSERT_EQ(::stat("/dev/null", &null), 0);
+    EXPECT_TRUE(S_ISCHR(null.st_mode)) << "a device is written, not replaced";
 }
 
 // The example programs: CR LF after every line, compiled, and every goto lands on the first

@@ -36,11 +36,11 @@ TEST(CompileErrors, ImageThatCannotBeCreated) {
     ASSERT_EQ(::mkdir(ro.c_str(), 0555), 0);
     struct Row {
         std::string image;
-        const char* text;
+        std::string text;
         bool needsPermissions;
     };
     const Row rows[] = {
-        {dir / "missing/p.bin", "Invalid filename", false},
+        {dir / "missing/p.bin", "Folder \"" + dir / "missing\" does not exist", false},
         {ro + "/p.bin", "File access denied", true},
         {dir / "folder.bin", "File access denied", false},
         {"", "Invalid filename", false},

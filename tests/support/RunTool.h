@@ -31,13 +31,14 @@ inline std::string ReadToolOutput(const std::string& path) {
 }
 
 // Runs tool in the folder with the given arguments; its outputs pass through two files there.
+// With stdoutTo, standard output goes to that file instead (/dev/full, say) and out stays empty.
 inline TToolRun RunTool(const std::string& tool, const std::string& folder,
-                        const std::vector<std::string>& args) {
+                        const std::vector<std::string>& args, const std::string& stdoutTo = {}) {
     std::string command = "cd " + ShellQuote(folder) + " && " + ShellQuote(tool);
     for (const auto& a : args)
         command += " " + ShellQuote(a);
     const std::string out = folder + "/.out", err = folder + "/.err";
-    command += " >" + ShellQuote(out) + " 2>" + ShellQuote(err);
+    command += " >" + ShellQuote(stdoutTo.empty() ? out : stdoutTo) + " 2>" + ShellQuote(err);
     int rc = std::system(command.c_str());
     TToolRun run{WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, ReadToolOutput(out), ReadToolOutput(err)};
     std::filesystem::remove(out);
