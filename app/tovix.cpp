@@ -20,6 +20,10 @@
 #include <cstdio>
 #include <memory>
 
+namespace {
+const char* const kUsage = "использование: tovix [ПРОГРАММА]\n";
+} // namespace
+
 int main(int argc, char** argv) {
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TOVIX"));
@@ -32,8 +36,13 @@ int main(int argc, char** argv) {
 
     // Qt has taken its own options out of the arguments by now.
     const QStringList arguments = QApplication::arguments().mid(1);
+    if (arguments.size() == 1 && (arguments.front() == QLatin1String("--help") ||
+                                  arguments.front() == QLatin1String("-h"))) {
+        std::fputs(kUsage, stdout);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 2;
+    }
     if (arguments.size() > 1 || (!arguments.isEmpty() && arguments.front().startsWith('-'))) {
-        std::fputs("использование: tovix [ПРОГРАММА]\n", stderr);
+        std::fputs(kUsage, stderr);
         return 2;
     }
 

@@ -31,27 +31,47 @@ std::string ValueText(const TSignalInfo& info, std::uint32_t value) {
     return bits + " " + info.Id + "\n";
 }
 
+// Text is handed to the sink in pieces of about this size.
+constexpr std::size_t kPassSize = 1 << 14;
+
 } // namespace
 
 std::uint32_t TVcdRecorder::FrequencyHz(std::uint32_t periodUs) {
     return periodUs == 0 ? 0 : (1'000'000 + periodUs / 2) / periodUs;
 }
 
-TVcdRecorder::TVcdRecorder(const TBoardState& s) {
-    FInitial[kPortD] = s.Port[0];
-    FInitial[kDdrD] = s.Ddr[0];
-    FInitial[kPortB] = s.Port[1];
-    FInitial[kDdrB] = s.Ddr[1];
-    FInitial[kTone] = 0;
-    FInitial[kVolume] = s.Sound.Raised;
-    std::copy(std::begin(FInitial), std::end(FInitial), std::begin(FCurrent));
+TVcdRecorder::TVcdRecorder(const TBoardState& s, TSink sink) : FSink(std::move(sink)) {
+    FCurrent[kPortD] = s.Port[0];
+    FCurrent[kDdrD] = s.Ddr[0];
+    FCurrent[kPortB] = s.Port[1];
+    FCurrent[kDdrB] = s.Ddr[1];
+    FCurrent[kTone] = 0;
+    FCurrent[kVolume] = s.Sound.Raised;
+    FPending = "$version tovixsim $end\n$timescale 1us $end\n$scope module board $end\n";
+    for (const TSignalInfo& info : kInfo)
+        FPending += std::string("$var ") + info.Type + " " + std::to_string(info.Width) + " " +
+                    info.Id + " " + info.Name + " $end\n";
+    FPending += "$upscope $end\n$enddefinitions $end\n#0\n$dumpvars\n";
+    for (int k = 0; k < kSignals; ++k)
+        FPending += ValueText(kInfo[k], FCurrent[k]);
+    FPending += "$end\n";
+    Pass();
+}
+
+void TVcdRecorder::Pass() {
+    if (FError == 0 && !FPending.empty())
+        FError = FSink(FPending);
+    FPending.clear();
 }
 
 void TVcdRecorder::Set(std::uint64_t time, TSignal signal, std::uint32_t value) {
     if (FCurrent[signal] == value)
         return;
     FCurrent[signal] = value;
-    FChanges.push_back(TChange{time, signal, value});
+    if (time != FLastTime)
+        FPending += "#" + std::to_string(time) + "\n";
+    FLastTime = time;
+    FPending += ValueText(kInfo[signal], value);
 }
 
 void TVcdRecorder::Command(const TBoardState& before, const TBoardState& after, int fetchedBytes) {
@@ -67,25 +87,13 @@ void TVcdRecorder::Command(const TBoardState& before, const TBoardState& after, 
         Set(tone.StartUs, kTone, FrequencyHz(tone.PeriodUs));
         Set(tone.StartUs + tone.DurationUs, kTone, 0);
     }
+    if (FPending.size() >= kPassSize)
+        Pass();
 }
 
-std::string TVcdRecorder::Text(std::uint64_t endUs) const {
-    std::string out = "$version tovixsim $end\n$timescale 1us $end\n$scope module board $end\n";
-    for (const TSignalInfo& info : kInfo)
-        out += std::string("$var ") + info.Type + " " + std::to_string(info.Width) + " " + info.Id +
-               " " + info.Name + " $end\n";
-    out += "$upscope $end\n$enddefinitions $end\n#0\n$dumpvars\n";
-    for (int k = 0; k < kSignals; ++k)
-        out += ValueText(kInfo[k], FInitial[k]);
-    out += "$end\n";
-    std::uint64_t last = 0;
-    for (const TChange& change : FChanges) {
-        if (change.TimeUs != last)
-            out += "#" + std::to_string(change.TimeUs) + "\n";
-        last = change.TimeUs;
-        out += ValueText(kInfo[change.Signal], change.Value);
-    }
-    if (endUs > last)
-        out += "#" + std::to_string(endUs) + "\n";
-    return out;
+void TVcdRecorder::Finish(std::uint64_t endUs) {
+    if (endUs > FLastTime)
+        FPending += "#" + std::to_string(endUs) + "\n";
+    FLastTime = endUs;
+    Pass();
 }

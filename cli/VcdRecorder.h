@@ -6,20 +6,29 @@
 #include "board/Board.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
-#include <vector>
+#include <string_view>
 
+// The text goes to its sink as the run goes, so that memory stays flat however long the run.
 class TVcdRecorder {
 public:
-    // The values at time 0.
-    explicit TVcdRecorder(const TBoardState& initial);
+    // Takes the next piece of the file; returns 0 or the code of a failure, after which
+    // nothing more is written.
+    using TSink = std::function<int(std::string_view)>;
+
+    // Writes the header and the values at time 0.
+    TVcdRecorder(const TBoardState& initial, TSink sink);
 
     // One command: the states before and after it, and the size of its fetch. Register changes
     // are dated at the end of the fetch; a tone sounds from its start for its duration.
     void Command(const TBoardState& before, const TBoardState& after, int fetchedBytes);
 
-    // The whole file, ending with a time stamp at endUs.
-    std::string Text(std::uint64_t endUs) const;
+    // Ends the file with a time stamp at endUs and hands the rest to the sink.
+    void Finish(std::uint64_t endUs);
+
+    // The sink's first failure, or 0.
+    int Error() const { return FError; }
 
     // The frequency written for a period: 1,000,000 / period rounded, 0 for silence.
     static std::uint32_t FrequencyHz(std::uint32_t periodUs);
@@ -27,15 +36,12 @@ public:
 private:
     enum TSignal : int { kPortD, kDdrD, kPortB, kDdrB, kTone, kVolume, kSignals };
 
-    struct TChange {
-        std::uint64_t TimeUs;
-        TSignal Signal;
-        std::uint32_t Value;
-    };
-
     void Set(std::uint64_t time, TSignal signal, std::uint32_t value);
+    void Pass(); // hands the pending text to the sink
 
-    std::uint32_t FInitial[kSignals] = {};
+    TSink FSink;
+    int FError = 0;
+    std::string FPending;
     std::uint32_t FCurrent[kSignals] = {};
-    std::vector<TChange> FChanges; // in time order
+    std::uint64_t FLastTime = 0;
 };

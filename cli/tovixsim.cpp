@@ -12,6 +12,7 @@
 #include "board/BoardChanges.h"
 #include "cli/CompileReport.h"
 #include "cli/SimReport.h"
+#include "cli/StandardOutput.h"
 #include "cli/VcdRecorder.h"
 
 #include <algorithm>
@@ -29,6 +30,9 @@ constexpr int kExitUsage = 2;
 
 // A longer run would not fit the microseconds of virtual time; no real program needs it.
 constexpr std::uint64_t kMaxRunMs = 1'000'000'000;
+
+// A goto reaches no further than 64 KiB: a larger file is no image of a program.
+constexpr std::int64_t kMaxImageBytes = 65536;
 
 const char* const kUsage =
     "использование: tovixsim ПРОГРАММА.tovix|ОБРАЗ.bin [--ms N] [--trace] [--json] [--vcd ФАЙЛ]\n"
@@ -140,9 +144,13 @@ std::optional<int> ParseArguments(int argc, char** argv, TOptions& options) {
 std::optional<int> LoadProgram(const std::string& path, TBoardProgram& program) {
     if (!EndsWithNoCase(path, ".tovix")) {
         std::string bytes;
-        if (int err = ReadWholeFile(path, bytes)) {
-            std::cerr << path << ": ошибка: не удалось прочитать образ: " << ReadFailureReason(err)
-                      << "\n";
+        if (int err = ReadWholeFile(path, bytes, kMaxImageBytes)) {
+            if (err == rrTooLarge)
+                std::cerr << path << ": ошибка: образ больше 64 КБ\n";
+            else
+                std::cerr << path
+                          << ": ошибка: не удалось прочитать образ: " << ReadFailureReason(err)
+                          << "\n";
             return kExitUsage;
         }
         program = TBoardProgram(std::move(bytes));
@@ -169,9 +177,12 @@ std::optional<int> LoadProgram(const std::string& path, TBoardProgram& program) 
 }
 
 // Runs command by command, for the trace and the VCD: each command's state before and after.
+// Stops early when an output cannot be written any more.
 void RunTraced(TBoard& board, std::uint64_t untilUs, bool trace, TVcdRecorder* vcd) {
     std::size_t warningsSeen = 0;
     for (;;) {
+        if ((trace && !std::cout) || (vcd && vcd->Error()))
+            return;
         TBoardState before = board.State();
         TStopReason reason = board.Run(TRunLimits{1, untilUs, -1});
         if (reason == TStopReason::TimeLimit)
@@ -198,20 +209,10 @@ void RunTraced(TBoard& board, std::uint64_t untilUs, bool trace, TVcdRecorder* v
     }
 }
 
-int WriteVcd(const std::string& path, const std::string& text) {
-    AtomicFileWriter file;
-    int err = file.Open(path);
-    if (!err)
-        err = file.Write(text);
-    if (!err)
-        err = file.Commit();
-    if (err) {
-        std::cerr << path
-                  << ": ошибка: не удалось записать VCD: " << EInOutError::FromErrno(err).what()
-                  << "\n";
-        return kExitUsage;
-    }
-    return kExitOk;
+int VcdFailed(const std::string& path, int err) {
+    std::cerr << path << ": ошибка: не удалось записать VCD: " << WriteError(err, path).what()
+              << "\n";
+    return kExitUsage;
 }
 
 } // namespace
@@ -222,17 +223,29 @@ int main(int argc, char** argv) {
         return *status;
     if (options.Help) {
         std::cout << kUsage;
-        return kExitOk;
+        return StandardOutputWritten("tovixsim") ? kExitOk : kExitUsage;
     }
     TBoardProgram program;
     if (auto status = LoadProgram(options.Program, program))
         return *status;
 
+    // The dump goes to its file as the run goes; the file takes the target's name only when
+    // the whole of it is written.
+    AtomicFileWriter vcdFile;
+    if (options.Vcd) {
+        if (*options.Vcd == options.Program || SameFile(*options.Vcd, options.Program)) {
+            std::cerr << *options.Vcd << ": ошибка: файл VCD не может заменить файл программы\n";
+            return kExitUsage;
+        }
+        if (int err = vcdFile.Open(*options.Vcd))
+            return VcdFailed(*options.Vcd, err);
+    }
+
     TBoard board(std::move(program));
     const std::uint64_t untilUs = options.Ms * 1000;
     std::optional<TVcdRecorder> vcd;
     if (options.Vcd)
-        vcd.emplace(board.State());
+        vcd.emplace(board.State(), [&](std::string_view text) { return vcdFile.Write(text); });
     if (options.Trace || vcd)
         RunTraced(board, untilUs, options.Trace, vcd ? &*vcd : nullptr);
     else
@@ -242,9 +255,16 @@ int main(int argc, char** argv) {
         std::cerr << EventLine(options.Program, "предупреждение", warning);
     if (board.Error())
         std::cerr << EventLine(options.Program, "ошибка", *board.Error());
-    if (vcd)
-        if (int status = WriteVcd(*options.Vcd, vcd->Text(board.TimeUs())))
-            return status;
+    if (vcd) {
+        vcd->Finish(board.TimeUs());
+        int err = vcd->Error();
+        if (err == 0)
+            err = vcdFile.Commit();
+        if (err != 0)
+            return VcdFailed(*options.Vcd, err);
+    }
     std::cout << (options.Json ? BoardJson(board) : BoardSummary(board));
+    if (!StandardOutputWritten("tovixsim"))
+        return kExitUsage;
     return board.Status() == TBoardStatus::Error ? kExitProgramErrors : kExitOk;
 }

@@ -42,6 +42,10 @@ TEST(Tovixsim, GoldenRunsOfTheExamples) {
     EXPECT_GE(examples, 6);
 }
 
+const std::string kNotOverProgram = "ошибка: файл VCD не может заменить файл программы\n";
+const std::string kStdoutFull =
+    "tovixsim: ошибка: не удалось записать стандартный вывод: Disk full\n";
+
 TEST(Tovixsim, CommandLine) {
     struct TRow {
         const char* name;
@@ -49,6 +53,7 @@ TEST(Tovixsim, CommandLine) {
         int status;
         std::string out; // a part of standard output that must be there
         std::string err; // a part of standard error that must be there
+        std::string stdoutTo = {};
     };
     const TRow rows[] = {
         {"help", {"--help"}, 0, "--vcd ФАЙЛ", ""},
@@ -60,11 +65,19 @@ TEST(Tovixsim, CommandLine) {
         {"Intel HEX", {"p.hex"}, 2, "", "Intel HEX"},
         {"missing file", {"none.tovix"}, 2, "", "none.tovix: ошибка: не удалось прочитать"},
         {"missing image", {"none.bin"}, 2, "", "none.bin: ошибка: не удалось прочитать образ"},
-        {"VCD not writable",
+        {"VCD in a missing folder",
          {"p.tovix", "--vcd", "no/such/dir.vcd"},
          2,
          "",
-         "no/such/dir.vcd: ошибка: не удалось записать VCD"},
+         "no/such/dir.vcd: ошибка: не удалось записать VCD: Folder \"no/such\" does not exist"},
+        {"VCD over the program", {"p.tovix", "--vcd", "p.tovix"}, 2, "", kNotOverProgram},
+        {"VCD over a link to it", {"p.tovix", "--vcd", "./link.tovix"}, 2, "", kNotOverProgram},
+        {"VCD over a hard link", {"./p.tovix", "--vcd", "hard.tovix"}, 2, "", kNotOverProgram},
+        {"VCD over the image", {"p.bin", "--vcd", "p.bin"}, 2, "", kNotOverProgram},
+        {"VCD to a device", {"p.tovix", "--ms=1", "--vcd=/dev/null"}, 0, "Состояние", ""},
+        {"image over 64 KB", {"big.bin"}, 2, "", "big.bin: ошибка: образ больше 64 КБ\n"},
+        {"trace to a full disk", {"p.tovix", "--trace"}, 2, "", kStdoutFull, "/dev/full"},
+        {"JSON to a full disk", {"p.tovix", "--json"}, 2, "", kStdoutFull, "/dev/full"},
         {"compile faults as tovixc prints them",
          {"bad.TOVIX"},
          1,
@@ -96,10 +109,15 @@ TEST(Tovixsim, CommandLine) {
         WriteBytes(dir.File("bad.TOVIX"), "stop\r\n\tpause_6\r\n");
         WriteBytes(dir.File("p.bin"), std::string("\x0C\x03\x00\x00", 4));
         WriteBytes(dir.File("err.img"), "\x06\xFF");
-        TRun run = Tovixsim(dir, row.args);
+        WriteBytes(dir.File("big.bin"), std::string(65537, '\0'));
+        std::filesystem::create_symlink("p.tovix", dir.File("link.tovix"));
+        std::filesystem::create_hard_link(dir.File("p.tovix"), dir.File("hard.tovix"));
+        TRun run = RunTool(TOVIXSIM_PATH, dir.Path(), row.args, row.stdoutTo);
         EXPECT_EQ(run.status, row.status) << run.err;
         EXPECT_NE(run.out.find(row.out), std::string::npos) << run.out;
         EXPECT_NE(run.err.find(row.err), std::string::npos) << run.err;
+        EXPECT_EQ(ReadBytes(dir.File("p.tovix")), "allond\r\nonpind_09\r\ngoto_0000\r\n");
+        EXPECT_EQ(ReadBytes(dir.File("p.bin")), std::string("\x0C\x03\x00\x00", 4));
     }
 }
 
