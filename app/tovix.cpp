@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -25,6 +26,9 @@ const char* const kUsage = "использование: tovix [ПРОГРАММ�
 } // namespace
 
 int main(int argc, char** argv) {
+    // A pipe written directly (Save onto a FIFO) whose reader goes away must fail the write,
+    // reported as any write error, not end the workbench with the unsaved program.
+    std::signal(SIGPIPE, SIG_IGN);
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TOVIX"));
     // The interface is Russian: so are the buttons and texts of Qt's own dialogs, where the
