@@ -3,9 +3,9 @@
 // the same window left idle; and a goto loop without pauses at every speed, with the commands
 // it runs per second and the longest wait of a 5 ms timer meanwhile (how responsive the window
 // stays).
-#include "app/BoardRunner.h"
-#include "app/BoardWindow.h"
-#include "app/Unit1.h"
+#include "app/board/BoardRunner.h"
+#include "app/board/BoardWindow.h"
+#include "app/main/MainWindow.h"
 #include "support/Recorders.h"
 #include "support/ScriptedDialogs.h"
 
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
 
     ScriptedDialogs dialogs;
     RecordingShell shell;
-    TForm1 form(dialogs, shell);
+    TMainWindow form(dialogs, shell);
     form.show();
     dialogs.AnswerOpen(QStringLiteral(TOVIX_EXAMPLES "/running-light.tovix"));
     form.N5->trigger();

@@ -4,9 +4,9 @@
 // keystroke and a caret move to their painted frames with the window open and without it.
 #include "ProgramText.h"
 
-#include "app/ListingFollower.h"
-#include "app/ListingWindow.h"
-#include "app/Unit1.h"
+#include "app/listing/ListingFollower.h"
+#include "app/listing/ListingWindow.h"
+#include "app/main/MainWindow.h"
 #include "editor/CodeMemo.h"
 #include "platform/CodeMemoWidget.h"
 #include "support/Recorders.h"
@@ -35,7 +35,7 @@ struct Subject {
     int Lines = 0;
     ScriptedDialogs Dialogs;
     RecordingShell Shell;
-    std::unique_ptr<TForm1> Form;
+    std::unique_ptr<TMainWindow> Form;
 
     TCodeMemo& Memo() { return Form->Editor(); }
 };
@@ -58,7 +58,7 @@ void Key(QWidget& target, int key, const QString& text) {
 }
 
 void Load(Subject& s, const std::string& path) {
-    s.Form = std::make_unique<TForm1>(s.Dialogs, s.Shell);
+    s.Form = std::make_unique<TMainWindow>(s.Dialogs, s.Shell);
     s.Form->show();
     s.Dialogs.AnswerOpen(QString::fromStdString(path));
     s.Form->N5->trigger();

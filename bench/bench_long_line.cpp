@@ -6,7 +6,7 @@
 #include "ProgramText.h"
 #include "TableReporter.h"
 
-#include "app/Unit1.h"
+#include "app/main/MainWindow.h"
 #include "editor/CodeMemo.h"
 #include "platform/CodeMemoWidget.h"
 #include "support/Recorders.h"
@@ -45,7 +45,7 @@ struct Subject {
     int EndLine; // typing at the end goes to the end of this line
     std::unique_ptr<ScriptedDialogs> Dialogs = std::make_unique<ScriptedDialogs>();
     std::unique_ptr<RecordingShell> Shell = std::make_unique<RecordingShell>();
-    std::unique_ptr<TForm1> Form;
+    std::unique_ptr<TMainWindow> Form;
 
     TCodeMemo& Memo() { return Form->Editor(); }
     QWidget& EditorWidget() { return *Form->Memo1; }
@@ -170,7 +170,7 @@ int main(int argc, char** argv) {
     WriteProgram(longSubject.Path, longLine + "\r\n");
     WriteProgram(shortSubject.Path, shortText);
     for (Subject* s : {&longSubject, &shortSubject}) {
-        s->Form = std::make_unique<TForm1>(*s->Dialogs, *s->Shell);
+        s->Form = std::make_unique<TMainWindow>(*s->Dialogs, *s->Shell);
         s->Form->resize(800, 600);
         s->Form->show();
         s->Dialogs->AnswerOpen(QString::fromStdString(s->Path));

@@ -7,7 +7,7 @@
 #include "ProgramText.h"
 #include "TableReporter.h"
 
-#include "app/RenderSetup.h"
+#include "app/tools/RenderSetup.h"
 
 #include <QApplication>
 #include <QImage>

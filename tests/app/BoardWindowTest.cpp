@@ -4,8 +4,8 @@
 #include "tests/app/Workbench.h"
 #include "tests/support/TempDir.h"
 
-#include "app/BoardWidgets.h"
-#include "app/BoardWindow.h"
+#include "app/board/BoardWidgets.h"
+#include "app/board/BoardWindow.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -21,22 +21,22 @@ struct Board {
         if (!w.Show())
             return false;
         w.Open(path);
-        QTest::keyClick(w.Form1.Memo1, Qt::Key_F9, Qt::ControlModifier);
-        window = w.Form1.BoardWindow();
+        QTest::keyClick(w.Main.Memo1, Qt::Key_F9, Qt::ControlModifier);
+        window = w.Main.BoardWindow();
         return window && window->isVisible();
     }
     // A key pressed in the editor: the board window's keys work there too.
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        w.Form1.activateWindow();
-        QTest::keyClick(w.Form1.Memo1, key, modifiers);
+        w.Main.activateWindow();
+        QTest::keyClick(w.Main.Memo1, key, modifiers);
     }
     void CaretTo(int line) {
-        w.Form1.Editor().SetCurY(line);
-        w.Form1.Editor().SetCurX(0);
+        w.Main.Editor().SetCurY(line);
+        w.Main.Editor().SetCurX(0);
     }
     QString Status() const { return window->StatusLabel()->text(); }
     int PortD() const { return window->PortDLeds()->Port(); }
-    int ActiveLine() { return w.Form1.Editor().ActiveLine(); }
+    int ActiveLine() { return w.Main.Editor().ActiveLine(); }
 };
 
 } // namespace
@@ -67,7 +67,7 @@ private slots:
         // A stop point on line 5: the run pauses before its command.
         b.CaretTo(4);
         b.Key(Qt::Key_B, Qt::ControlModifier);
-        QVERIFY(b.w.Form1.Editor().MarkerList().HasMarker(4));
+        QVERIFY(b.w.Main.Editor().MarkerList().HasMarker(4));
         b.Key(Qt::Key_F5);
         QTRY_COMPARE(b.Status(), "пауза: точка остановки");
         QCOMPARE(b.PortD(), 0x02);
@@ -87,9 +87,9 @@ private slots:
         // An edit ends the run, and a faulty operand keeps the next from starting; its message
         // takes the caret to the line.
         b.CaretTo(1);
-        b.w.Form1.Editor().SetCurX(13);
-        QTest::keyClick(b.w.Form1.Memo1, Qt::Key_Backspace);
-        QTest::keyClick(b.w.Form1.Memo1, 'x');
+        b.w.Main.Editor().SetCurX(13);
+        QTest::keyClick(b.w.Main.Memo1, Qt::Key_Backspace);
+        QTest::keyClick(b.w.Main.Memo1, 'x');
         QCOMPARE(b.Status(), "остановлено: текст изменён");
         QCOMPARE(b.ActiveLine(), -1);
         b.Key(Qt::Key_F5);
@@ -102,7 +102,7 @@ private slots:
         b.CaretTo(5);
         QTest::mouseClick(messages->viewport(), Qt::LeftButton, {},
                           messages->visualItemRect(messages->item(0)).center());
-        QCOMPARE(b.w.Form1.Editor().CurY(), 1);
+        QCOMPARE(b.w.Main.Editor().CurY(), 1);
         QCOMPARE(b.w.Errors.Texts, QStringList());
     }
 

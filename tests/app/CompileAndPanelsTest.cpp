@@ -38,7 +38,7 @@ void Retype(QLineEdit* edit, const QString& text) {
     }
 }
 
-void TypePin(TForm1& form, const QString& text) {
+void TypePin(TMainWindow& form, const QString& text) {
     form.ComboBox1->setFocus();
     Retype(form.ComboBox1->lineEdit(), text);
 }
@@ -57,22 +57,22 @@ private slots:
         Workbench w;
         QVERIFY(w.Show());
         w.Open(dir.File("blink.tovix"));
-        QTest::keyClick(w.Form1.Memo1, Qt::Key_F9);
+        QTest::keyClick(w.Main.Memo1, Qt::Key_F9);
         QCOMPARE(ReadBytes(dir.File("blink.bin")),
                  std::string("\x06\x1B\x64\x08\x1B\x64\x03\x00\x00", 9));
         QCOMPARE(w.Messages(), QStringList{"Компиляция завершена!  Количество команд 5"});
         QCOMPARE(w.MarkedLines(), (std::vector<int>{0, 1, 3, 4, 5}));
         QCOMPARE(w.Lines().front(), std::string("allond"));
-        QCOMPARE(w.Form1.ListBox3->count(), 0);
+        QCOMPARE(w.Main.ListBox3->count(), 0);
 
-        QTest::keyClick(w.Form1.Memo1, Qt::Key_F10);
+        QTest::keyClick(w.Main.Memo1, Qt::Key_F10);
         QCOMPARE(w.Messages().back(), kSizeInformation5);
 
         // The figures stay those of the last compile through Close and Open.
         w.Dialogs.AnswerSaveChanges(TSaveChanges::Discard); // the tidied indent is a change
-        w.Form1.N7->trigger();
+        w.Main.N7->trigger();
         w.Open(dir.File("other.tovix"));
-        QTest::keyClick(w.Form1.Memo1, Qt::Key_F10);
+        QTest::keyClick(w.Main.Memo1, Qt::Key_F10);
         QCOMPARE(w.Messages().back(), kSizeInformation5);
         QVERIFY(w.Dialogs.AllAnswered());
         QCOMPARE(w.Errors.Texts, QStringList());
@@ -87,15 +87,15 @@ private slots:
         Workbench w;
         QVERIFY(w.Show());
         w.Open(dir.File("jumps.tovix"));
-        QTest::keyClick(w.Form1.Memo1, Qt::Key_F9);
+        QTest::keyClick(w.Main.Memo1, Qt::Key_F9);
         QCOMPARE(ReadBytes(dir.File("jumps.bin")).size(), std::size_t{9});
         QCOMPARE(w.Messages(),
                  QStringList{"Компиляция завершена!  Количество команд 4\n"
                              "Предупреждения:\n"
                              "Строка 4: goto_0002 — переход внутрь команды в строке 2\n"
                              "Строка 5: goto_0009 — переход за конец программы"});
-        QCOMPARE(w.Form1.Editor().CurY(), 3);
-        QCOMPARE(w.Form1.Editor().CurX(), 0);
+        QCOMPARE(w.Main.Editor().CurY(), 3);
+        QCOMPARE(w.Main.Editor().CurX(), 0);
         QCOMPARE(w.Errors.Texts, QStringList());
     }
 
@@ -107,7 +107,7 @@ private slots:
         Workbench w;
         QVERIFY(w.Show());
         w.Open(dir.File("p.tovix"));
-        TCodeMemo& memo = w.Form1.Editor();
+        TCodeMemo& memo = w.Main.Editor();
         const struct {
             std::optional<QString> typed;
             int line;        // where the caret is afterwards
@@ -124,7 +124,7 @@ private slots:
         for (const auto& row : rows) {
             const qsizetype shown = w.Messages().size();
             w.Dialogs.AnswerText(row.typed);
-            QTest::keyClick(w.Form1.Memo1, Qt::Key_G, Qt::ControlModifier);
+            QTest::keyClick(w.Main.Memo1, Qt::Key_G, Qt::ControlModifier);
             QCOMPARE(memo.CurY(), row.line);
             QCOMPARE(memo.CurX(), 0);
             QCOMPARE(w.Messages().size(), shown + (row.message.isEmpty() ? 0 : 1));
@@ -145,11 +145,11 @@ private slots:
         QVERIFY(w.Show());
         w.Open(dir.File("p.tovix"));
         w.Dialogs.AnswerExport(std::nullopt);
-        w.Form1.N17->trigger();
+        w.Main.N17->trigger();
         QVERIFY(w.MarkedLines().empty());
 
         w.Dialogs.AnswerExport(QString::fromStdString(dir.File("out.hex")));
-        w.Form1.N17->trigger();
+        w.Main.N17->trigger();
         const auto& calls = w.Dialogs.Calls();
         QCOMPARE(calls[calls.size() - 2].Text, QString::fromStdString(dir.File("p.hex")));
         // 06 1B 64 03 00 00: the sum of the record's bytes is 8E, so its checksum is 72.
@@ -172,7 +172,7 @@ private slots:
             WriteBytes(dir.File(c.program), "nop\r\n");
             Workbench w;
             w.Open(dir.File(c.program));
-            w.Form1.N9->trigger();
+            w.Main.N9->trigger();
             QVERIFY2(ReadBytes(dir.File(c.image)) == std::string(1, '\x00'), c.program);
         }
     }
@@ -184,10 +184,10 @@ private slots:
         Workbench w;
         QVERIFY(w.Show());
         w.Open(dir.File("p.tovix"));
-        TCodeMemo& memo = w.Form1.Editor();
+        TCodeMemo& memo = w.Main.Editor();
         memo.SetCurY(4);
         memo.SetCurX(3);
-        QTest::keyClick(w.Form1.Memo1, Qt::Key_F9);
+        QTest::keyClick(w.Main.Memo1, Qt::Key_F9);
         QCOMPARE(w.Messages(), QStringList{"Компиляция не выполнена: неверные данные команды.\n"
                                            "Строка 2: pause_6\nСтрока 4: pause_zz"});
         QCOMPARE(ReadBytes(dir.File("p.bin")), std::string("old"));
@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(memo.CurX(), 0);
         QVERIFY(memo.SelectionEmpty());
         QCOMPARE(w.MarkedLines(), (std::vector<int>{0, 1, 2, 3, 4}));
-        QTest::keyClick(w.Form1.Memo1, Qt::Key_F10);
+        QTest::keyClick(w.Main.Memo1, Qt::Key_F10);
         QCOMPARE(w.Messages().back(), kSizeInformation5);
     }
 
@@ -206,15 +206,15 @@ private slots:
         WriteBytes(folder + "/p.tovix", "stop\r\n");
         Workbench w;
         w.Open(folder + "/p.tovix");
-        w.Form1.N9->trigger();
+        w.Main.N9->trigger();
         std::filesystem::remove_all(folder);
-        w.Form1.Editor().Lines().Add("nop");
-        w.Form1.N9->trigger();
+        w.Main.Editor().Lines().Add("nop");
+        w.Main.N9->trigger();
         QCOMPARE(w.Errors.Texts,
                  QStringList{QString("Folder \"%1\" does not exist").arg(folder.c_str())});
         // No completion message, and the counters keep the last compile's figures.
         QCOMPARE(w.Messages().size(), 1);
-        QCOMPARE(w.Form1.Counters().CommandCount, 1);
+        QCOMPARE(w.Main.Counters().CommandCount, 1);
     }
 
     void InsertionLinesForEveryForm() {
@@ -227,15 +227,15 @@ private slots:
         TempDir dir;
         Workbench w;
         w.New(dir.File("p"));
-        TCodeMemo& memo = w.Form1.Editor();
+        TCodeMemo& memo = w.Main.Editor();
         std::vector<std::string> expected{""};
         for (int row = 0; row < 36; ++row) {
-            w.Form1.ListBox1->setCurrentRow(row);
-            QTest::mouseClick(w.Form1.Button2, Qt::LeftButton);
+            w.Main.ListBox1->setCurrentRow(row);
+            QTest::mouseClick(w.Main.Button2, Qt::LeftButton);
             auto it = withOperands.find(row);
             expected.push_back(it != withOperands.end()
                                    ? it->second
-                                   : w.Form1.ListBox1->item(row)->text().toStdString());
+                                   : w.Main.ListBox1->item(row)->text().toStdString());
         }
         QCOMPARE(w.Lines(), expected);
         // Appended after the last line, not at the caret, and not undoable.
@@ -247,32 +247,32 @@ private slots:
         const struct {
             const char* what;
             int row;
-            std::function<void(TForm1&)> fill;
+            std::function<void(TMainWindow&)> fill;
             std::string line;
         } cases[] = {
-            {"data", 8, [](TForm1& f) { Retype(f.Edit1, "5"); }, "configd_5"},
-            {"letters", 23, [](TForm1& f) { Retype(f.Edit1, "ab"); }, "pause_ab"},
-            {"empty", 10, [](TForm1& f) { Retype(f.Edit1, ""); }, "portdwrite_"},
-            {"length limit", 3, [](TForm1& f) { Retype(f.Edit2, "12345"); }, "goto_1234"},
+            {"data", 8, [](TMainWindow& f) { Retype(f.Edit1, "5"); }, "configd_5"},
+            {"letters", 23, [](TMainWindow& f) { Retype(f.Edit1, "ab"); }, "pause_ab"},
+            {"empty", 10, [](TMainWindow& f) { Retype(f.Edit1, ""); }, "portdwrite_"},
+            {"length limit", 3, [](TMainWindow& f) { Retype(f.Edit2, "12345"); }, "goto_1234"},
             {"sound", 34,
-             [](TForm1& f) {
+             [](TMainWindow& f) {
                  Retype(f.Edit1, "10");
                  Retype(f.Edit3, "FF");
              },
              "sound_10_FF"},
             {"pin picked by keyboard", 21,
-             [](TForm1& f) {
+             [](TMainWindow& f) {
                  for (int i = 0; i < 7; ++i)
                      QTest::keyClick(f.ComboBox1, Qt::Key_Down);
              },
              "offpinb_07"},
             // The press takes the focus from the pin field, as a user's click does.
-            {"pin digit typed", 21, [](TForm1& f) { TypePin(f, "7"); }, "offpinb_07"},
-            {"selected pin retyped", 21, [](TForm1& f) { TypePin(f, "0"); }, "offpinb_00"},
-            {"pin past 7 typed", 21, [](TForm1& f) { TypePin(f, "9"); }, "offpinb_0"},
-            {"letter typed as pin", 18, [](TForm1& f) { TypePin(f, "x"); }, "onpind_0"},
-            {"pin cleared", 18, [](TForm1& f) { TypePin(f, ""); }, "onpind_0"},
-            {"Cyrillic in a field", 26, [](TForm1& f) { Retype(f.Edit1, "ЖК"); },
+            {"pin digit typed", 21, [](TMainWindow& f) { TypePin(f, "7"); }, "offpinb_07"},
+            {"selected pin retyped", 21, [](TMainWindow& f) { TypePin(f, "0"); }, "offpinb_00"},
+            {"pin past 7 typed", 21, [](TMainWindow& f) { TypePin(f, "9"); }, "offpinb_0"},
+            {"letter typed as pin", 18, [](TMainWindow& f) { TypePin(f, "x"); }, "onpind_0"},
+            {"pin cleared", 18, [](TMainWindow& f) { TypePin(f, ""); }, "onpind_0"},
+            {"Cyrillic in a field", 26, [](TMainWindow& f) { Retype(f.Edit1, "ЖК"); },
              "lcdout_\xC6\xCA"},
         };
         TempDir dir;
@@ -280,10 +280,10 @@ private slots:
             Workbench w;
             QVERIFY(w.Show());
             w.New(dir.File(c.what));
-            w.Form1.ListBox1->setCurrentRow(c.row);
-            c.fill(w.Form1);
-            QTest::mouseClick(w.Form1.Button2, Qt::LeftButton);
-            QTest::mouseClick(w.Form1.Button2, Qt::LeftButton); // the same line again
+            w.Main.ListBox1->setCurrentRow(c.row);
+            c.fill(w.Main);
+            QTest::mouseClick(w.Main.Button2, Qt::LeftButton);
+            QTest::mouseClick(w.Main.Button2, Qt::LeftButton); // the same line again
             QVERIFY2(w.Lines() == (std::vector<std::string>{"", c.line, c.line}), c.what);
             QVERIFY2(w.Errors.Texts.isEmpty(), c.what);
         }
@@ -293,7 +293,7 @@ private slots:
         TempDir dir;
         Workbench w;
         w.New(dir.File("p"));
-        QTest::mouseClick(w.Form1.Button2, Qt::LeftButton);
+        QTest::mouseClick(w.Main.Button2, Qt::LeftButton);
         QCOMPARE(w.Lines(), Strings({""}));
         QCOMPARE(w.Messages(), QStringList{"Выберите команду в списке."});
         QCOMPARE(w.Errors.Texts, QStringList());
@@ -302,14 +302,14 @@ private slots:
     void DescriptionFollowsTheCatalogue() {
         Workbench w;
         QVERIFY(w.Show());
-        ClickRow(w.Form1.ListBox1, 26);
-        QCOMPARE(w.Form1.Label4->text(),
+        ClickRow(w.Main.ListBox1, 26);
+        QCOMPARE(w.Main.Label4->text(),
                  QString("Вывести на ЖКИ символ из данных (цифровой код символа для HD44780)"));
-        QVERIFY(w.Form1.Label4->width() >= w.Form1.Label4->sizeHint().width());
-        QTest::keyClick(w.Form1.ListBox1, Qt::Key_Down);
-        QCOMPARE(w.Form1.Label4->text(), w.Form1.ListBox2->item(27)->text());
-        QTest::keyClick(w.Form1.ListBox1, Qt::Key_Home);
-        QCOMPARE(w.Form1.Label4->text(), w.Form1.ListBox2->item(0)->text());
+        QVERIFY(w.Main.Label4->width() >= w.Main.Label4->sizeHint().width());
+        QTest::keyClick(w.Main.ListBox1, Qt::Key_Down);
+        QCOMPARE(w.Main.Label4->text(), w.Main.ListBox2->item(27)->text());
+        QTest::keyClick(w.Main.ListBox1, Qt::Key_Home);
+        QCOMPARE(w.Main.Label4->text(), w.Main.ListBox2->item(0)->text());
     }
 
     void FirstKeysInTheCatalogue() {
@@ -325,13 +325,13 @@ private slots:
         for (const auto& c : cases) {
             Workbench w;
             QVERIFY(w.Show());
-            QListWidget* list = w.Form1.ListBox1;
+            QListWidget* list = w.Main.ListBox1;
             list->setFocus(Qt::TabFocusReason);
             for (Qt::Key key : c.keys)
                 QTest::keyClick(list, key);
             QCOMPARE(list->currentRow(), c.row);
             QVERIFY(list->currentItem()->isSelected());
-            QCOMPARE(w.Form1.Label4->text(), w.Form1.ListBox2->item(c.row)->text());
+            QCOMPARE(w.Main.Label4->text(), w.Main.ListBox2->item(c.row)->text());
         }
     }
 
@@ -343,7 +343,7 @@ private slots:
                      {{7, 5, 3, 1}, "AA"}, {{6, 4, 2, 0}, "55"}, {{0, 1, 2, 3, 4, 5, 6, 7}, "FF"}};
         Workbench w;
         QVERIFY(w.Show());
-        TForm1& f = w.Form1;
+        TMainWindow& f = w.Main;
         QCheckBox* boxes[] = {f.CheckBox1, f.CheckBox2, f.CheckBox3, f.CheckBox4,
                               f.CheckBox5, f.CheckBox6, f.CheckBox7, f.CheckBox8};
         for (int bit = 0; bit < 8; ++bit)
@@ -368,24 +368,24 @@ private slots:
         Workbench w;
         QVERIFY(w.Show());
         w.Open(dir.File("p.tovix"));
-        w.Form1.N9->trigger();
+        w.Main.N9->trigger();
         QCOMPARE(w.MarkedLines(), (std::vector<int>{0, 2}));
-        TCodeMemo& memo = w.Form1.Editor();
+        TCodeMemo& memo = w.Main.Editor();
         memo.SetCurY(2);
         memo.SetCurX(3);
         memo.SetSelectionBounds(0, 2, 3, 2);
-        QTest::mouseClick(w.Form1.Button3, Qt::LeftButton);
+        QTest::mouseClick(w.Main.Button3, Qt::LeftButton);
         QCOMPARE(w.MarkedLines(), std::vector<int>());
         QCOMPARE(w.Lines(), Strings({"allond", "\xC6\x98 text", "pause_64"}));
         QCOMPARE(memo.CurX(), 0);
         QCOMPARE(memo.CurY(), 0);
         QVERIFY(memo.SelectionEmpty());
-        QCOMPARE(w.Form1.ListBox3->count(), 3);
-        QVERIFY(!w.Form1.ProgramChanged());
+        QCOMPARE(w.Main.ListBox3->count(), 3);
+        QVERIFY(!w.Main.ProgramChanged());
 
         // Also with no program open, on the disabled editor.
-        w.Form1.N7->trigger();
-        QTest::mouseClick(w.Form1.Button3, Qt::LeftButton);
+        w.Main.N7->trigger();
+        QTest::mouseClick(w.Main.Button3, Qt::LeftButton);
         QCOMPARE(w.Lines(), std::vector<std::string>());
         QCOMPARE(w.Errors.Texts, QStringList());
     }
@@ -394,33 +394,33 @@ private slots:
         Workbench w;
         QVERIFY(w.Show());
         for (int press = 0; press < 2; ++press) {
-            w.Form1.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&w.Form1));
-            QTest::keyClick(&w.Form1, Qt::Key_F1);
-            QVERIFY(w.Form3.isVisible());
+            w.Main.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&w.Main));
+            QTest::keyClick(&w.Main, Qt::Key_F1);
+            QVERIFY(w.Commands.isVisible());
         }
         int shown = 0;
         for (QWidget* window : QApplication::topLevelWidgets())
-            shown += qobject_cast<TForm3*>(window) && window->isVisible();
+            shown += qobject_cast<TCommandReference*>(window) && window->isVisible();
         QCOMPARE(shown, 1);
-        QVERIFY(!w.Form3.isModal());
+        QVERIFY(!w.Commands.isModal());
 
-        w.Form1.N11->trigger();
-        QVERIFY(w.Form4.isVisible());
-        w.Form1.Web1->trigger();
+        w.Main.N11->trigger();
+        QVERIFY(w.Help.isVisible());
+        w.Main.Web1->trigger();
         QCOMPARE(w.Shell.Urls, QStringList{"https://example.org/tovix"});
 
         bool onTop = false;
         QWidget* modal = nullptr;
-        OnNextModal<TForm2>([&](TForm2* about) {
+        OnNextModal<TAboutWindow>([&](TAboutWindow* about) {
             modal = QApplication::activeModalWidget();
             onTop = about->windowFlags() & Qt::WindowStaysOnTopHint;
             about->close();
         });
-        w.Form1.N12->trigger();
-        QCOMPARE(modal, &w.Form2);
+        w.Main.N12->trigger();
+        QCOMPARE(modal, &w.About);
         QVERIFY(onTop);
-        QVERIFY(!w.Form2.isVisible());
+        QVERIFY(!w.About.isVisible());
     }
 };
 

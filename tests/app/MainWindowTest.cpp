@@ -31,7 +31,7 @@ struct StateRow {
     QString Path, Shown;
 };
 
-void CheckState(TForm1& form, const StateRow& row, const char* what) {
+void CheckState(TMainWindow& form, const StateRow& row, const char* what) {
     QVERIFY2(form.Memo1->isEnabled() == row.Memo, what);
     QVERIFY2(form.N3->menuAction()->isEnabled() == row.N3, what);
     for (QAction* item : {form.N9, form.N13, form.N15})
@@ -52,7 +52,7 @@ private slots:
     // the catalogue without a selection, the fields' first values and their length limits.
     void StartUp() {
         Workbench w;
-        TForm1& f = w.Form1;
+        TMainWindow& f = w.Main;
         QCOMPARE(f.windowTitle(), QString("TOVIX"));
         QCOMPARE(f.centralWidget()->size(), QSize(832, 393));
         QCOMPARE(f.minimumSize(), f.maximumSize());
@@ -91,7 +91,7 @@ private slots:
 
     void MenuCaptionsAndShortcuts() {
         Workbench w;
-        TForm1& f = w.Form1;
+        TMainWindow& f = w.Main;
         QCOMPARE(f.menuBar()->actions(),
                  (QList<QAction*>{f.N1->menuAction(), f.N3->menuAction(), f.N4->menuAction()}));
         QCOMPARE(f.N1->title(), QString("Файл"));
@@ -139,7 +139,7 @@ private slots:
         const QString closed = "C:\\tovix.tovix";
 
         Workbench w;
-        TForm1& f = w.Form1;
+        TMainWindow& f = w.Main;
         const auto open = [&](const QString& name) {
             w.Dialogs.AnswerOpen(name);
             f.N5->trigger();
@@ -180,23 +180,23 @@ private slots:
         Workbench w;
         w.New(dir.File("first"));
         QCOMPARE(ReadBytes(dir.File("first.tovix")), std::string("\r\n"));
-        w.Form1.N7->trigger();
+        w.Main.N7->trigger();
         w.New(dir.File("empty.tovix"));
         QCOMPARE(ReadBytes(dir.File("empty.tovix")), std::string());
 
         // New while a program is open: the text goes on under the new name; the old file stays.
-        w.Form1.Editor().Lines().Add("nop");
-        w.Form1.N14->trigger();
+        w.Main.Editor().Lines().Add("nop");
+        w.Main.N14->trigger();
         w.New(dir.File("copy"));
         QCOMPARE(ReadBytes(dir.File("copy.tovix")), std::string("nop\r\n"));
         QCOMPARE(ReadBytes(dir.File("empty.tovix")), std::string("nop\r\n"));
-        QCOMPARE(w.Form1.ProgramPath(), QString::fromStdString(dir.File("copy.tovix")));
+        QCOMPARE(w.Main.ProgramPath(), QString::fromStdString(dir.File("copy.tovix")));
 
         // An existing file is replaced only when the user agrees.
         w.Dialogs.AnswerSave(QString::fromStdString(dir.File("copy")));
         w.Dialogs.AnswerReplace(false);
         w.Dialogs.AnswerSave(std::nullopt);
-        w.Form1.N6->trigger();
+        w.Main.N6->trigger();
         QCOMPARE(w.Dialogs.Calls().back().Kind, TKind::Save);
         QVERIFY(w.Dialogs.AllAnswered());
         QCOMPARE(dir.Entries(), Strings({"copy.tovix", "empty.tovix", "first.tovix"}));
@@ -219,9 +219,9 @@ private slots:
             Workbench w;
             w.Open(path);
             QVERIFY2(w.Lines() == Strings({"allond", "pause_64", "", "goto_0000"}), file.what);
-            QVERIFY2(!w.Form1.ProgramChanged(), file.what);
+            QVERIFY2(!w.Main.ProgramChanged(), file.what);
             // Saved and read back byte for byte.
-            w.Form1.N14->trigger();
+            w.Main.N14->trigger();
             QCOMPARE(ReadBytes(path), std::string("allond\r\npause_64\r\n\r\ngoto_0000\r\n"));
         }
     }
@@ -262,18 +262,18 @@ private slots:
             QVERIFY(w.Show());
             w.Open(first);
             if (c.edit)
-                QTest::keyClicks(w.Form1.Memo1, "x"); // typed by the user
-            QCOMPARE(w.Form1.ProgramChanged(), c.edit);
+                QTest::keyClicks(w.Main.Memo1, "x"); // typed by the user
+            QCOMPARE(w.Main.ProgramChanged(), c.edit);
             if (c.answer)
                 w.Dialogs.AnswerSaveChanges(*c.answer);
             if (c.action == Action::Open) {
                 w.Open(other);
             } else {
-                w.Form1.N7->trigger();
+                w.Main.N7->trigger();
             }
             QVERIFY2(ReadBytes(first) == c.fileAfter, c.what);
             QVERIFY2(w.Lines() == c.linesAfter, c.what);
-            QVERIFY2(w.Form1.Memo1->isEnabled() == c.openAfter, c.what);
+            QVERIFY2(w.Main.Memo1->isEnabled() == c.openAfter, c.what);
             const bool asked = std::count(w.Dialogs.Calls().begin(), w.Dialogs.Calls().end(),
                                           TCall{TKind::SaveChanges, kChangedQuestion}) == 1;
             QVERIFY2(asked == c.answer.has_value(), c.what);
@@ -317,23 +317,23 @@ private slots:
             QVERIFY(w.Show());
             w.Open(dir.File("closed.tovix"));
             for (QKeyCombination key : c.edit)
-                QTest::keyClick(w.Form1.Memo1, key.key(), key.keyboardModifiers());
-            if (w.Form1.ProgramChanged())
+                QTest::keyClick(w.Main.Memo1, key.key(), key.keyboardModifiers());
+            if (w.Main.ProgramChanged())
                 w.Dialogs.AnswerSaveChanges(TSaveChanges::Discard);
-            QTest::keyClick(&w.Form1, Qt::Key_Q, Qt::ControlModifier);
-            QVERIFY2(!w.Form1.Editor().CanUndo() && !w.Form1.Editor().CanRedo(), c.what);
+            QTest::keyClick(&w.Main, Qt::Key_Q, Qt::ControlModifier);
+            QVERIFY2(!w.Main.Editor().CanUndo() && !w.Main.Editor().CanRedo(), c.what);
             if (c.open) {
                 w.Dialogs.AnswerOpen(QString::fromStdString(dir.File("next.tovix")));
-                QTest::keyClick(&w.Form1, Qt::Key_O, Qt::ControlModifier);
+                QTest::keyClick(&w.Main, Qt::Key_O, Qt::ControlModifier);
             } else {
                 w.Dialogs.AnswerSave(QString::fromStdString(dir.File("new")));
-                QTest::keyClick(&w.Form1, Qt::Key_N, Qt::ControlModifier);
+                QTest::keyClick(&w.Main, Qt::Key_N, Qt::ControlModifier);
             }
-            QVERIFY2(w.Form1.Memo1->isEnabled() && w.Dialogs.AllAnswered(), c.what);
+            QVERIFY2(w.Main.Memo1->isEnabled() && w.Dialogs.AllAnswered(), c.what);
             for (const char* keys : {"", "x"}) {
-                QTest::keyClicks(w.Form1.Memo1, keys);
+                QTest::keyClicks(w.Main.Memo1, keys);
                 for (int i = 0; i < 2; ++i)
-                    QTest::keyClick(w.Form1.Memo1, c.replay.key(), c.replay.keyboardModifiers());
+                    QTest::keyClick(w.Main.Memo1, c.replay.key(), c.replay.keyboardModifiers());
             }
             QVERIFY2(w.Errors.Texts.isEmpty(), qPrintable(w.Errors.Texts.join('\n')));
             QVERIFY2(w.Lines() == c.after, c.what);
@@ -350,20 +350,20 @@ private slots:
         } cases[] = {
             {"Вставить", "stop\r\n",
              [](Workbench& w) {
-                 w.Form1.ListBox1->setCurrentRow(2);
-                 QTest::mouseClick(w.Form1.Button2, Qt::LeftButton);
+                 w.Main.ListBox1->setCurrentRow(2);
+                 QTest::mouseClick(w.Main.Button2, Qt::LeftButton);
              },
              true},
             {"Снять выделение", "stop\r\n",
-             [](Workbench& w) { QTest::mouseClick(w.Form1.Button3, Qt::LeftButton); }, false},
-            {"compile without indents", "stop\r\n", [](Workbench& w) { w.Form1.N9->trigger(); },
+             [](Workbench& w) { QTest::mouseClick(w.Main.Button3, Qt::LeftButton); }, false},
+            {"compile without indents", "stop\r\n", [](Workbench& w) { w.Main.N9->trigger(); },
              false},
-            {"compile removing an indent", "  stop\r\n",
-             [](Workbench& w) { w.Form1.N9->trigger(); }, true},
+            {"compile removing an indent", "  stop\r\n", [](Workbench& w) { w.Main.N9->trigger(); },
+             true},
             {"Save after a change", "stop\r\n",
              [](Workbench& w) {
-                 w.Form1.Editor().Lines().Add("nop");
-                 w.Form1.N14->trigger();
+                 w.Main.Editor().Lines().Add("nop");
+                 w.Main.N14->trigger();
              },
              false},
         };
@@ -373,10 +373,10 @@ private slots:
             Workbench w;
             w.Open(dir.File("p.tovix"));
             c.action(w);
-            QVERIFY2(w.Form1.ProgramChanged() == c.changed, c.what);
+            QVERIFY2(w.Main.ProgramChanged() == c.changed, c.what);
             w.Dialogs.AnswerSaveChanges(TSaveChanges::Cancel);
-            w.Form1.N7->trigger();
-            QVERIFY2(w.Form1.Memo1->isEnabled() == c.changed, c.what); // cancelled only if asked
+            w.Main.N7->trigger();
+            QVERIFY2(w.Main.Memo1->isEnabled() == c.changed, c.what); // cancelled only if asked
         }
     }
 
@@ -400,9 +400,9 @@ private slots:
                 w.New(dir.File(c.what));
             if (c.answer)
                 w.Dialogs.AnswerYesNoCancel(*c.answer);
-            QSignalSpy closed(&w.Form1, &TForm1::Closed);
-            w.Form1.N8->trigger();
-            QVERIFY2(w.Form1.isVisible() == !c.closes, c.what);
+            QSignalSpy closed(&w.Main, &TMainWindow::Closed);
+            w.Main.N8->trigger();
+            QVERIFY2(w.Main.isVisible() == !c.closes, c.what);
             QVERIFY2(closed.size() == (c.closes ? 1 : 0), c.what);
             QVERIFY2(w.Dialogs.AllAnswered(), c.what);
             if (c.answer)
@@ -416,18 +416,18 @@ private slots:
         QVERIFY(w.Show());
         for (auto key : {QKeyCombination(Qt::CTRL, Qt::Key_S), QKeyCombination(Qt::Key_F9),
                          QKeyCombination(Qt::Key_F10), QKeyCombination(Qt::CTRL, Qt::Key_U)})
-            QTest::keyClick(&w.Form1, key.key(), key.keyboardModifiers());
+            QTest::keyClick(&w.Main, key.key(), key.keyboardModifiers());
         QCOMPARE(w.Dialogs.Calls(), std::vector<TCall>());
         QCOMPARE(w.Errors.Texts, QStringList());
         QCOMPARE(dir.Entries(), std::vector<std::string>());
 
         // The same keys reach their commands once a program is open, also from the editor.
         w.New(dir.File("p"));
-        QVERIFY(w.Form1.Memo1->hasFocus());
-        QTest::keyClicks(w.Form1.Memo1, "stop");
-        QTest::keyClick(w.Form1.Memo1, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(w.Main.Memo1->hasFocus());
+        QTest::keyClicks(w.Main.Memo1, "stop");
+        QTest::keyClick(w.Main.Memo1, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(ReadBytes(dir.File("p.tovix")), std::string("stop\r\n"));
-        QTest::keyClick(w.Form1.Memo1, Qt::Key_F9);
+        QTest::keyClick(w.Main.Memo1, Qt::Key_F9);
         QCOMPARE(ReadBytes(dir.File("p.bin")), std::string("\x02", 1));
         QCOMPARE(w.Messages(), QStringList{"Компиляция завершена!  Количество команд 1"});
     }
@@ -443,7 +443,7 @@ private slots:
             QCOMPARE(w.Errors.Texts,
                      QStringList{QString("Cannot open file \"%1\". No such file or directory")
                                      .arg(QString::fromStdString(missing))});
-            CheckState(w.Form1, {false, false, false, false, "", ""}, "failed Open");
+            CheckState(w.Main, {false, false, false, false, "", ""}, "failed Open");
         }
         {
             // New: nothing changes either, so that F9 cannot write an image named ".bin".
@@ -453,24 +453,24 @@ private slots:
                 w.Errors.Texts,
                 QStringList{QString("Cannot create file \"%1.tovix\". No such file or directory")
                                 .arg(QString::fromStdString(noFolder))});
-            CheckState(w.Form1, {false, false, false, false, "", ""}, "failed New");
+            CheckState(w.Main, {false, false, false, false, "", ""}, "failed New");
         }
         {
             // A save that fails leaves the text unsaved: Close then asks.
             Workbench w;
             w.New(dir.File("p"));
-            w.Form1.Editor().Lines().Add("nop");
+            w.Main.Editor().Lines().Add("nop");
             FileFaults::FailAt(2, ENOSPC); // the write of the temporary file
-            w.Form1.N14->trigger();
+            w.Main.N14->trigger();
             FileFaults::FailAt(0, 0);
             QCOMPARE(w.Errors.Texts,
                      QStringList{QString("Cannot create file \"%1\". No space left on device")
                                      .arg(QString::fromStdString(dir.File("p.tovix")))});
             QCOMPARE(ReadBytes(dir.File("p.tovix")), std::string("\r\n"));
-            QVERIFY(w.Form1.ProgramChanged());
+            QVERIFY(w.Main.ProgramChanged());
             w.Dialogs.AnswerSaveChanges(TSaveChanges::Cancel);
-            w.Form1.N7->trigger();
-            QVERIFY(w.Form1.Memo1->isEnabled());
+            w.Main.N7->trigger();
+            QVERIFY(w.Main.Memo1->isEnabled());
             QVERIFY(w.Dialogs.AllAnswered());
         }
     }

@@ -1,5 +1,5 @@
 // The Qt surface: the editor painted into a QImage, checked pixel by pixel.
-#include "app/RenderSetup.h"
+#include "app/tools/RenderSetup.h"
 #include "editor/CodeMemo.h"
 #include "editor/style/CodePasStyler.h"
 #include "editor/view/Gutter.h"

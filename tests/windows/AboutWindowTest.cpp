@@ -1,8 +1,8 @@
 // The About window: its layout, the decoded picture, the links going to the shell, and its
 // modal, always-on-top showing. Also the JPEG decoder on its own.
+#include "windows/AboutWindow.h"
 #include "windows/ClickLabel.h"
 #include "windows/JpegImage.h"
-#include "windows/Unit2.h"
 
 #include "base/Errors.h"
 #include "platform/GuardedApplication.h"
@@ -90,7 +90,7 @@ private slots:
 
     void Layout() {
         RecordingShell shell;
-        TForm2 form(shell);
+        TAboutWindow form(shell);
         QCOMPARE(form.windowTitle(), QString("О програме"));
         QCOMPARE(form.size(), QSize(683, 192));
         QCOMPARE(form.minimumSize(), form.maximumSize());
@@ -131,7 +131,7 @@ private slots:
 
     void LinksGoToTheShell() {
         RecordingShell shell;
-        TForm2 form(shell);
+        TAboutWindow form(shell);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
 
@@ -158,7 +158,7 @@ private slots:
         RecordingErrorBox box;
         ScopedErrorBox scoped(box);
         FailingShell shell;
-        TForm2 form(shell);
+        TAboutWindow form(shell);
         form.show();
         QTest::mouseClick(form.Label4, Qt::LeftButton);
         QCOMPARE(box.Texts, QStringList{"no handler"});
@@ -173,10 +173,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
 
         RecordingShell shell;
-        TForm2 form(shell);
+        TAboutWindow form(shell);
         QWidget* modal = nullptr;
         bool visible = false;
-        OnNextModal<TForm2>([&](TForm2* shown) {
+        OnNextModal<TAboutWindow>([&](TAboutWindow* shown) {
             modal = QApplication::activeModalWidget();
             visible = shown->isVisible();
             // The main window takes no input while the About window is open. The click goes to

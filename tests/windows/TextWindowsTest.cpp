@@ -1,8 +1,8 @@
 // The command reference and program help windows: their texts line for line, read-only but
 // selectable, wrapped, without scroll bars, modeless; and the size information text.
+#include "windows/CommandReference.h"
+#include "windows/ProgramHelp.h"
 #include "windows/SizeInformation.h"
-#include "windows/Unit3.h"
-#include "windows/Unit4.h"
 
 #include "base/Cp1251.h"
 
@@ -136,14 +136,14 @@ class TextWindowsTest : public QObject {
 
 private slots:
     void CommandReference() {
-        TForm3 form;
+        TCommandReference form;
         CheckWindow(form, "Описание комонд", {491, 483}, {8, 8, 473, 465}, 13, false, true,
                     kReferenceLines);
         QCOMPARE(kReferenceLines.size(), 27);
     }
 
     void ProgramHelp() {
-        TForm4 form;
+        TProgramHelp form;
         CheckWindow(form, "Помощь по программе", {441, 419}, {0, 0, 441, 417}, 19, true, false,
                     kHelpLines);
         QCOMPARE(kHelpLines.size(), 17);

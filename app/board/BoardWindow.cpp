@@ -1,0 +1,277 @@
+// The board window: controls, the board's pictures and the run's messages, redrawn whenever the
+// runner reports a change.
+#include "app/board/BoardWindow.h"
+
+#include "app/board/BoardWidgets.h"
+#include "base/Cp1251.h"
+#include "compiler/CompileMessages.h"
+#include "editor/CodeMemo.h"
+#include "platform/ErrorGuard.h"
+#include "platform/HexText.h"
+#include "platform/TonePlayer.h"
+#include "platform/WindowStyle.h"
+#include "workbench/StopPoints.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+
+// Microseconds as seconds with a decimal comma: "1,234567 с".
+QString Seconds(std::uint64_t us) {
+    return QStringLiteral("%1,%2 с")
+        .arg(us / 1'000'000)
+        .arg(us % 1'000'000, 6, 10, QLatin1Char('0'));
+}
+
+// Adds a window-wide action with key that works while the window is shown, wherever the focus is
+// in the application.
+QAction* AddKey(QWidget& window, const QKeySequence& key, std::function<void()> run) {
+    auto* action = new QAction(&window);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    QObject::connect(action, &QAction::triggered, &window, Guarded(std::move(run)));
+    window.addAction(action);
+    return action;
+}
+
+constexpr int kLineRole = Qt::UserRole;
+
+} // namespace
+
+TBoardWindow::TBoardWindow(TCodeCustomMemo& memo, QWidget* parent)
+    : QWidget(parent, Qt::Window), FMemo(memo) {
+    setObjectName(QStringLiteral("BoardWindow"));
+    setWindowTitle(QString::fromUtf8("Модель платы"));
+    FRunner = new TBoardRunner(memo, this);
+    FTone = new TTonePlayer(this);
+
+    RunButton = new QPushButton(QString::fromUtf8("Пуск (F5)"), this);
+    StepButton = new QPushButton(QString::fromUtf8("Шаг (F8)"), this);
+    RunToCursorButton = new QPushButton(QString::fromUtf8("До курсора (F4)"), this);
+    ResetButton = new QPushButton(QString::fromUtf8("Сброс (Ctrl+F2)"), this);
+    SpeedBox = new QComboBox(this);
+    SpeedBox->addItems({QString::fromUtf8("реальное время"), QString::fromUtf8("×10"),
+                        QString::fromUtf8("как можно быстрее")});
+    SoundBox = new QCheckBox(QString::fromUtf8("Звук"), this);
+    SoundBox->setChecked(true);
+    auto* buttons = new QHBoxLayout;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{RunButton, StepButton, RunToCursorButton, ResetButton})
+        buttons->addWidget(w);
+    buttons->addSpacing(12);
+    buttons->addWidget(new QLabel(QString::fromUtf8("Скорость:"), this));
+    buttons->addWidget(SpeedBox);
+    buttons->addWidget(SoundBox);
+    buttons->addStretch();
+
+    FStatus = new QLabel(this);
+    FStatus->setObjectName(QStringLiteral("BoardStatus"));
+    QFont bold = FStatus->font();
+    bold.setBold(true);
+    FStatus->setFont(bold);
+    FPosition = new QLabel(this);
+    FPosition->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* ports = new QGroupBox(QString::fromUtf8("Порты"), this);
+    auto* portGrid = new QGridLayout(ports);
+    FLedD = new TLedRow(ports);
+    FLedB = new TLedRow(ports);
+    portGrid->addWidget(new QLabel(QStringLiteral("PORTD"), ports), 0, 0);
+    portGrid->addWidget(FLedD, 0, 1);
+    portGrid->addWidget(new QLabel(QStringLiteral("PORTB"), ports), 1, 0);
+    portGrid->addWidget(FLedB, 1, 1);
+    FRegisters = new QLabel(ports);
+    FRegisters->setObjectName(QStringLiteral("BoardRegisters"));
+    portGrid->addWidget(FRegisters, 2, 0, 1, 2);
+    portGrid->setColumnStretch(2, 1);
+
+    auto* display = new QGroupBox(QString::fromUtf8("ЖКИ 20 × 4"), this);
+    auto* displayBox = new QVBoxLayout(display);
+    FLcd = new TLcdView(display);
+    FLcdPort = new QLabel(display);
+    displayBox->addWidget(FLcd, 0, Qt::AlignLeft);
+    displayBox->addWidget(FLcdPort);
+
+    FSound = new QLabel(this);
+    FSound->setObjectName(QStringLiteral("BoardSound"));
+
+    FMessages = new QListWidget(this);
+    FMessages->setObjectName(QStringLiteral("BoardMessages"));
+
+    // The content scrolls in a window smaller than it, as on a small screen or a large scale.
+    auto* content = new QWidget(this);
+    auto* layout = new QVBoxLayout(content);
+    layout->addLayout(buttons);
+    layout->addWidget(FStatus);
+    layout->addWidget(FPosition);
+    layout->addWidget(ports);
+    layout->addWidget(display);
+    layout->addWidget(FSound);
+    layout->addWidget(new QLabel(QString::fromUtf8("Предупреждения и ошибки:"), this));
+    layout->addWidget(FMessages, 1);
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("BoardScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(content);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(scroller);
+    resize(content->sizeHint().expandedTo(content->minimumSizeHint()));
+
+    connect(RunButton, &QPushButton::clicked, this, Guarded([this] { RunOrPause(); }));
+    connect(StepButton, &QPushButton::clicked, this, Guarded([this] { FRunner->Step(); }));
+    connect(RunToCursorButton, &QPushButton::clicked, this,
+            Guarded([this] { FRunner->RunToLine(FMemo.CurY()); }));
+    connect(ResetButton, &QPushButton::clicked, this, Guarded([this] { FRunner->Reset(); }));
+    connect(SpeedBox, &QComboBox::currentIndexChanged, this,
+            [this](int index) { FRunner->SetSpeed(static_cast<TBoardRunner::TSpeed>(index)); });
+    connect(SoundBox, &QCheckBox::toggled, this, [this](bool on) { FTone->SetEnabled(on); });
+    connect(FMessages, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        int line = item->data(kLineRole).toInt();
+        if (line >= 0)
+            emit LineChosen(line);
+    });
+    FKeys = {
+        AddKey(*this, QKeySequence(Qt::Key_F5), [this] { RunOrPause(); }),
+        AddKey(*this, QKeySequence(Qt::Key_F8), [this] { FRunner->Step(); }),
+        AddKey(*this, QKeySequence(Qt::Key_F4), [this] { FRunner->RunToLine(FMemo.CurY()); }),
+        AddKey(*this, QKeySequence(Qt::CTRL | Qt::Key_F2), [this] { FRunner->Reset(); }),
+    };
+    connect(FRunner, &TBoardRunner::Changed, this, &TBoardWindow::Show);
+    FRunner->SetStopLineSource([this] { return StopPointLines(FMemo); });
+    Show();
+}
+
+TBoardWindow::~TBoardWindow() = default;
+
+void TBoardWindow::ShowBeside() {
+    ShowBesideParent(*this, FPlaced);
+}
+
+void TBoardWindow::TextChanged() {
+    FRunner->TextChanged();
+}
+
+void TBoardWindow::StopPointsChanged() {
+    FRunner->StopLinesChanged();
+}
+
+void TBoardWindow::ProgramReplaced(bool open) {
+    FRunner->Unload();
+    FTone->Silence();
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{RunButton, StepButton, RunToCursorButton, ResetButton})
+        control->setEnabled(open);
+    for (QAction* key : FKeys)
+        key->setEnabled(open);
+}
+
+void TBoardWindow::closeEvent(QCloseEvent* e) {
+    // A closed window runs nothing, sounds nothing and leaves the editor as it was.
+    FRunner->Stop();
+    FTone->Silence();
+    QWidget::closeEvent(e);
+}
+
+void TBoardWindow::RunOrPause() {
+    if (FRunner->Mode() == TBoardRunner::TMode::Running)
+        FRunner->Pause();
+    else
+        FRunner->Start();
+}
+
+void TBoardWindow::Show() {
+    const TBoard& board = FRunner->Board();
+    const bool running = FRunner->Mode() == TBoardRunner::TMode::Running;
+    RunButton->setText(QString::fromUtf8(running ? "Пауза (F5)" : "Пуск (F5)"));
+    FStatus->setText(FRunner->Status());
+
+    const std::uint64_t now = FRunner->NowUs();
+    QString command = QString::fromStdString(board.Program().CommandText(board.Pc()));
+    QString position =
+        QString::fromUtf8("Время: %1    Адрес: %2").arg(Seconds(now), HexText(board.Pc(), 4));
+    if (!command.isEmpty())
+        position += QString::fromUtf8("    Команда: ") + command;
+    if (board.PcLine() > 0)
+        position += QString::fromUtf8(" (строка %1)").arg(board.PcLine());
+    FPosition->setText(position);
+
+    FLedD->SetPins(board.PortD(), board.DdrD());
+    FLedB->SetPins(board.PortB(), board.DdrB());
+    FRegisters->setText(QStringLiteral("PORTD %1   DDRD %2   PORTB %3   DDRB %4")
+                            .arg(HexText(board.PortD(), 2), HexText(board.DdrD(), 2),
+                                 HexText(board.PortB(), 2), HexText(board.DdrB(), 2)));
+    FLcd->SetLcd(board.Lcd());
+    const TLcdPort port = board.Lcd().Port;
+    FLcdPort->setText(
+        port == TLcdPort::None
+            ? QString::fromUtf8("не подключён")
+            : QString::fromUtf8("подключён к порту %1").arg(port == TLcdPort::D ? 'D' : 'B'));
+
+    const std::uint32_t period = running ? board.TonePeriodAt(now) : 0;
+    const bool raised = board.Sound().Raised;
+    QString sound = QString::fromUtf8("Звук C.0: ");
+    if (period)
+        sound += QString::fromUtf8("вкл, %1 Гц").arg(qRound(1e6 / period));
+    else
+        sound += QString::fromUtf8("выкл");
+    sound += QString::fromUtf8(", громкость %1")
+                 .arg(QString::fromUtf8(raised ? "повышенная" : "обычная"));
+    if (!FTone->Available())
+        sound += QString::fromUtf8(" (аудиовыхода нет: звук только на индикаторе)");
+    FSound->setText(sound);
+    if (FRunner->Speed() == TBoardRunner::TSpeed::Fastest)
+        FTone->Silence();
+    else
+        FTone->Play(period, raised);
+
+    ShowMessages();
+}
+
+void TBoardWindow::ShowMessages() {
+    const TBoard& board = FRunner->Board();
+    // Warnings only grow during a run: the list is rebuilt when they or the error change.
+    std::tuple shown{FRunner->Loads(), FRunner->Faults().size(), board.Warnings().size(),
+                     board.Error().has_value()};
+    if (shown == FShownMessages)
+        return;
+    FShownMessages = shown;
+    FMessages->clear();
+    auto add = [this](int line, const QString& text, bool red) {
+        auto* item = new QListWidgetItem(text, FMessages);
+        item->setData(kLineRole, line);
+        if (red)
+            item->setForeground(QColor(0xC0, 0, 0));
+    };
+    for (const TCompileFault& fault : FRunner->Faults())
+        add(fault.Line,
+            QString::fromUtf8("Строка %1: %2 — %3")
+                .arg(fault.Line + 1)
+                .arg(QString::fromStdString(Cp1251ToUtf8(fault.Text)),
+                     QString::fromStdString(FaultReason(*fault.Command, fault.Text, fault.Column))),
+            true);
+    auto event = [](const TBoardEvent& e, const char* kind) {
+        QString where =
+            e.Line > 0
+                ? QString::fromUtf8("Строка %1, адрес %2").arg(e.Line).arg(HexText(e.Offset, 4))
+                : QString::fromUtf8("Адрес %1").arg(HexText(e.Offset, 4));
+        return where + QString::fromUtf8(": %1%2").arg(QString::fromUtf8(kind),
+                                                       QString::fromStdString(e.Message));
+    };
+    for (const TBoardEvent& warning : board.Warnings())
+        add(warning.Line - 1, event(warning, "предупреждение: "), false);
+    if (board.Error())
+        add(board.Error()->Line - 1, event(*board.Error(), "ошибка: "), true);
+}

@@ -1,0 +1,85 @@
+// Program > "Модель платы": a modeless window that runs the editor's program on the board model
+// and shows the two ports' LEDs and registers, the LCD, the sound pin, the virtual time and the
+// running command, with the warnings and errors of the run. Пуск/Пауза (F5), Шаг (F8), До
+// курсора (F4) and Сброс (Ctrl+F2) work from the editor too while the window is shown.
+#pragma once
+
+#include "app/board/BoardRunner.h"
+
+#include <QWidget>
+
+#include <tuple>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class TCodeCustomMemo;
+class TLcdView;
+class TLedRow;
+class TTonePlayer;
+
+class TBoardWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // memo must outlive the window; parent is the main window.
+    TBoardWindow(TCodeCustomMemo& memo, QWidget* parent);
+    ~TBoardWindow() override;
+
+    // Shows the window beside its parent (the first time) and in front.
+    void ShowBeside();
+    // The editor's text has changed: a run ends.
+    void TextChanged();
+    // The editor's stop points have changed.
+    void StopPointsChanged();
+    // Another program is in the editor (open: true) or none (false): the window starts over,
+    // and with no program its controls and keys do nothing.
+    void ProgramReplaced(bool open);
+
+    TBoardRunner& Runner() { return *FRunner; }
+    TLedRow* PortDLeds() const { return FLedD; }
+    TLedRow* PortBLeds() const { return FLedB; }
+    QLabel* StatusLabel() const { return FStatus; }
+    QListWidget* Messages() const { return FMessages; }
+
+    // The buttons and the speed and sound choices.
+    QPushButton* RunButton;
+    QPushButton* StepButton;
+    QPushButton* RunToCursorButton;
+    QPushButton* ResetButton;
+    QComboBox* SpeedBox;
+    QCheckBox* SoundBox;
+
+signals:
+    // The user chose a message of the line (0-based).
+    void LineChosen(int line);
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void RunOrPause();
+    void Show();
+    void ShowMessages();
+
+    TCodeCustomMemo& FMemo;
+    TBoardRunner* FRunner;
+    TTonePlayer* FTone;
+    TLedRow* FLedD;
+    TLedRow* FLedB;
+    QLabel* FRegisters;
+    TLcdView* FLcd;
+    QLabel* FLcdPort;
+    QLabel* FSound;
+    QLabel* FStatus;
+    QLabel* FPosition;
+    QListWidget* FMessages;
+    // What the message list shows: the run's compile, its faults, warnings and error.
+    std::tuple<int, std::size_t, std::size_t, bool> FShownMessages{-1, 0, 0, false};
+    std::vector<QAction*> FKeys; // F5, F8, F4, Ctrl+F2
+    bool FPlaced = false;
+};

@@ -1,0 +1,37 @@
+// Program > "Модель платы" (Ctrl+F9) and "Точка остановки" (Ctrl+B): the board window, and the
+// stop points its runs pause at, kept as gutter markers on the editor's lines.
+#include "app/main/MainWindow.h"
+
+#include "app/board/BoardWindow.h"
+#include "platform/CodeMemoWidget.h"
+
+#include <QMenu>
+
+void TMainWindow::N19Click() {
+    if (!FBoardWindow) {
+        FBoardWindow = new TBoardWindow(Editor(), this);
+        connect(FBoardWindow, &TBoardWindow::LineChosen, this,
+                [this](int line) { CaretToLineStart(line); });
+        // The Program menu's keys work there as in the main window.
+        FBoardWindow->addActions(N3->actions());
+    }
+    FBoardWindow->ShowBeside();
+}
+
+void TMainWindow::N20Click() {
+    ToggleStopPoint(Editor(), Editor().CurY());
+    Memo1->update();
+    if (FBoardWindow)
+        FBoardWindow->StopPointsChanged();
+}
+
+void TMainWindow::ForgetStopPoints() {
+    Editor().MarkerList().Markers().clear();
+    if (FBoardWindow)
+        FBoardWindow->StopPointsChanged();
+}
+
+void TMainWindow::ResetBoardWindow() {
+    if (FBoardWindow)
+        FBoardWindow->ProgramReplaced(Memo1->isEnabled());
+}

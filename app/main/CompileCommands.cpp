@@ -1,0 +1,133 @@
+// Program > "Компилировать" (F9): compiles the editor's text into the byte image named after the
+// program file, marks the compiled lines and reports the result; Program > "Сохранить образ в
+// Intel HEX…" compiles the same way and saves the image as Intel HEX where the user chooses.
+#include "app/main/MainWindow.h"
+
+#include "base/Errors.h"
+#include "base/FileIO.h"
+#include "compiler/CompileMessages.h"
+#include "compiler/ImageName.h"
+#include "compiler/IntelHex.h"
+#include "compiler/MemoCompileTarget.h"
+#include "platform/CodeMemoWidget.h"
+#include "platform/Dialogs.h"
+
+#include <QFile>
+#include <QListWidget>
+
+namespace {
+
+// True when removing leading spaces would change some line.
+bool AnyLineIndented(const TCodeMemoStrings& lines) {
+    for (int i = 0; i < lines.Count(); ++i)
+        if (lines.Line(i).starts_with(' '))
+            return true;
+    return false;
+}
+
+// The compile takes every line out and adds it back. Only the leading spaces it removes change
+// the text, so afterwards the changed flag is what it was, or set when a line lost its indent.
+class TChangedFlagKeeper {
+public:
+    TChangedFlagKeeper(bool& flag, bool textWillChange)
+        : FFlag(flag), FValue(flag || textWillChange) {}
+    TChangedFlagKeeper(const TChangedFlagKeeper&) = delete;
+    TChangedFlagKeeper& operator=(const TChangedFlagKeeper&) = delete;
+    ~TChangedFlagKeeper() { FFlag = FValue; }
+
+private:
+    bool& FFlag;
+    bool FValue;
+};
+
+// The image's name with ".hex" in place of ".bin".
+QString SuggestedHexName(const QString& programPath) {
+    QString image = QFile::decodeName(
+        QByteArray::fromStdString(ImageNameFor(QFile::encodeName(programPath).toStdString())));
+    if (image.endsWith(QLatin1String(".bin"), Qt::CaseInsensitive))
+        image.chop(4);
+    return image + QLatin1String(".hex");
+}
+
+// An image named so that it would replace the program file (a link to it, a hard link) is
+// refused before anything is compiled.
+void RefuseProgramFile(const std::string& image, const QString& programPath) {
+    if (SameFile(image, QFile::encodeName(programPath).toStdString()))
+        throw EFCreateError(image, "The image cannot replace the program file");
+}
+
+void WriteIntelHex(const std::string& file, std::string_view image) {
+    // Addresses of Intel HEX records are 16 bits; a larger image has no such form.
+    if (image.size() > kMaxIntelHexImage)
+        throw EFCreateError(file, "The image is larger than 64 KB");
+    AtomicFileWriter writer;
+    int err = writer.Open(file);
+    if (err == 0)
+        err = writer.Write(IntelHexText(image));
+    if (err == 0)
+        err = writer.Commit();
+    if (err != 0)
+        throw EFCreateError(file, WriteFailureReason(err));
+}
+
+} // namespace
+
+void TMainWindow::CompileProgram(
+    const std::function<TCompileResult(TCompileTarget&, TCompileCounters&)>& compile,
+    const std::function<void()>& afterSuccess) {
+    TCodeMemo& memo = Editor();
+    TChangedFlagKeeper keeper(FProgramChanged, AnyLineIndented(memo.Lines()));
+    // The compile keeps its own copy of the lines while it tidies them; the scratch list ends
+    // up empty all the same.
+    ListBox3->clear();
+
+    TMemoCompileTarget target(memo);
+    const TCompileResult result = compile(target, FCounters);
+    if (!result.Succeeded()) {
+        // The caret goes to the start of the first faulty line, which stays in view behind the
+        // message.
+        CaretToLineStart(result.Faults.front().Line);
+        FDialogs.ShowMessage(QString::fromStdString(CompileFaultMessage(result.Faults)));
+        return;
+    }
+    afterSuccess();
+    // A goto that lands wrongly: the caret goes to the start of the first such line.
+    if (!result.Warnings.empty())
+        CaretToLineStart(result.Warnings.front().Line);
+    FDialogs.ShowMessage(
+        QString::fromStdString(CompletionMessage(FCounters.CommandCount, result.Warnings)));
+}
+
+void TMainWindow::CaretToLineStart(int line) {
+    TCodeMemo& memo = Editor();
+    // A line chosen in a window may be gone by the time it is chosen.
+    if (line < 0 || line >= memo.Lines().Count())
+        return;
+    memo.SetCurY(line);
+    memo.SetCurX(0);
+    memo.ClearSelection();
+    memo.ScrollCaretIntoView();
+    Memo1->setFocus();
+}
+
+void TMainWindow::N9Click() {
+    const std::string image = ImageNameFor(QFile::encodeName(FProgramPath).toStdString());
+    RefuseProgramFile(image, FProgramPath);
+    CompileProgram([&](TCompileTarget& target,
+                       TCompileCounters& counters) { return Compile(target, image, counters); },
+                   [] {});
+}
+
+void TMainWindow::N17Click() {
+    const std::optional<QString> path = FDialogs.GetExportFileName(
+        QString::fromUtf8("Intel HEX (*.hex)"), SuggestedHexName(FProgramPath));
+    if (!path)
+        return;
+    RefuseProgramFile(QFile::encodeName(*path).toStdString(), FProgramPath);
+    std::string image;
+    CompileProgram(
+        [&](TCompileTarget& target, TCompileCounters& counters) {
+            return CompileToBytes(target, image, counters);
+        },
+        [&] { WriteIntelHex(QFile::encodeName(*path).toStdString(), image); });
+}

@@ -1,0 +1,16 @@
+// The workbench editor's setup for painting into images.
+#include "app/tools/RenderSetup.h"
+
+#include "workbench/WorkbenchDisplay.h"
+
+RenderedEditor::RenderedEditor(int width, int height) : HostWindow(width, height) {
+    ConfigureWorkbenchStyler(Styler, WorkbenchCommandWords());
+    ConfigureWorkbenchDisplay(Memo);
+    Memo.SetSyntaxStyles(&Styler);
+}
+
+void RenderedEditor::SetLines(const std::vector<std::string>& lines) {
+    Memo.Lines().Clear();
+    for (const auto& line : lines)
+        Memo.Lines().Add(line);
+}

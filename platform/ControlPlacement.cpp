@@ -1,0 +1,50 @@
+// Control placement for the main window.
+#include "platform/ControlPlacement.h"
+
+#include "platform/WindowStyle.h"
+
+#include <QFrame>
+#include <QLabel>
+
+QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, QPoint at,
+                   int pixelHeight, bool bold) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(WindowFont(kWindowFontFamily, pixelHeight, bold));
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+void Place(QWidget* widget, const char* name, const QRect& geometry) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+}
+
+QFrame* PlacePanel(QWidget* parent, const char* name, const QRect& geometry, const QColor& colour) {
+    auto* panel = new QFrame(parent);
+    Place(panel, name, geometry);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(1);
+    SetBackground(panel, colour);
+    return panel;
+}
+
+void SetBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    // The background is fixed, so the colours drawn over it are fixed with it: a dark desktop
+    // palette would otherwise put white labels and black check boxes on a pale panel. Edit
+    // fields, lists and check boxes get the light field colours to match.
+    const QColor text(Qt::black);
+    const QColor disabledText(0x80, 0x80, 0x80);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
+        palette.setColor(QPalette::Active, role, text);
+        palette.setColor(QPalette::Inactive, role, text);
+        palette.setColor(QPalette::Disabled, role, disabledText);
+    }
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::AlternateBase, QColor(0xF4, 0xF4, 0xF4));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
