@@ -74,8 +74,8 @@ int main(int argc, char** argv) {
     TMainWindow form(dialogs, shell);
     form.show();
     dialogs.AnswerOpen(QStringLiteral(TOVIX_EXAMPLES "/running-light.tovix"));
-    form.N5->trigger();
-    form.N19->trigger();
+    form.findChild<QAction*>("N5")->trigger();
+    form.findChild<QAction*>("N19")->trigger();
     TBoardWindow& window = *form.BoardWindow();
     TBoardRunner& runner = window.Runner();
     Spin(300, false);
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
     std::printf("| running-light in real time | %.2f%% |\n", light.CpuShare * 100);
 
     dialogs.AnswerOpen(QString::fromStdString(loop));
-    form.N5->trigger();
+    form.findChild<QAction*>("N5")->trigger();
     std::printf("\n| goto loop without pauses | commands per second | share of a core | "
                 "longest 5 ms tick gap (ms) |\n|---|---|---|---|\n");
     const char* speeds[] = {"real time", "x10", "as fast as possible"};

@@ -61,7 +61,7 @@ void Load(Subject& s, const std::string& path) {
     s.Form = std::make_unique<TMainWindow>(s.Dialogs, s.Shell);
     s.Form->show();
     s.Dialogs.AnswerOpen(QString::fromStdString(path));
-    s.Form->N5->trigger();
+    s.Form->findChild<QAction*>("N5")->trigger();
     for (int i = 0; i < 10; ++i)
         QApplication::processEvents();
 }
@@ -70,7 +70,7 @@ void Load(Subject& s, const std::string& path) {
 double OpenWindow(Subject& s, double& longestSliceMs) {
     QElapsedTimer clock;
     clock.start();
-    s.Form->N18->trigger();
+    s.Form->findChild<QAction*>("N18")->trigger();
     TListingWindow& window = *s.Form->ListingWindow();
     longestSliceMs = 0;
     const TListingFollower& follower = s.Form->ListingFollower();
@@ -96,7 +96,7 @@ template <class Press> double ToFrame(Subject& s, Press press) {
     TCodeMemo& memo = s.Memo();
     memo.SetCurY(s.Lines / 2);
     memo.SetCurX(0);
-    QWidget& editor = *s.Form->Memo1;
+    QWidget& editor = *s.Form->findChild<QWidget*>("Memo1");
     PaintPending();
     std::vector<double> times;
     for (int i = 0; i < 400; ++i) {

@@ -48,7 +48,7 @@ struct Subject {
     std::unique_ptr<TMainWindow> Form;
 
     TCodeMemo& Memo() { return Form->Editor(); }
-    QWidget& EditorWidget() { return *Form->Memo1; }
+    QWidget& EditorWidget() { return *Form->findChild<QWidget*>("Memo1"); }
 };
 
 QImage& Image(QWidget& w) {
@@ -138,7 +138,7 @@ void Register(Subject& s) {
     benchmark::RegisterBenchmark(("f9_to_message/" + n).c_str(),
                                  [&s](benchmark::State& state) {
                                      for (auto _ : state) {
-                                         s.Form->N9->trigger();
+                                         s.Form->findChild<QAction*>("N9")->trigger();
                                          Paint(*s.Form);
                                      }
                                  })
@@ -174,7 +174,7 @@ int main(int argc, char** argv) {
         s->Form->resize(800, 600);
         s->Form->show();
         s->Dialogs->AnswerOpen(QString::fromStdString(s->Path));
-        s->Form->N5->trigger();
+        s->Form->findChild<QAction*>("N5")->trigger();
         QApplication::processEvents();
     }
     std::fprintf(stderr, "long line: %d bytes, %d line(s)\n",

@@ -66,7 +66,7 @@ std::vector<std::int32_t> TidyLines(TCompileTarget& target);
 // listing, when given, receives every compiled command. Every goto is checked
 // (CheckGotoTargets); its warnings never stop the image from being written.
 //
-// The workbench's N9Click: Compile(TMemoCompileTarget(Memo1), ImageNameFor(ProgramPath),
+// The workbench's Compile: Compile(TMemoCompileTarget(Memo1), ImageNameFor(ProgramPath),
 // counters); on success it shows CompletionMessage(CommandCount), otherwise it puts the caret
 // at the start of Faults[0].Line and shows CompileFaultMessage(Faults) in an error box.
 TCompileResult Compile(TCompileTarget& target, const std::string& imageName,

@@ -21,13 +21,10 @@ void Place(QWidget* widget, const char* name, const QRect& geometry) {
     widget->setGeometry(geometry);
 }
 
-QFrame* PlacePanel(QWidget* parent, const char* name, const QRect& geometry, const QColor& colour) {
-    auto* panel = new QFrame(parent);
-    Place(panel, name, geometry);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setLineWidth(1);
-    SetBackground(panel, colour);
-    return panel;
+void StylePanel(QFrame& panel, const QColor& colour) {
+    panel.setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel.setLineWidth(1);
+    SetBackground(&panel, colour);
 }
 
 void SetBackground(QWidget* widget, const QColor& colour) {

@@ -20,8 +20,8 @@ QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, QPoin
 // Names widget and gives it its place and size.
 void Place(QWidget* widget, const char* name, const QRect& geometry);
 
-// A raised panel filled with colour.
-QFrame* PlacePanel(QWidget* parent, const char* name, const QRect& geometry, const QColor& colour);
+// Makes panel a raised one filled with colour.
+void StylePanel(QFrame& panel, const QColor& colour);
 
 // Fills widget's background with colour, and fixes the colours of the text and the fields
 // drawn over it whatever the desktop's palette.

@@ -16,7 +16,7 @@ public:
     // shell (not owned) opens the addresses; it must outlive the window.
     explicit TAboutWindow(Shell& shell, QWidget* parent = nullptr);
 
-    // N12Click: shows the window modally; returns when the user has closed it.
+    // ShowAbout: shows the window modally; returns when the user has closed it.
     void ShowModal();
 
     // Opens a new message to the contact address.

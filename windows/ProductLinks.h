@@ -9,7 +9,7 @@ class Shell;
 inline const QString kProductWebAddress = QStringLiteral("https://example.org/tovix");
 inline const QString kProductContactAddress = QStringLiteral("tovix@example.com");
 
-// Web1Click and Label4Click: the web page in the desktop's browser.
+// OpenWebPage and Label4Click: the web page in the desktop's browser.
 void OpenProductWebPage(Shell& shell);
 // Label2Click: a new message to the contact address in the desktop's mail program.
 void WriteToProductContact(Shell& shell);

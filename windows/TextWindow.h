@@ -16,8 +16,8 @@ class TTextWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // N10Click and N11Click: makes the window visible and brings it to the front; a window
-    // already visible only comes to the front. The window is modeless.
+    // ShowCommandReference and ShowProgramHelp: makes the window visible and brings it to the
+    // front; a window already visible only comes to the front. The window is modeless.
     void ShowInFront();
 
     QPlainTextEdit* Memo1; // owned by the window

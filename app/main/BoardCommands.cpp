@@ -7,20 +7,20 @@
 
 #include <QMenu>
 
-void TMainWindow::N19Click() {
+void TMainWindow::ShowBoard() {
     if (!FBoardWindow) {
         FBoardWindow = new TBoardWindow(Editor(), this);
         connect(FBoardWindow, &TBoardWindow::LineChosen, this,
                 [this](int line) { CaretToLineStart(line); });
         // The Program menu's keys work there as in the main window.
-        FBoardWindow->addActions(N3->actions());
+        FBoardWindow->addActions(FProgramMenu->actions());
     }
     FBoardWindow->ShowBeside();
 }
 
-void TMainWindow::N20Click() {
+void TMainWindow::ToggleStopPointAtCaret() {
     ToggleStopPoint(Editor(), Editor().CurY());
-    Memo1->update();
+    FEditor->update();
     if (FBoardWindow)
         FBoardWindow->StopPointsChanged();
 }
@@ -33,5 +33,5 @@ void TMainWindow::ForgetStopPoints() {
 
 void TMainWindow::ResetBoardWindow() {
     if (FBoardWindow)
-        FBoardWindow->ProgramReplaced(Memo1->isEnabled());
+        FBoardWindow->ProgramReplaced(FProgram.Open);
 }

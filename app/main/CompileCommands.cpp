@@ -1,6 +1,7 @@
 // Program > "Компилировать" (F9): compiles the editor's text into the byte image named after the
 // program file, marks the compiled lines and reports the result; Program > "Сохранить образ в
-// Intel HEX…" compiles the same way and saves the image as Intel HEX where the user chooses.
+// Intel HEX…" compiles the same way and saves the image as Intel HEX where the user chooses;
+// "Снять выделение" removes the compile marks.
 #include "app/main/MainWindow.h"
 
 #include "base/Errors.h"
@@ -13,7 +14,6 @@
 #include "platform/Dialogs.h"
 
 #include <QFile>
-#include <QListWidget>
 
 namespace {
 
@@ -76,10 +76,7 @@ void TMainWindow::CompileProgram(
     const std::function<TCompileResult(TCompileTarget&, TCompileCounters&)>& compile,
     const std::function<void()>& afterSuccess) {
     TCodeMemo& memo = Editor();
-    TChangedFlagKeeper keeper(FProgramChanged, AnyLineIndented(memo.Lines()));
-    // The compile keeps its own copy of the lines while it tidies them; the scratch list ends
-    // up empty all the same.
-    ListBox3->clear();
+    TChangedFlagKeeper keeper(FProgram.Changed, AnyLineIndented(memo.Lines()));
 
     TMemoCompileTarget target(memo);
     const TCompileResult result = compile(target, FCounters);
@@ -107,27 +104,39 @@ void TMainWindow::CaretToLineStart(int line) {
     memo.SetCurX(0);
     memo.ClearSelection();
     memo.ScrollCaretIntoView();
-    Memo1->setFocus();
+    FEditor->setFocus();
 }
 
-void TMainWindow::N9Click() {
-    const std::string image = ImageNameFor(QFile::encodeName(FProgramPath).toStdString());
-    RefuseProgramFile(image, FProgramPath);
+void TMainWindow::Compile() {
+    const std::string image = ImageNameFor(QFile::encodeName(FProgram.Path).toStdString());
+    RefuseProgramFile(image, FProgram.Path);
     CompileProgram([&](TCompileTarget& target,
-                       TCompileCounters& counters) { return Compile(target, image, counters); },
+                       TCompileCounters& counters) { return ::Compile(target, image, counters); },
                    [] {});
 }
 
-void TMainWindow::N17Click() {
+void TMainWindow::ExportIntelHex() {
     const std::optional<QString> path = FDialogs.GetExportFileName(
-        QString::fromUtf8("Intel HEX (*.hex)"), SuggestedHexName(FProgramPath));
+        QString::fromUtf8("Intel HEX (*.hex)"), SuggestedHexName(FProgram.Path));
     if (!path)
         return;
-    RefuseProgramFile(QFile::encodeName(*path).toStdString(), FProgramPath);
+    RefuseProgramFile(QFile::encodeName(*path).toStdString(), FProgram.Path);
     std::string image;
     CompileProgram(
         [&](TCompileTarget& target, TCompileCounters& counters) {
             return CompileToBytes(target, image, counters);
         },
         [&] { WriteIntelHex(QFile::encodeName(*path).toStdString(), image); });
+}
+
+void TMainWindow::ClearMarks() {
+    // Every line goes out and comes back byte for byte, without its compile mark; the text
+    // counts as changed exactly when it did before.
+    std::vector<std::string> lines = Editor().Lines().ToVector();
+    const bool changed = FProgram.Changed;
+    TMemoCompileTarget target(Editor());
+    target.Clear();
+    for (const std::string& line : lines)
+        target.Add(line);
+    FProgram.Changed = changed;
 }

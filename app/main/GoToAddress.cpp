@@ -9,7 +9,7 @@
 #include "platform/Dialogs.h"
 #include "platform/HexText.h"
 
-void TMainWindow::N16Click() {
+void TMainWindow::GoToAddress() {
     const std::optional<QString> typed =
         FDialogs.AskText(QString::fromUtf8("Адрес команды (шестнадцатеричный, 0000–FFFF):"));
     if (!typed)

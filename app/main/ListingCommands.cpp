@@ -11,13 +11,13 @@
 
 #include <QMenu>
 
-void TMainWindow::N18Click() {
+void TMainWindow::ShowListing() {
     if (!FListingWindow) {
         FListingWindow = new TListingWindow(*FListingFollower, Editor(), this);
         connect(FListingWindow, &TListingWindow::LineChosen, this,
                 [this](int line) { CaretToLineStart(line); });
         // The Program menu's keys work there as in the main window.
-        FListingWindow->addActions(N3->actions());
+        FListingWindow->addActions(FProgramMenu->actions());
     }
     FListingWindow->ShowCaretLine(Editor().CurY());
     FListingWindow->ShowBeside();

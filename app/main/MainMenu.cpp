@@ -16,7 +16,6 @@
 namespace {
 
 struct TItem {
-    QAction* TMainWindow::*Field;
     const char* Name;
     const char* Caption; // UTF-8
     QKeySequence Shortcut;
@@ -45,74 +44,65 @@ void TMainWindow::CreateMenu() {
             action->setShortcutContext(Qt::WindowShortcut);
             connect(action, &QAction::triggered, this,
                     Guarded([this, handler = item.Handler] { (this->*handler)(); }));
-            this->*item.Field = action;
         }
     };
 
-    N1 = AddMenu(bar, "N1", "Файл");
-    addItems(N1, {
-                     {&TMainWindow::N2, "N2", "Создать программу",
-                      QKeySequence(Qt::CTRL | Qt::Key_N), &TMainWindow::N2Click},
-                     {&TMainWindow::N5, "N5", "Открыть программу",
-                      QKeySequence(Qt::CTRL | Qt::Key_O), &TMainWindow::N5Click},
-                     {&TMainWindow::N6, "N6", "Сохранить программу как",
-                      QKeySequence(Qt::CTRL | Qt::Key_U), &TMainWindow::N6Click},
-                     {&TMainWindow::N14, "N14", "Сохранить", QKeySequence(Qt::CTRL | Qt::Key_S),
-                      &TMainWindow::N14Click},
-                     {&TMainWindow::N7, "N7", "Закрыть", QKeySequence(Qt::CTRL | Qt::Key_Q),
-                      &TMainWindow::N7Click},
-                     {&TMainWindow::N8, "N8", "Выход", QKeySequence(), &TMainWindow::N8Click},
-                 });
-
-    N3 = AddMenu(bar, "N3", "Программа");
-    addItems(N3, {
-                     {&TMainWindow::N9, "N9", "Компилировать", QKeySequence(Qt::Key_F9),
-                      &TMainWindow::N9Click},
-                     {&TMainWindow::N13, "N13", "Информация", QKeySequence(Qt::Key_F10),
-                      &TMainWindow::N13Click},
-                     {&TMainWindow::N15, "N15", "Путь", QKeySequence(), &TMainWindow::N15Click},
-                     {&TMainWindow::N16, "N16", "Перейти к адресу",
-                      QKeySequence(Qt::CTRL | Qt::Key_G), &TMainWindow::N16Click},
-                     {&TMainWindow::N17, "N17", "Сохранить образ в Intel HEX…", QKeySequence(),
-                      &TMainWindow::N17Click},
-                     {&TMainWindow::N18, "N18", "Листинг", QKeySequence(Qt::CTRL | Qt::Key_L),
-                      &TMainWindow::N18Click},
-                     {&TMainWindow::N19, "N19", "Модель платы", QKeySequence(Qt::CTRL | Qt::Key_F9),
-                      &TMainWindow::N19Click},
-                     {&TMainWindow::N20, "N20", "Точка остановки",
-                      QKeySequence(Qt::CTRL | Qt::Key_B), &TMainWindow::N20Click},
-                 });
-
-    N4 = AddMenu(bar, "N4", "Помощь");
-    addItems(N4,
+    using W = TMainWindow;
+    addItems(AddMenu(bar, "N1", "Файл"),
              {
-                 {&TMainWindow::N10, "N10", "По командам", QKeySequence(Qt::Key_F1),
-                  &TMainWindow::N10Click},
-                 {&TMainWindow::N11, "N11", "По программе", QKeySequence(), &TMainWindow::N11Click},
-                 {&TMainWindow::Web1, "Web1", "Web", QKeySequence(), &TMainWindow::Web1Click},
-                 {&TMainWindow::N12, "N12", "О программе", QKeySequence(), &TMainWindow::N12Click},
+                 {"N2", "Создать программу", QKeySequence(Qt::CTRL | Qt::Key_N), &W::NewProgram},
+                 {"N5", "Открыть программу", QKeySequence(Qt::CTRL | Qt::Key_O),
+                  &W::ChooseProgramToOpen},
+                 {"N6", "Сохранить программу как", QKeySequence(Qt::CTRL | Qt::Key_U),
+                  &W::SaveProgramAs},
+                 {"N14", "Сохранить", QKeySequence(Qt::CTRL | Qt::Key_S), &W::Save},
+                 {"N7", "Закрыть", QKeySequence(Qt::CTRL | Qt::Key_Q), &W::CloseProgram},
+                 {"N8", "Выход", QKeySequence(), &W::Exit},
+             });
+    FSaveAsAction = findChild<QAction*>(QStringLiteral("N6"));
+
+    FProgramMenu = AddMenu(bar, "N3", "Программа");
+    addItems(FProgramMenu,
+             {
+                 {"N9", "Компилировать", QKeySequence(Qt::Key_F9), &W::Compile},
+                 {"N13", "Информация", QKeySequence(Qt::Key_F10), &W::ShowCompileInformation},
+                 {"N15", "Путь", QKeySequence(), &W::ShowProgramPath},
+                 {"N16", "Перейти к адресу", QKeySequence(Qt::CTRL | Qt::Key_G), &W::GoToAddress},
+                 {"N17", "Сохранить образ в Intel HEX…", QKeySequence(), &W::ExportIntelHex},
+                 {"N18", "Листинг", QKeySequence(Qt::CTRL | Qt::Key_L), &W::ShowListing},
+                 {"N19", "Модель платы", QKeySequence(Qt::CTRL | Qt::Key_F9), &W::ShowBoard},
+                 {"N20", "Точка остановки", QKeySequence(Qt::CTRL | Qt::Key_B),
+                  &W::ToggleStopPointAtCaret},
+             });
+
+    addItems(AddMenu(bar, "N4", "Помощь"),
+             {
+                 {"N10", "По командам", QKeySequence(Qt::Key_F1), &W::ShowCommandReference},
+                 {"N11", "По программе", QKeySequence(), &W::ShowProgramHelp},
+                 {"Web1", "Web", QKeySequence(), &W::OpenWebPage},
+                 {"N12", "О программе", QKeySequence(), &W::ShowAbout},
              });
 }
 
-void TMainWindow::N13Click() {
+void TMainWindow::ShowCompileInformation() {
     FDialogs.ShowMessage(SizeInformationText(FCounters.CommandCount, FCounters.ProgramSize));
 }
 
-void TMainWindow::N10Click() {
+void TMainWindow::ShowCommandReference() {
     if (FCommands)
         FCommands->ShowInFront();
 }
 
-void TMainWindow::N11Click() {
+void TMainWindow::ShowProgramHelp() {
     if (FHelp)
         FHelp->ShowInFront();
 }
 
-void TMainWindow::Web1Click() {
+void TMainWindow::OpenWebPage() {
     OpenProductWebPage(FShell);
 }
 
-void TMainWindow::N12Click() {
+void TMainWindow::ShowAbout() {
     if (FAbout)
         FAbout->ShowModal();
 }

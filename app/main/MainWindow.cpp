@@ -5,6 +5,8 @@
 #include "app/board/BoardWindow.h"
 #include "app/listing/ListingFollower.h"
 #include "app/listing/ListingWindow.h"
+#include "app/panels/InsertionPanel.h"
+#include "app/panels/PortPanel.h"
 #include "compiler/CommandSet.h"
 #include "platform/CodeMemoWidget.h"
 #include "platform/ControlPlacement.h"
@@ -26,8 +28,6 @@
 namespace {
 
 const QColor kWindowColour(217, 255, 251);
-const QColor kPortPanelColour(231, 254, 203);
-const QColor kInsertionPanelColour(226, 239, 254);
 
 constexpr int kClientWidth = 832;
 constexpr int kClientHeight = 393;
@@ -45,8 +45,6 @@ TMainWindow::TMainWindow(Dialogs& dialogs, Shell& shell, QWidget* parent)
     setFont(WindowFont(kWindowFontFamily, 11));
 
     CreateControls();
-    CreatePortPanel();
-    CreateInsertionPanel();
     CreateMenu();
 
     // The client area is fixed; the menu bar lies above it. A screen too small for the window
@@ -65,7 +63,8 @@ TMainWindow::TMainWindow(Dialogs& dialogs, Shell& shell, QWidget* parent)
     setFixedSize(fitting);
     MoveToDesktopCentre(*this);
 
-    FormCreate();
+    SetProgramOpen(false);
+    FSaveAsAction->setEnabled(false);
 }
 
 TMainWindow::~TMainWindow() {
@@ -81,23 +80,17 @@ void TMainWindow::CreateControls() {
     SetBackground(client, kWindowColour);
     setCentralWidget(client);
 
-    // Hidden for the whole run, under the editor: Label7 only holds the shown path.
-    Label6 = PlaceLabel(client, "Label6", QStringLiteral("Путь:"), {8, 16}, 13, true);
-    Label7 = PlaceLabel(client, "Label7", QString(), {64, 16}, 13, true);
-    Label6->hide();
-    Label7->hide();
-
-    Memo1 = new TCodeMemoWidget(client);
-    Place(Memo1, "Memo1", {8, 8, 425, 353});
+    FEditor = new TCodeMemoWidget(client);
+    Place(FEditor, "Memo1", {8, 8, 425, 353});
     TCodeMemo& memo = Editor();
     ConfigureWorkbenchStyler(FStyler, KeywordsSorted());
     ConfigureWorkbenchDisplay(memo);
     memo.SetSyntaxStyles(&FStyler);
-    Memo1->MeasureFont();
-    Memo1->SetShell(FShell);
+    FEditor->MeasureFont();
+    FEditor->SetShell(FShell);
     FListingFollower = std::make_unique<TListingFollower>(memo);
     memo.OnChange = [this](TCodeCustomMemo&) {
-        FProgramChanged = true;
+        FProgram.Changed = true;
         FListingFollower->TextChanged();
         if (FBoardWindow)
             FBoardWindow->TextChanged();
@@ -107,22 +100,25 @@ void TMainWindow::CreateControls() {
             FListingWindow->ShowCaretLine(m.CurY());
     };
     memo.MarkerList().SetMarkerImageList(&FStopPointImages);
-    Memo1->SetToolTipSource([this](int line, int column) { return GotoToolTip(line, column); });
-    Memo1->setEnabled(false);
+    FEditor->SetToolTipSource([this](int line, int column) { return GotoToolTip(line, column); });
 
-    Button3 = new QPushButton(QStringLiteral("Снять выделение"), client);
-    Place(Button3, "Button3", {448, 16, 105, 25});
-    connect(Button3, &QPushButton::clicked, this, Guarded([this] { Button3Click(); }));
+    auto* clearMarks = new QPushButton(QStringLiteral("Снять выделение"), client);
+    Place(clearMarks, "Button3", {448, 16, 105, 25});
+    connect(clearMarks, &QPushButton::clicked, this, Guarded([this] { ClearMarks(); }));
 
-    Panel1 = PlacePanel(client, "Panel1", {448, 56, 369, 89}, kPortPanelColour);
-    Panel2 = PlacePanel(client, "Panel2", {448, 152, 369, 209}, kInsertionPanelColour);
+    auto* portPanel = new TPortPanel(client);
+    FInsertionPanel = new TInsertionPanel(FDialogs, client);
+    connect(portPanel, &TPortPanel::ValueMade, FInsertionPanel, &TInsertionPanel::SetData);
+    connect(FInsertionPanel, &TInsertionPanel::LineBuilt, this,
+            [this](const std::string& line) { Editor().Lines().Add(line); });
 
-    Label3 = PlaceLabel(client, "Label3", QStringLiteral("Описание:"), {8, 368}, 13, true);
-    Label4 = PlaceLabel(client, "Label4", QString(), {104, 368}, 13, true);
-
-    ListBox3 = new QListWidget(client);
-    Place(ListBox3, "ListBox3", {624, 8, 65, 17});
-    ListBox3->hide();
+    PlaceLabel(client, "Label3", QStringLiteral("Описание:"), {8, 368}, 13, true);
+    FDescription = PlaceLabel(client, "Label4", QString(), {104, 368}, 13, true);
+    connect(FInsertionPanel, &TInsertionPanel::DescriptionChosen, this,
+            [this](const QString& description) {
+                FDescription->setText(description);
+                FDescription->adjustSize();
+            });
 }
 
 void TMainWindow::SetHelpWindows(TAboutWindow& about, TTextWindow& commands, TTextWindow& help) {
@@ -132,26 +128,27 @@ void TMainWindow::SetHelpWindows(TAboutWindow& about, TTextWindow& commands, TTe
 }
 
 TCodeMemo& TMainWindow::Editor() {
-    return Memo1->Memo();
+    return FEditor->Memo();
 }
 
-void TMainWindow::FormCreate() {
-    SetProgramMenuEnabled(false);
-    N6->setEnabled(false);
-    Button2->setEnabled(false);
+void TMainWindow::SetProgramOpen(bool open) {
+    FProgram.Open = open;
+    FEditor->setEnabled(open);
+    SetProgramMenuEnabled(open);
+    FInsertionPanel->SetInsertEnabled(open);
 }
 
 void TMainWindow::SetProgramMenuEnabled(bool enabled) {
-    N3->menuAction()->setEnabled(enabled);
+    FProgramMenu->menuAction()->setEnabled(enabled);
     // A shortcut fires only while its menu is enabled too.
-    for (QAction* item : N3->actions())
+    for (QAction* item : FProgramMenu->actions())
         item->setEnabled(enabled);
 }
 
 void TMainWindow::closeEvent(QCloseEvent* event) {
-    bool canClose = true;
+    bool canClose = false;
     // A question that fails leaves the window open, as a No does.
-    if (!RunGuarded([&] { FormCloseQuery(canClose); }) || !canClose) {
+    if (!RunGuarded([&] { canClose = MayClose(); }) || !canClose) {
         event->ignore();
         return;
     }

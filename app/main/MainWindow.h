@@ -1,9 +1,10 @@
-// TMainWindow, the main window ("TOVIX"): the program editor Memo1, the port-data panel Panel1, the
-// command-insertion panel Panel2, the description line and the main menu with the program file
-// commands, the compile and the help items. Whether a program is open is told by Memo1's
-// enabled state alone.
+// TMainWindow, the main window ("TOVIX", object name "Form1"): the program editor, the port-data
+// and command-insertion panels, the description line and the main menu with the program file
+// commands, the compile and the help items. Widgets keep the object names outside tools find
+// them by ("Memo1", "Panel1", "N9", ...).
 #pragma once
 
+#include "app/main/ProgramFile.h"
 #include "compiler/Compiler.h"
 #include "editor/style/CodePasStyler.h"
 #include "workbench/StopPoints.h"
@@ -16,19 +17,14 @@
 
 class Dialogs;
 class QAction;
-class QCheckBox;
-class QComboBox;
-class QFrame;
 class QLabel;
-class QLineEdit;
-class QListWidget;
 class QMenu;
-class QPushButton;
 class Shell;
+class TAboutWindow;
+class TBoardWindow;
 class TCodeMemo;
 class TCodeMemoWidget;
-class TBoardWindow;
-class TAboutWindow;
+class TInsertionPanel;
 class TListingFollower;
 class TListingWindow;
 class TTextWindow;
@@ -45,43 +41,13 @@ public:
     // they are handed over once they exist; until then their menu items do nothing.
     void SetHelpWindows(TAboutWindow& about, TTextWindow& commands, TTextWindow& help);
 
-    // ---- Handlers -----------------------------------------------------------------------------
-    void FormCreate();
-    // Asked before the window closes, whatever the cause.
-    void FormCloseQuery(bool& canClose);
-
-    void N2Click();  // Файл > Создать программу
-    void N5Click();  // Файл > Открыть программу
-    void N6Click();  // Файл > Сохранить программу как
-    void N14Click(); // Файл > Сохранить
-    void N7Click();  // Файл > Закрыть
-    void N8Click();  // Файл > Выход
-    void N9Click();  // Программа > Компилировать
-    void N13Click(); // Программа > Информация
-    void N15Click(); // Программа > Путь
-    void N16Click(); // Программа > Перейти к адресу
-    void N17Click(); // Программа > Сохранить образ в Intel HEX…
-    void N18Click(); // Программа > Листинг
-    void N19Click(); // Программа > Модель платы
-    void N20Click(); // Программа > Точка остановки
-    void N10Click(); // Помощь > По командам
-    void N11Click(); // Помощь > По программе
-    void Web1Click();
-    void N12Click(); // Помощь > О программе
-
-    void ListBox1Click();
-    void Button2Click(); // Вставить
-    void Button1Click(); // Переместить в нижнюю команду
-    void Button3Click(); // Снять выделение
-
     // Opens fileName as Open does once its dialog has given the name (also `tovix FILE`).
     void OpenProgram(const QString& fileName);
 
-    // ---- State --------------------------------------------------------------------------------
     // The current program file's path: the name given at New, Open or Save as.
-    const QString& ProgramPath() const { return FProgramPath; }
+    const QString& ProgramPath() const { return FProgram.Path; }
     // True when the text has changed since it was last loaded or saved.
-    bool ProgramChanged() const { return FProgramChanged; }
+    bool ProgramChanged() const { return FProgram.Changed; }
     // The figures of the last compile.
     const TCompileCounters& Counters() const { return FCounters; }
     TCodeMemo& Editor();
@@ -90,67 +56,6 @@ public:
     TListingFollower& ListingFollower() { return *FListingFollower; }
     // The board window, once Program > "Модель платы" has made it; nullptr before.
     TBoardWindow* BoardWindow() const { return FBoardWindow; }
-
-    // ---- Controls (owned by their Qt parents) -------------------------------------------------
-    TCodeMemoWidget* Memo1;
-    QPushButton* Button3;
-    QFrame* Panel1;
-    QFrame* Panel2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label6;
-    QLabel* Label7; // holds the shown path
-    QListWidget* ListBox3;
-
-    // Panel1, the port-data panel.
-    QLabel* Label1;
-    QLabel* Label8;
-    QPushButton* Button1;
-    QCheckBox* CheckBox1; // bit 0
-    QCheckBox* CheckBox2;
-    QCheckBox* CheckBox3;
-    QCheckBox* CheckBox4;
-    QCheckBox* CheckBox5;
-    QCheckBox* CheckBox6;
-    QCheckBox* CheckBox7;
-    QCheckBox* CheckBox8; // bit 7
-
-    // Panel2, the command-insertion panel.
-    QLabel* Label2;
-    QLabel* Label11;
-    QLineEdit* Edit3;
-    QLabel* Label5;
-    QLineEdit* Edit1;
-    QLabel* Label10;
-    QComboBox* ComboBox1;
-    QLabel* Label9;
-    QLineEdit* Edit2;
-    QPushButton* Button2;
-    QListWidget* ListBox1;
-    QListWidget* ListBox2;
-
-    // MainMenu1.
-    QMenu* N1;
-    QMenu* N3;
-    QMenu* N4;
-    QAction* N2;
-    QAction* N5;
-    QAction* N6;
-    QAction* N14;
-    QAction* N7;
-    QAction* N8;
-    QAction* N9;
-    QAction* N13;
-    QAction* N15;
-    QAction* N16;
-    QAction* N17;
-    QAction* N18;
-    QAction* N19;
-    QAction* N20;
-    QAction* N10;
-    QAction* N11;
-    QAction* Web1;
-    QAction* N12;
 
 signals:
     // The window has closed: the application ends.
@@ -161,11 +66,35 @@ protected:
 
 private:
     void CreateControls();
-    void CreatePortPanel();
-    void CreateInsertionPanel();
     void CreateMenu();
-    void ConnectHandlers();
 
+    // ---- The menu's commands ------------------------------------------------------------------
+    void NewProgram();
+    void ChooseProgramToOpen();
+    void SaveProgramAs();
+    void Save();
+    void CloseProgram();
+    void Exit();
+    void Compile();
+    void ShowCompileInformation();
+    void ShowProgramPath();
+    void GoToAddress();
+    void ExportIntelHex();
+    void ShowListing();
+    void ShowBoard();
+    void ToggleStopPointAtCaret();
+    void ShowCommandReference();
+    void ShowProgramHelp();
+    void OpenWebPage();
+    void ShowAbout();
+    // "Снять выделение": the compile marks go, the text comes back as it was.
+    void ClearMarks();
+
+    // Asked before the window closes, whatever the cause.
+    bool MayClose();
+    // A program is in the editor, or none: the editor, the Program menu, Save as and Вставить
+    // follow.
+    void SetProgramOpen(bool open);
     // The whole Program menu: its title and, with it, the shortcuts of its items.
     void SetProgramMenuEnabled(bool enabled);
     // The compile of F9 and of the Intel HEX export: tidies and compiles the editor's lines with
@@ -189,11 +118,6 @@ private:
     // Before Close and Open replace a text changed since it was loaded or saved: asks whether
     // to save it, and saves it when told to. False when the user cancels.
     bool SaveChangesFirst();
-    // The selected catalogue entry, -1 when none is selected.
-    int ListBox1ItemIndex() const;
-    // The text of the entry selected in ComboBox1's list; empty when none is selected, as after
-    // typing anything but a digit 0-7.
-    QString PinDigit() const;
 
     Dialogs& FDialogs;
     Shell& FShell;
@@ -204,10 +128,14 @@ private:
     TListingWindow* FListingWindow = nullptr;
     TBoardWindow* FBoardWindow = nullptr;
     TStopPointImages FStopPointImages;
-
     TCodePascalMemoStyler FStyler;
-    QString FProgramPath;
+    TProgramFile FProgram;
     TCompileCounters FCounters;
-    bool FProgramChanged = false;
-    bool FPinTypedOver = false;
+
+    // Controls, owned by their Qt parents.
+    TCodeMemoWidget* FEditor = nullptr;         // "Memo1"
+    QLabel* FDescription = nullptr;             // "Label4", the chosen command's description
+    TInsertionPanel* FInsertionPanel = nullptr; // "Panel2"
+    QMenu* FProgramMenu = nullptr;              // "N3"
+    QAction* FSaveAsAction = nullptr;           // "N6"
 };

@@ -11,8 +11,6 @@
 
 #include <QAction>
 #include <QFile>
-#include <QLabel>
-#include <QPushButton>
 
 namespace {
 
@@ -33,16 +31,16 @@ std::string LocalPath(const QString& path) {
 
 void TMainWindow::SaveProgram(const QString& path) {
     Editor().Lines().SaveToFile(LocalPath(path));
-    FProgramChanged = false;
+    FProgram.Changed = false;
 }
 
 bool TMainWindow::SaveChangesFirst() {
-    if (!Memo1->isEnabled() || !FProgramChanged)
+    if (!FProgram.Open || !FProgram.Changed)
         return true;
     switch (FDialogs.AskSaveChanges(kSaveChangesQuestion)) {
     case TSaveChanges::Save:
         // A save that fails raises its error, which ends the command that asked.
-        SaveProgram(Label7->text());
+        SaveProgram(FProgram.ShownPath());
         return true;
     case TSaveChanges::Discard:
         return true;
@@ -52,23 +50,20 @@ bool TMainWindow::SaveChangesFirst() {
     return false;
 }
 
-void TMainWindow::N2Click() {
+void TMainWindow::NewProgram() {
     std::optional<QString> path = ChooseSavePath(FDialogs, kProgramExtension);
     if (!path)
         return;
     // The file is written first, so that a New that cannot write it changes nothing.
     SaveProgram(*path);
-    Memo1->setEnabled(true);
-    SetProgramMenuEnabled(true);
-    N6->setEnabled(true);
-    Button2->setEnabled(true);
-    FProgramPath = *path;
-    Label7->setText(*path);
+    SetProgramOpen(true);
+    FSaveAsAction->setEnabled(true);
+    FProgram.Path = *path;
     ResetBoardWindow();
-    Memo1->setFocus();
+    FEditor->setFocus();
 }
 
-void TMainWindow::N5Click() {
+void TMainWindow::ChooseProgramToOpen() {
     if (!SaveChangesFirst())
         return;
     std::optional<QString> name = FDialogs.GetOpenFileName(kOpenFilter);
@@ -80,57 +75,49 @@ void TMainWindow::N5Click() {
 void TMainWindow::OpenProgram(const QString& fileName) {
     Editor().Lines().LoadFromFile(LocalPath(fileName));
     ForgetStopPoints();
-    FProgramChanged = false;
-    FProgramPath = fileName;
-    Label7->setText(fileName);
-    Memo1->setEnabled(true);
-    Button2->setEnabled(true);
-    SetProgramMenuEnabled(true);
+    FProgram.Changed = false;
+    FProgram.Path = fileName;
     // Save as keeps its state: it stays disabled unless New has run since the last Close.
+    SetProgramOpen(true);
     ResetBoardWindow();
-    Memo1->setFocus();
+    FEditor->setFocus();
 }
 
-void TMainWindow::N6Click() {
+void TMainWindow::SaveProgramAs() {
     std::optional<QString> path = ChooseSavePath(FDialogs, kProgramExtension);
     if (!path)
         return;
     SaveProgram(*path);
-    FProgramPath = *path;
-    Label7->setText(*path);
+    FProgram.Path = *path;
 }
 
-void TMainWindow::N14Click() {
-    if (Memo1->isEnabled())
-        SaveProgram(Label7->text());
+void TMainWindow::Save() {
+    if (FProgram.Open)
+        SaveProgram(FProgram.ShownPath());
 }
 
-void TMainWindow::N7Click() {
+void TMainWindow::CloseProgram() {
     if (!SaveChangesFirst())
         return;
     Editor().Lines().Clear();
     ForgetStopPoints();
     // Nothing of the closed program may be undone or redone into the next one.
     Editor().ClearUndo();
-    SetProgramMenuEnabled(false);
-    N6->setEnabled(false);
-    Button2->setEnabled(false);
-    Memo1->setEnabled(false);
-    Label7->setText(QString());
-    FProgramPath = kClosedProgramPath;
-    FProgramChanged = false;
+    SetProgramOpen(false);
+    FSaveAsAction->setEnabled(false);
+    FProgram.Path = kClosedProgramPath;
+    FProgram.Changed = false;
     ResetBoardWindow();
 }
 
-void TMainWindow::N8Click() {
+void TMainWindow::Exit() {
     close();
 }
 
-void TMainWindow::FormCloseQuery(bool& canClose) {
-    if (Memo1->isEnabled())
-        canClose = FDialogs.AskYesNoCancel(kExitQuestion) == TYesNoCancel::Yes;
+bool TMainWindow::MayClose() {
+    return !FProgram.Open || FDialogs.AskYesNoCancel(kExitQuestion) == TYesNoCancel::Yes;
 }
 
-void TMainWindow::N15Click() {
-    FDialogs.ShowInformation(Label7->text());
+void TMainWindow::ShowProgramPath() {
+    FDialogs.ShowInformation(FProgram.ShownPath());
 }

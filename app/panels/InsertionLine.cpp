@@ -48,17 +48,17 @@ std::optional<std::string> BuildInsertionLine(const std::vector<std::string>& ca
     case Operand::None:
         break;
     case Operand::Data:
-        line += "_" + fields.Edit1;
+        line += "_" + fields.Data;
         break;
     case Operand::Address:
-        line += "_" + fields.Edit2;
+        line += "_" + fields.GotoAddress;
         break;
     case Operand::Pin:
         // The pin byte is written as two digits; the list gives only the second.
         line += "_0" + fields.PinDigit;
         break;
     case Operand::Sound:
-        line += "_" + fields.Edit1 + "_" + fields.Edit3;
+        line += "_" + fields.Data + "_" + fields.Period;
         break;
     }
     return Utf8ToCp1251(line);

@@ -9,10 +9,10 @@
 
 // The operand fields of the panel as the user left them, in UTF-8 (the widgets' texts).
 struct InsertionFields {
-    std::string Edit1; // data byte; the duration of sound
-    std::string Edit2; // goto address
-    std::string Edit3; // period of sound
-    // The text of the entry selected in ComboBox1's list, which typing a digit 0-7 selects;
+    std::string Data;        // data byte; the duration of sound
+    std::string GotoAddress; // goto address
+    std::string Period;      // period of sound
+    // The text of the entry selected in the pin field's list, which typing a digit 0-7 selects;
     // empty when no entry is selected, as after typing anything else.
     std::string PinDigit;
 };

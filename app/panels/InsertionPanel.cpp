@@ -1,11 +1,9 @@
-// Panel2, the command-insertion panel: the command catalogue with its description line, the
-// operand fields and "Вставить", which appends the built line to the program.
-#include "app/main/MainWindow.h"
+// The command-insertion panel's controls and its line building.
+#include "app/panels/InsertionPanel.h"
 
 #include "app/panels/InsertionLine.h"
 #include "base/Errors.h"
 #include "compiler/CommandSet.h"
-#include "platform/CodeMemoWidget.h"
 #include "platform/ControlPlacement.h"
 #include "platform/Dialogs.h"
 #include "platform/ErrorGuard.h"
@@ -21,6 +19,8 @@
 #include <QStyledItemDelegate>
 
 namespace {
+
+const QColor kPanelColour(226, 239, 254);
 
 // Rows of a fixed height, whatever the font asks for.
 class TFixedRowDelegate final : public QStyledItemDelegate {
@@ -75,94 +75,97 @@ QListWidget* PlaceList(QWidget* parent, const char* name, const QRect& geometry,
 
 } // namespace
 
-void TMainWindow::CreateInsertionPanel() {
-    QWidget* panel = Panel2;
-    Label2 = PlaceLabel(panel, "Label2", QStringLiteral("Команда"), {8, 8}, 16, true);
-    Label11 = PlaceLabel(panel, "Label11", QStringLiteral("Период (00-FF)"), {8, 40}, 13, true);
-    Edit3 = PlaceEdit(panel, "Edit3", {128, 40, 33, 21}, "30", 2);
-    Label5 = PlaceLabel(panel, "Label5", QStringLiteral("Данные"), {8, 72}, 13, true);
-    Edit1 = PlaceEdit(panel, "Edit1", {80, 72, 33, 21}, "00", 2);
-    Label10 = PlaceLabel(panel, "Label10", QStringLiteral("№ пина"), {8, 104}, 13, true);
+TInsertionPanel::TInsertionPanel(Dialogs& dialogs, QWidget* parent)
+    : QFrame(parent), FDialogs(dialogs), FDescriptions(CatalogueDescriptions()) {
+    Place(this, "Panel2", {448, 152, 369, 209});
+    StylePanel(*this, kPanelColour);
+    PlaceLabel(this, "Label2", QStringLiteral("Команда"), {8, 8}, 16, true);
+    PlaceLabel(this, "Label11", QStringLiteral("Период (00-FF)"), {8, 40}, 13, true);
+    FPeriod = PlaceEdit(this, "Edit3", {128, 40, 33, 21}, "30", 2);
+    PlaceLabel(this, "Label5", QStringLiteral("Данные"), {8, 72}, 13, true);
+    FData = PlaceEdit(this, "Edit1", {80, 72, 33, 21}, "00", 2);
+    PlaceLabel(this, "Label10", QStringLiteral("№ пина"), {8, 104}, 13, true);
 
-    ComboBox1 = new QComboBox(panel);
-    Place(ComboBox1, "ComboBox1", {80, 104, 33, 21});
-    ComboBox1->setEditable(true);
+    FPin = new QComboBox(this);
+    Place(FPin, "ComboBox1", {80, 104, 33, 21});
+    FPin->setEditable(true);
     // Typed text stays in the edit field and never becomes an entry of the list.
-    ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    FPin->setInsertPolicy(QComboBox::NoInsert);
     for (char pin = '0'; pin <= '7'; ++pin)
-        ComboBox1->addItem(QString(QLatin1Char(pin)));
-    ComboBox1->setCurrentIndex(0);
+        FPin->addItem(QString(QLatin1Char(pin)));
+    FPin->setCurrentIndex(0);
     // A typed digit 0-7 selects its entry at once, so that the line does not depend on whether
     // the field loses the focus before the press; any other typed text leaves no entry
     // selected, and the line then gets no pin digit.
-    connect(ComboBox1->lineEdit(), &QLineEdit::textEdited, this,
-            Guarded([this](const QString& text) {
-                const int index = ComboBox1->findText(text);
+    connect(FPin->lineEdit(), &QLineEdit::textEdited, this, Guarded([this](const QString& text) {
+                const int index = FPin->findText(text);
                 if (index >= 0)
-                    ComboBox1->setCurrentIndex(index);
+                    FPin->setCurrentIndex(index);
                 FPinTypedOver = index < 0;
             }));
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this,
+    connect(FPin, &QComboBox::currentIndexChanged, this,
             Guarded([this] { FPinTypedOver = false; }));
-    connect(ComboBox1, &QComboBox::activated, this, Guarded([this] { FPinTypedOver = false; }));
+    connect(FPin, &QComboBox::activated, this, Guarded([this] { FPinTypedOver = false; }));
 
-    Label9 = PlaceLabel(panel, "Label9", QStringLiteral("Данные goto"), {8, 136}, 13, true);
-    Edit2 = PlaceEdit(panel, "Edit2", {112, 136, 33, 21}, "0000", 4);
+    PlaceLabel(this, "Label9", QStringLiteral("Данные goto"), {8, 136}, 13, true);
+    FGotoAddress = PlaceEdit(this, "Edit2", {112, 136, 33, 21}, "0000", 4);
 
-    Button2 = new QPushButton(QStringLiteral("Вставить"), panel);
-    Place(Button2, "Button2", {8, 168, 75, 25});
-    connect(Button2, &QPushButton::clicked, this, Guarded([this] { Button2Click(); }));
+    FInsert = new QPushButton(QStringLiteral("Вставить"), this);
+    Place(FInsert, "Button2", {8, 168, 75, 25});
+    connect(FInsert, &QPushButton::clicked, this, Guarded([this] { Insert(); }));
 
-    ListBox1 =
-        PlaceList<TCatalogueList>(panel, "ListBox1", {184, 16, 169, 185}, CatalogueMnemonics());
-    ListBox1->setFont(WindowFont(kWindowFontFamily, 13, true));
-    ListBox1->setItemDelegate(new TFixedRowDelegate(16, ListBox1));
-    ListBox1->setUniformItemSizes(true);
+    FCatalogue =
+        PlaceList<TCatalogueList>(this, "ListBox1", {184, 16, 169, 185}, CatalogueMnemonics());
+    FCatalogue->setFont(WindowFont(kWindowFontFamily, 13, true));
+    FCatalogue->setItemDelegate(new TFixedRowDelegate(16, FCatalogue));
+    FCatalogue->setUniformItemSizes(true);
     // Mouse and keyboard alike change the selection.
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this,
-            Guarded([this] { ListBox1Click(); }));
-
-    ListBox2 = PlaceList(panel, "ListBox2", {200, 248, 121, 97}, CatalogueDescriptions());
-    ListBox2->hide();
+    connect(FCatalogue, &QListWidget::itemSelectionChanged, this,
+            Guarded([this] { ShowDescription(); }));
 }
 
-int TMainWindow::ListBox1ItemIndex() const {
-    const QListWidgetItem* item = ListBox1->currentItem();
-    return item && item->isSelected() ? ListBox1->row(item) : -1;
+void TInsertionPanel::SetData(const QString& digits) {
+    FData->setText(digits);
 }
 
-QString TMainWindow::PinDigit() const {
-    if (FPinTypedOver || ComboBox1->currentIndex() < 0)
+void TInsertionPanel::SetInsertEnabled(bool enabled) {
+    FInsert->setEnabled(enabled);
+}
+
+int TInsertionPanel::SelectedEntry() const {
+    const QListWidgetItem* item = FCatalogue->currentItem();
+    return item && item->isSelected() ? FCatalogue->row(item) : -1;
+}
+
+QString TInsertionPanel::PinDigit() const {
+    if (FPinTypedOver || FPin->currentIndex() < 0)
         return QString();
-    return ComboBox1->itemText(ComboBox1->currentIndex());
+    return FPin->itemText(FPin->currentIndex());
 }
 
-void TMainWindow::ListBox1Click() {
-    const int index = ListBox1ItemIndex();
+void TInsertionPanel::ShowDescription() {
+    const int index = SelectedEntry();
     // The selection can only be cleared by a Ctrl+click; the description then stays.
     if (index < 0)
         return;
-    const QListWidgetItem* description = ListBox2->item(index);
-    if (!description)
+    if (static_cast<std::size_t>(index) >= FDescriptions.size())
         throw EListError(index);
-    Label4->setText(description->text());
-    Label4->adjustSize();
+    emit DescriptionChosen(QString::fromStdString(FDescriptions[static_cast<std::size_t>(index)]));
 }
 
-void TMainWindow::Button2Click() {
+void TInsertionPanel::Insert() {
     std::vector<std::string> catalogue;
-    catalogue.reserve(static_cast<std::size_t>(ListBox1->count()));
-    for (int i = 0; i < ListBox1->count(); ++i)
-        catalogue.push_back(ListBox1->item(i)->text().toStdString());
+    catalogue.reserve(static_cast<std::size_t>(FCatalogue->count()));
+    for (int i = 0; i < FCatalogue->count(); ++i)
+        catalogue.push_back(FCatalogue->item(i)->text().toStdString());
 
-    const InsertionFields fields{Edit1->text().toStdString(), Edit2->text().toStdString(),
-                                 Edit3->text().toStdString(), PinDigit().toStdString()};
-    const std::optional<std::string> line =
-        BuildInsertionLine(catalogue, ListBox1ItemIndex(), fields);
+    const InsertionFields fields{FData->text().toStdString(), FGotoAddress->text().toStdString(),
+                                 FPeriod->text().toStdString(), PinDigit().toStdString()};
+    const std::optional<std::string> line = BuildInsertionLine(catalogue, SelectedEntry(), fields);
     if (!line) {
         FDialogs.ShowMessage(QString::fromUtf8(
             kNoCommandSelectedText.data(), static_cast<qsizetype>(kNoCommandSelectedText.size())));
         return;
     }
-    Editor().Lines().Add(*line);
+    emit LineBuilt(*line);
 }

@@ -17,8 +17,8 @@ std::string BinaryToHex(std::string_view bits);
 
 // The texts "Переместить в нижнюю команду" puts in place.
 struct PortValue {
-    std::string Edit1;  // two hexadecimal digits
-    std::string Label8; // "0x" and the same digits
+    std::string Digits; // two hexadecimal digits, for the data field
+    std::string Shown;  // "0x" and the same digits, shown beside the check boxes
 };
 
 // The value of the eight check boxes; checked[i] is the box of bit i (CheckBox1 is bit 0).

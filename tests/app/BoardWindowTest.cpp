@@ -21,14 +21,14 @@ struct Board {
         if (!w.Show())
             return false;
         w.Open(path);
-        QTest::keyClick(w.Main.Memo1, Qt::Key_F9, Qt::ControlModifier);
+        QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), Qt::Key_F9, Qt::ControlModifier);
         window = w.Main.BoardWindow();
         return window && window->isVisible();
     }
     // A key pressed in the editor: the board window's keys work there too.
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         w.Main.activateWindow();
-        QTest::keyClick(w.Main.Memo1, key, modifiers);
+        QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), key, modifiers);
     }
     void CaretTo(int line) {
         w.Main.Editor().SetCurY(line);
@@ -88,8 +88,8 @@ private slots:
         // takes the caret to the line.
         b.CaretTo(1);
         b.w.Main.Editor().SetCurX(13);
-        QTest::keyClick(b.w.Main.Memo1, Qt::Key_Backspace);
-        QTest::keyClick(b.w.Main.Memo1, 'x');
+        QTest::keyClick(Child<TCodeMemoWidget>(b.w.Main, "Memo1"), Qt::Key_Backspace);
+        QTest::keyClick(Child<TCodeMemoWidget>(b.w.Main, "Memo1"), 'x');
         QCOMPARE(b.Status(), "остановлено: текст изменён");
         QCOMPARE(b.ActiveLine(), -1);
         b.Key(Qt::Key_F5);

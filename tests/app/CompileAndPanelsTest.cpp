@@ -4,6 +4,7 @@
 #include "tests/support/Modal.h"
 #include "tests/support/TempDir.h"
 
+#include "compiler/CommandSet.h"
 #include "platform/GuardedApplication.h"
 
 #include <QCheckBox>
@@ -39,11 +40,16 @@ void Retype(QLineEdit* edit, const QString& text) {
 }
 
 void TypePin(TMainWindow& form, const QString& text) {
-    form.ComboBox1->setFocus();
-    Retype(form.ComboBox1->lineEdit(), text);
+    Child<QComboBox>(form, "ComboBox1")->setFocus();
+    Retype(Child<QComboBox>(form, "ComboBox1")->lineEdit(), text);
 }
 
 } // namespace
+
+// The description the catalogue's entry row shows.
+QString Description(int row) {
+    return QString::fromStdString(CatalogueDescriptions().at(static_cast<std::size_t>(row)));
+}
 
 class CompileAndPanelsTest : public QObject {
     Q_OBJECT
@@ -57,22 +63,21 @@ private slots:
         Workbench w;
         QVERIFY(w.Show());
         w.Open(dir.File("blink.tovix"));
-        QTest::keyClick(w.Main.Memo1, Qt::Key_F9);
+        QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), Qt::Key_F9);
         QCOMPARE(ReadBytes(dir.File("blink.bin")),
                  std::string("\x06\x1B\x64\x08\x1B\x64\x03\x00\x00", 9));
         QCOMPARE(w.Messages(), QStringList{"Компиляция завершена!  Количество команд 5"});
         QCOMPARE(w.MarkedLines(), (std::vector<int>{0, 1, 3, 4, 5}));
         QCOMPARE(w.Lines().front(), std::string("allond"));
-        QCOMPARE(w.Main.ListBox3->count(), 0);
 
-        QTest::keyClick(w.Main.Memo1, Qt::Key_F10);
+        QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), Qt::Key_F10);
         QCOMPARE(w.Messages().back(), kSizeInformation5);
 
         // The figures stay those of the last compile through Close and Open.
         w.Dialogs.AnswerSaveChanges(TSaveChanges::Discard); // the tidied indent is a change
-        w.Main.N7->trigger();
+        Child<QAction>(w.Main, "N7")->trigger();
         w.Open(dir.File("other.tovix"));
-        QTest::keyClick(w.Main.Memo1, Qt::Key_F10);
+        QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), Qt::Key_F10);
         QCOMPARE(w.Messages().back(), kSizeInformation5);
         QVERIFY(w.Dialogs.AllAnswered());
         QCOMPARE(w.Errors.Texts, QStringList());
@@ -87,7 +92,7 @@ private slots:
         Workbench w;
         QVERIFY(w.Show());
         w.Open(dir.File("jumps.tovix"));
-        QTest::keyClick(w.Main.Memo1, Qt::Key_F9);
+        QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), Qt::Key_F9);
         QCOMPARE(ReadBytes(dir.File("jumps.bin")).size(), std::size_t{9});
         QCOMPARE(w.Messages(),
                  QStringList{"Компиляция завершена!  Количество команд 4\n"
@@ -124,7 +129,8 @@ private slots:
         for (const auto& row : rows) {
             const qsizetype shown = w.Messages().size();
             w.Dialogs.AnswerText(row.typed);
-            QTest::keyClick(w.Main.Memo1, Qt::Key_G, Qt::ControlModifier);
+            QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), Qt::Key_G,
+                            Qt::ControlModifier);
             QCOMPARE(memo.CurY(), row.line);
             QCOMPARE(memo.CurX(), 0);
             QCOMPARE(w.Messages().size(), shown + (row.message.isEmpty() ? 0 : 1));
@@ -145,11 +151,11 @@ private slots:
         QVERIFY(w.Show());
         w.Open(dir.File("p.tovix"));
         w.Dialogs.AnswerExport(std::nullopt);
-        w.Main.N17->trigger();
+        Child<QAction>(w.Main, "N17")->trigger();
         QVERIFY(w.MarkedLines().empty());
 
         w.Dialogs.AnswerExport(QString::fromStdString(dir.File("out.hex")));
-        w.Main.N17->trigger();
+        Child<QAction>(w.Main, "N17")->trigger();
         const auto& calls = w.Dialogs.Calls();
         QCOMPARE(calls[calls.size() - 2].Text, QString::fromStdString(dir.File("p.hex")));
         // 06 1B 64 03 00 00: the sum of the record's bytes is 8E, so its checksum is 72.
@@ -172,7 +178,7 @@ private slots:
             WriteBytes(dir.File(c.program), "nop\r\n");
             Workbench w;
             w.Open(dir.File(c.program));
-            w.Main.N9->trigger();
+            Child<QAction>(w.Main, "N9")->trigger();
             QVERIFY2(ReadBytes(dir.File(c.image)) == std::string(1, '\x00'), c.program);
         }
     }
@@ -187,7 +193,7 @@ private slots:
         TCodeMemo& memo = w.Main.Editor();
         memo.SetCurY(4);
         memo.SetCurX(3);
-        QTest::keyClick(w.Main.Memo1, Qt::Key_F9);
+        QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), Qt::Key_F9);
         QCOMPARE(w.Messages(), QStringList{"Компиляция не выполнена: неверные данные команды.\n"
                                            "Строка 2: pause_6\nСтрока 4: pause_zz"});
         QCOMPARE(ReadBytes(dir.File("p.bin")), std::string("old"));
@@ -195,7 +201,7 @@ private slots:
         QCOMPARE(memo.CurX(), 0);
         QVERIFY(memo.SelectionEmpty());
         QCOMPARE(w.MarkedLines(), (std::vector<int>{0, 1, 2, 3, 4}));
-        QTest::keyClick(w.Main.Memo1, Qt::Key_F10);
+        QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), Qt::Key_F10);
         QCOMPARE(w.Messages().back(), kSizeInformation5);
     }
 
@@ -206,10 +212,10 @@ private slots:
         WriteBytes(folder + "/p.tovix", "stop\r\n");
         Workbench w;
         w.Open(folder + "/p.tovix");
-        w.Main.N9->trigger();
+        Child<QAction>(w.Main, "N9")->trigger();
         std::filesystem::remove_all(folder);
         w.Main.Editor().Lines().Add("nop");
-        w.Main.N9->trigger();
+        Child<QAction>(w.Main, "N9")->trigger();
         QCOMPARE(w.Errors.Texts,
                  QStringList{QString("Folder \"%1\" does not exist").arg(folder.c_str())});
         // No completion message, and the counters keep the last compile's figures.
@@ -230,12 +236,13 @@ private slots:
         TCodeMemo& memo = w.Main.Editor();
         std::vector<std::string> expected{""};
         for (int row = 0; row < 36; ++row) {
-            w.Main.ListBox1->setCurrentRow(row);
-            QTest::mouseClick(w.Main.Button2, Qt::LeftButton);
+            Child<QListWidget>(w.Main, "ListBox1")->setCurrentRow(row);
+            QTest::mouseClick(Child<QPushButton>(w.Main, "Button2"), Qt::LeftButton);
             auto it = withOperands.find(row);
-            expected.push_back(it != withOperands.end()
-                                   ? it->second
-                                   : w.Main.ListBox1->item(row)->text().toStdString());
+            expected.push_back(
+                it != withOperands.end()
+                    ? it->second
+                    : Child<QListWidget>(w.Main, "ListBox1")->item(row)->text().toStdString());
         }
         QCOMPARE(w.Lines(), expected);
         // Appended after the last line, not at the caret, and not undoable.
@@ -250,20 +257,24 @@ private slots:
             std::function<void(TMainWindow&)> fill;
             std::string line;
         } cases[] = {
-            {"data", 8, [](TMainWindow& f) { Retype(f.Edit1, "5"); }, "configd_5"},
-            {"letters", 23, [](TMainWindow& f) { Retype(f.Edit1, "ab"); }, "pause_ab"},
-            {"empty", 10, [](TMainWindow& f) { Retype(f.Edit1, ""); }, "portdwrite_"},
-            {"length limit", 3, [](TMainWindow& f) { Retype(f.Edit2, "12345"); }, "goto_1234"},
+            {"data", 8, [](TMainWindow& f) { Retype(Child<QLineEdit>(f, "Edit1"), "5"); },
+             "configd_5"},
+            {"letters", 23, [](TMainWindow& f) { Retype(Child<QLineEdit>(f, "Edit1"), "ab"); },
+             "pause_ab"},
+            {"empty", 10, [](TMainWindow& f) { Retype(Child<QLineEdit>(f, "Edit1"), ""); },
+             "portdwrite_"},
+            {"length limit", 3,
+             [](TMainWindow& f) { Retype(Child<QLineEdit>(f, "Edit2"), "12345"); }, "goto_1234"},
             {"sound", 34,
              [](TMainWindow& f) {
-                 Retype(f.Edit1, "10");
-                 Retype(f.Edit3, "FF");
+                 Retype(Child<QLineEdit>(f, "Edit1"), "10");
+                 Retype(Child<QLineEdit>(f, "Edit3"), "FF");
              },
              "sound_10_FF"},
             {"pin picked by keyboard", 21,
              [](TMainWindow& f) {
                  for (int i = 0; i < 7; ++i)
-                     QTest::keyClick(f.ComboBox1, Qt::Key_Down);
+                     QTest::keyClick(Child<QComboBox>(f, "ComboBox1"), Qt::Key_Down);
              },
              "offpinb_07"},
             // The press takes the focus from the pin field, as a user's click does.
@@ -272,18 +283,19 @@ private slots:
             {"pin past 7 typed", 21, [](TMainWindow& f) { TypePin(f, "9"); }, "offpinb_0"},
             {"letter typed as pin", 18, [](TMainWindow& f) { TypePin(f, "x"); }, "onpind_0"},
             {"pin cleared", 18, [](TMainWindow& f) { TypePin(f, ""); }, "onpind_0"},
-            {"Cyrillic in a field", 26, [](TMainWindow& f) { Retype(f.Edit1, "ЖК"); },
-             "lcdout_\xC6\xCA"},
+            {"Cyrillic in a field", 26,
+             [](TMainWindow& f) { Retype(Child<QLineEdit>(f, "Edit1"), "ЖК"); }, "lcdout_\xC6\xCA"},
         };
         TempDir dir;
         for (const auto& c : cases) {
             Workbench w;
             QVERIFY(w.Show());
             w.New(dir.File(c.what));
-            w.Main.ListBox1->setCurrentRow(c.row);
+            Child<QListWidget>(w.Main, "ListBox1")->setCurrentRow(c.row);
             c.fill(w.Main);
-            QTest::mouseClick(w.Main.Button2, Qt::LeftButton);
-            QTest::mouseClick(w.Main.Button2, Qt::LeftButton); // the same line again
+            QTest::mouseClick(Child<QPushButton>(w.Main, "Button2"), Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(w.Main, "Button2"),
+                              Qt::LeftButton); // the same line again
             QVERIFY2(w.Lines() == (std::vector<std::string>{"", c.line, c.line}), c.what);
             QVERIFY2(w.Errors.Texts.isEmpty(), c.what);
         }
@@ -293,7 +305,7 @@ private slots:
         TempDir dir;
         Workbench w;
         w.New(dir.File("p"));
-        QTest::mouseClick(w.Main.Button2, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(w.Main, "Button2"), Qt::LeftButton);
         QCOMPARE(w.Lines(), Strings({""}));
         QCOMPARE(w.Messages(), QStringList{"Выберите команду в списке."});
         QCOMPARE(w.Errors.Texts, QStringList());
@@ -302,14 +314,15 @@ private slots:
     void DescriptionFollowsTheCatalogue() {
         Workbench w;
         QVERIFY(w.Show());
-        ClickRow(w.Main.ListBox1, 26);
-        QCOMPARE(w.Main.Label4->text(),
+        ClickRow(Child<QListWidget>(w.Main, "ListBox1"), 26);
+        QCOMPARE(Child<QLabel>(w.Main, "Label4")->text(),
                  QString("Вывести на ЖКИ символ из данных (цифровой код символа для HD44780)"));
-        QVERIFY(w.Main.Label4->width() >= w.Main.Label4->sizeHint().width());
-        QTest::keyClick(w.Main.ListBox1, Qt::Key_Down);
-        QCOMPARE(w.Main.Label4->text(), w.Main.ListBox2->item(27)->text());
-        QTest::keyClick(w.Main.ListBox1, Qt::Key_Home);
-        QCOMPARE(w.Main.Label4->text(), w.Main.ListBox2->item(0)->text());
+        QVERIFY(Child<QLabel>(w.Main, "Label4")->width() >=
+                Child<QLabel>(w.Main, "Label4")->sizeHint().width());
+        QTest::keyClick(Child<QListWidget>(w.Main, "ListBox1"), Qt::Key_Down);
+        QCOMPARE(Child<QLabel>(w.Main, "Label4")->text(), Description(27));
+        QTest::keyClick(Child<QListWidget>(w.Main, "ListBox1"), Qt::Key_Home);
+        QCOMPARE(Child<QLabel>(w.Main, "Label4")->text(), Description(0));
     }
 
     void FirstKeysInTheCatalogue() {
@@ -325,13 +338,13 @@ private slots:
         for (const auto& c : cases) {
             Workbench w;
             QVERIFY(w.Show());
-            QListWidget* list = w.Main.ListBox1;
+            QListWidget* list = Child<QListWidget>(w.Main, "ListBox1");
             list->setFocus(Qt::TabFocusReason);
             for (Qt::Key key : c.keys)
                 QTest::keyClick(list, key);
             QCOMPARE(list->currentRow(), c.row);
             QVERIFY(list->currentItem()->isSelected());
-            QCOMPARE(w.Main.Label4->text(), w.Main.ListBox2->item(c.row)->text());
+            QCOMPARE(Child<QLabel>(w.Main, "Label4")->text(), Description(c.row));
         }
     }
 
@@ -344,8 +357,10 @@ private slots:
         Workbench w;
         QVERIFY(w.Show());
         TMainWindow& f = w.Main;
-        QCheckBox* boxes[] = {f.CheckBox1, f.CheckBox2, f.CheckBox3, f.CheckBox4,
-                              f.CheckBox5, f.CheckBox6, f.CheckBox7, f.CheckBox8};
+        QCheckBox* boxes[] = {Child<QCheckBox>(f, "CheckBox1"), Child<QCheckBox>(f, "CheckBox2"),
+                              Child<QCheckBox>(f, "CheckBox3"), Child<QCheckBox>(f, "CheckBox4"),
+                              Child<QCheckBox>(f, "CheckBox5"), Child<QCheckBox>(f, "CheckBox6"),
+                              Child<QCheckBox>(f, "CheckBox7"), Child<QCheckBox>(f, "CheckBox8")};
         for (int bit = 0; bit < 8; ++bit)
             QCOMPARE(boxes[bit]->text(), QString::number(bit));
         for (const auto& c : cases) {
@@ -353,10 +368,10 @@ private slots:
                 box->setChecked(false);
             for (int bit : c.bits)
                 QTest::mouseClick(boxes[bit], Qt::LeftButton);
-            Retype(f.Edit1, "zz");
-            QTest::mouseClick(f.Button1, Qt::LeftButton);
-            QCOMPARE(f.Edit1->text(), c.hex);
-            QCOMPARE(f.Label8->text(), "0x" + c.hex);
+            Retype(Child<QLineEdit>(f, "Edit1"), "zz");
+            QTest::mouseClick(Child<QPushButton>(f, "Button1"), Qt::LeftButton);
+            QCOMPARE(Child<QLineEdit>(f, "Edit1")->text(), c.hex);
+            QCOMPARE(Child<QLabel>(f, "Label8")->text(), "0x" + c.hex);
         }
         QCOMPARE(w.Lines(), Strings({""})); // the editor is not touched
     }
@@ -368,24 +383,23 @@ private slots:
         Workbench w;
         QVERIFY(w.Show());
         w.Open(dir.File("p.tovix"));
-        w.Main.N9->trigger();
+        Child<QAction>(w.Main, "N9")->trigger();
         QCOMPARE(w.MarkedLines(), (std::vector<int>{0, 2}));
         TCodeMemo& memo = w.Main.Editor();
         memo.SetCurY(2);
         memo.SetCurX(3);
         memo.SetSelectionBounds(0, 2, 3, 2);
-        QTest::mouseClick(w.Main.Button3, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(w.Main, "Button3"), Qt::LeftButton);
         QCOMPARE(w.MarkedLines(), std::vector<int>());
         QCOMPARE(w.Lines(), Strings({"allond", "\xC6\x98 text", "pause_64"}));
         QCOMPARE(memo.CurX(), 0);
         QCOMPARE(memo.CurY(), 0);
         QVERIFY(memo.SelectionEmpty());
-        QCOMPARE(w.Main.ListBox3->count(), 3);
         QVERIFY(!w.Main.ProgramChanged());
 
         // Also with no program open, on the disabled editor.
-        w.Main.N7->trigger();
-        QTest::mouseClick(w.Main.Button3, Qt::LeftButton);
+        Child<QAction>(w.Main, "N7")->trigger();
+        QTest::mouseClick(Child<QPushButton>(w.Main, "Button3"), Qt::LeftButton);
         QCOMPARE(w.Lines(), std::vector<std::string>());
         QCOMPARE(w.Errors.Texts, QStringList());
     }
@@ -405,9 +419,9 @@ private slots:
         QCOMPARE(shown, 1);
         QVERIFY(!w.Commands.isModal());
 
-        w.Main.N11->trigger();
+        Child<QAction>(w.Main, "N11")->trigger();
         QVERIFY(w.Help.isVisible());
-        w.Main.Web1->trigger();
+        Child<QAction>(w.Main, "Web1")->trigger();
         QCOMPARE(w.Shell.Urls, QStringList{"https://example.org/tovix"});
 
         bool onTop = false;
@@ -417,7 +431,7 @@ private slots:
             onTop = about->windowFlags() & Qt::WindowStaysOnTopHint;
             about->close();
         });
-        w.Main.N12->trigger();
+        Child<QAction>(w.Main, "N12")->trigger();
         QCOMPARE(modal, &w.About);
         QVERIFY(onTop);
         QVERIFY(!w.About.isVisible());

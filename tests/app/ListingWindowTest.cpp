@@ -69,7 +69,7 @@ private slots:
         Workbench w;
         QVERIFY(w.Show());
         w.Open(dir.File("p.tovix"));
-        QTest::keyClick(w.Main.Memo1, Qt::Key_L, Qt::ControlModifier);
+        QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), Qt::Key_L, Qt::ControlModifier);
         TListingWindow* window = w.Main.ListingWindow();
         QVERIFY(window && window->isVisible());
         QTableView* table = window->Table();
@@ -88,11 +88,12 @@ private slots:
                  SizeInformationText(5, 12) + ". Строк с неверными данными: 1. Предупреждений: 1");
 
         // The tooltip over a goto's address only.
-        QCOMPARE(ToolTipAt(w.Main.Memo1, 4, 5), "Переход на 0002: строка 3, portdwrite_0x");
-        QCOMPARE(ToolTipAt(w.Main.Memo1, 5, 8),
+        QCOMPARE(ToolTipAt(Child<TCodeMemoWidget>(w.Main, "Memo1"), 4, 5),
+                 "Переход на 0002: строка 3, portdwrite_0x");
+        QCOMPARE(ToolTipAt(Child<TCodeMemoWidget>(w.Main, "Memo1"), 5, 8),
                  "Переход на 0005: переход внутрь команды в строке 4");
-        QCOMPARE(ToolTipAt(w.Main.Memo1, 4, 4), QString());
-        QCOMPARE(ToolTipAt(w.Main.Memo1, 3, 7), QString());
+        QCOMPARE(ToolTipAt(Child<TCodeMemoWidget>(w.Main, "Memo1"), 4, 4), QString());
+        QCOMPARE(ToolTipAt(Child<TCodeMemoWidget>(w.Main, "Memo1"), 3, 7), QString());
 
         // A click on a row puts the caret at the start of its line; the caret's line picks
         // the row, and a line without a command none.
@@ -101,18 +102,18 @@ private slots:
                           table->visualRect(table->model()->index(2, 3)).center());
         QCOMPARE(w.Main.Editor().CurY(), 3);
         QCOMPARE(w.Main.Editor().CurX(), 0);
-        QTest::keyClick(w.Main.Memo1, Qt::Key_Down);
+        QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), Qt::Key_Down);
         QCOMPARE(SelectedRow(table), 3);
-        QTest::keyClick(w.Main.Memo1, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), Qt::Key_Home, Qt::ControlModifier);
         QCOMPARE(SelectedRow(table), 0);
-        QTest::keyClick(w.Main.Memo1, Qt::Key_Down);
+        QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), Qt::Key_Down);
         QCOMPARE(SelectedRow(table), -1);
 
         // Typing a command moves every offset after it; the listing follows once typing
         // pauses, and mending the fault clears its red.
-        QTest::keyClick(w.Main.Memo1, Qt::Key_Home, Qt::ControlModifier);
-        QTest::keyClicks(w.Main.Memo1, "nop");
-        QTest::keyClick(w.Main.Memo1, Qt::Key_Return);
+        QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClicks(Child<TCodeMemoWidget>(w.Main, "Memo1"), "nop");
+        QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), Qt::Key_Return);
         QVERIFY(window->Footer()->text().endsWith("(обновляется…)"));
         QTRY_COMPARE(table->model()->rowCount(), 6);
         QCOMPARE(Row(table, 0), (QStringList{"0000", "00", "1", "nop", ""}));

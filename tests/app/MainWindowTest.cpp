@@ -28,18 +28,18 @@ const QString kOpenFilter = "Программы интерпритатора (*.
 
 struct StateRow {
     bool Memo, N3, N6, Button2;
-    QString Path, Shown;
+    QString Path;
 };
 
 void CheckState(TMainWindow& form, const StateRow& row, const char* what) {
-    QVERIFY2(form.Memo1->isEnabled() == row.Memo, what);
-    QVERIFY2(form.N3->menuAction()->isEnabled() == row.N3, what);
-    for (QAction* item : {form.N9, form.N13, form.N15})
+    QVERIFY2(Child<TCodeMemoWidget>(form, "Memo1")->isEnabled() == row.Memo, what);
+    QVERIFY2(Child<QMenu>(form, "N3")->menuAction()->isEnabled() == row.N3, what);
+    for (QAction* item :
+         {Child<QAction>(form, "N9"), Child<QAction>(form, "N13"), Child<QAction>(form, "N15")})
         QVERIFY2(item->isEnabled() == row.N3, what);
-    QVERIFY2(form.N6->isEnabled() == row.N6, what);
-    QVERIFY2(form.Button2->isEnabled() == row.Button2, what);
+    QVERIFY2(Child<QAction>(form, "N6")->isEnabled() == row.N6, what);
+    QVERIFY2(Child<QPushButton>(form, "Button2")->isEnabled() == row.Button2, what);
     QCOMPARE(form.ProgramPath(), row.Path);
-    QCOMPARE(form.Label7->text(), row.Shown);
 }
 
 } // namespace
@@ -59,65 +59,73 @@ private slots:
         QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
         // The panels and the editor do not overlap, and everything lies inside the client area.
         const QRect client(QPoint(0, 0), f.centralWidget()->size());
-        for (QWidget* block : {static_cast<QWidget*>(f.Memo1), static_cast<QWidget*>(f.Panel1),
-                               static_cast<QWidget*>(f.Panel2), static_cast<QWidget*>(f.Label4)})
+        for (QWidget* block : {static_cast<QWidget*>(Child<TCodeMemoWidget>(f, "Memo1")),
+                               static_cast<QWidget*>(Child<QFrame>(f, "Panel1")),
+                               static_cast<QWidget*>(Child<QFrame>(f, "Panel2")),
+                               static_cast<QWidget*>(Child<QLabel>(f, "Label4"))})
             QVERIFY2(client.contains(block->geometry()), qPrintable(block->objectName()));
-        QVERIFY(!f.Memo1->geometry().intersects(f.Panel1->geometry()));
-        QVERIFY(!f.Panel1->geometry().intersects(f.Panel2->geometry()));
-        for (QWidget* hidden :
-             {static_cast<QWidget*>(f.Label6), static_cast<QWidget*>(f.Label7),
-              static_cast<QWidget*>(f.ListBox3), static_cast<QWidget*>(f.ListBox2)})
-            QVERIFY(hidden->isHidden());
+        QVERIFY(!Child<TCodeMemoWidget>(f, "Memo1")
+                     ->geometry()
+                     .intersects(Child<QFrame>(f, "Panel1")->geometry()));
+        QVERIFY(!Child<QFrame>(f, "Panel1")
+                     ->geometry()
+                     .intersects(Child<QFrame>(f, "Panel2")->geometry()));
 
         QCOMPARE(w.Lines(), Strings({""}));
-        QCOMPARE(f.ListBox1->count(), 36);
-        QCOMPARE(f.ListBox1->selectedItems().size(), 0);
-        QCOMPARE(f.ListBox2->count(), 36);
-        QCOMPARE(f.Label4->text(), QString());
+        QCOMPARE(Child<QListWidget>(f, "ListBox1")->count(), 36);
+        QCOMPARE(Child<QListWidget>(f, "ListBox1")->selectedItems().size(), 0);
+        QCOMPARE(Child<QLabel>(f, "Label4")->text(), QString());
         const struct {
             QLineEdit* edit;
             QString text;
             int maxLength;
-        } edits[] = {{f.Edit1, "00", 2}, {f.Edit2, "0000", 4}, {f.Edit3, "30", 2}};
+        } edits[] = {{Child<QLineEdit>(f, "Edit1"), "00", 2},
+                     {Child<QLineEdit>(f, "Edit2"), "0000", 4},
+                     {Child<QLineEdit>(f, "Edit3"), "30", 2}};
         for (const auto& e : edits) {
             QCOMPARE(e.edit->text(), e.text);
             QCOMPARE(e.edit->maxLength(), e.maxLength);
         }
-        QCOMPARE(f.ComboBox1->count(), 8);
-        QCOMPARE(f.ComboBox1->currentText(), QString("0"));
+        QCOMPARE(Child<QComboBox>(f, "ComboBox1")->count(), 8);
+        QCOMPARE(Child<QComboBox>(f, "ComboBox1")->currentText(), QString("0"));
         QCOMPARE(f.Counters().CommandCount, 0);
-        CheckState(f, {false, false, false, false, "", ""}, "start");
+        CheckState(f, {false, false, false, false, ""}, "start");
     }
 
     void MenuCaptionsAndShortcuts() {
         Workbench w;
         TMainWindow& f = w.Main;
-        QCOMPARE(f.menuBar()->actions(),
-                 (QList<QAction*>{f.N1->menuAction(), f.N3->menuAction(), f.N4->menuAction()}));
-        QCOMPARE(f.N1->title(), QString("Файл"));
-        QCOMPARE(f.N3->title(), QString("Программа"));
-        QCOMPARE(f.N4->title(), QString("Помощь"));
+        QCOMPARE(f.menuBar()->actions(), (QList<QAction*>{Child<QMenu>(f, "N1")->menuAction(),
+                                                          Child<QMenu>(f, "N3")->menuAction(),
+                                                          Child<QMenu>(f, "N4")->menuAction()}));
+        QCOMPARE(Child<QMenu>(f, "N1")->title(), QString("Файл"));
+        QCOMPARE(Child<QMenu>(f, "N3")->title(), QString("Программа"));
+        QCOMPARE(Child<QMenu>(f, "N4")->title(), QString("Помощь"));
         const struct {
             QMenu* menu;
             QList<QAction*> items;
             QStringList captions;
             QList<QKeySequence> keys;
         } menus[] = {
-            {f.N1,
-             {f.N2, f.N5, f.N6, f.N14, f.N7, f.N8},
+            {Child<QMenu>(f, "N1"),
+             {Child<QAction>(f, "N2"), Child<QAction>(f, "N5"), Child<QAction>(f, "N6"),
+              Child<QAction>(f, "N14"), Child<QAction>(f, "N7"), Child<QAction>(f, "N8")},
              {"Создать программу", "Открыть программу", "Сохранить программу как", "Сохранить",
               "Закрыть", "Выход"},
              {QKeySequence("Ctrl+N"), QKeySequence("Ctrl+O"), QKeySequence("Ctrl+U"),
               QKeySequence("Ctrl+S"), QKeySequence("Ctrl+Q"), QKeySequence()}},
-            {f.N3,
-             {f.N9, f.N13, f.N15, f.N16, f.N17, f.N18, f.N19, f.N20},
+            {Child<QMenu>(f, "N3"),
+             {Child<QAction>(f, "N9"), Child<QAction>(f, "N13"), Child<QAction>(f, "N15"),
+              Child<QAction>(f, "N16"), Child<QAction>(f, "N17"), Child<QAction>(f, "N18"),
+              Child<QAction>(f, "N19"), Child<QAction>(f, "N20")},
              {"Компилировать", "Информация", "Путь", "Перейти к адресу",
               "Сохранить образ в Intel HEX…", "Листинг", "Модель платы", "Точка остановки"},
              {QKeySequence("F9"), QKeySequence("F10"), QKeySequence(), QKeySequence("Ctrl+G"),
               QKeySequence(), QKeySequence("Ctrl+L"), QKeySequence("Ctrl+F9"),
               QKeySequence("Ctrl+B")}},
-            {f.N4,
-             {f.N10, f.N11, f.Web1, f.N12},
+            {Child<QMenu>(f, "N4"),
+             {Child<QAction>(f, "N10"), Child<QAction>(f, "N11"), Child<QAction>(f, "Web1"),
+              Child<QAction>(f, "N12")},
              {"По командам", "По программе", "Web", "О программе"},
              {QKeySequence("F1"), QKeySequence(), QKeySequence(), QKeySequence()}},
         };
@@ -142,35 +150,36 @@ private slots:
         TMainWindow& f = w.Main;
         const auto open = [&](const QString& name) {
             w.Dialogs.AnswerOpen(name);
-            f.N5->trigger();
+            Child<QAction>(f, "N5")->trigger();
         };
         const auto save = [&](QAction* item, const QString& name) {
             w.Dialogs.AnswerSave(name);
             item->trigger();
         };
         open(a);
-        CheckState(f, {true, true, false, true, a, a}, "Open after start");
-        f.N6->trigger(); // disabled: a dialog shown would find no answer and raise an error
-        f.N14->trigger();
-        CheckState(f, {true, true, false, true, a, a}, "Save");
-        f.N7->trigger();
-        CheckState(f, {false, false, false, false, closed, ""}, "Close");
-        f.N14->trigger(); // nothing without a program
-        save(f.N2, b);
-        CheckState(f, {true, true, true, true, b + ".tovix", b + ".tovix"}, "New");
+        CheckState(f, {true, true, false, true, a}, "Open after start");
+        Child<QAction>(f, "N6")
+            ->trigger(); // disabled: a dialog shown would find no answer and raise an error
+        Child<QAction>(f, "N14")->trigger();
+        CheckState(f, {true, true, false, true, a}, "Save");
+        Child<QAction>(f, "N7")->trigger();
+        CheckState(f, {false, false, false, false, closed}, "Close");
+        Child<QAction>(f, "N14")->trigger(); // nothing without a program
+        save(Child<QAction>(f, "N2"), b);
+        CheckState(f, {true, true, true, true, b + ".tovix"}, "New");
         open(a);
-        CheckState(f, {true, true, true, true, a, a}, "Open after New");
-        save(f.N6, c); // the name ends in the extension already
-        CheckState(f, {true, true, true, true, c, c}, "Save as");
-        f.N7->trigger();
-        f.N7->trigger();
-        CheckState(f, {false, false, false, false, closed, ""}, "Close twice");
+        CheckState(f, {true, true, true, true, a}, "Open after New");
+        save(Child<QAction>(f, "N6"), c); // the name ends in the extension already
+        CheckState(f, {true, true, true, true, c}, "Save as");
+        Child<QAction>(f, "N7")->trigger();
+        Child<QAction>(f, "N7")->trigger();
+        CheckState(f, {false, false, false, false, closed}, "Close twice");
         open(a);
-        CheckState(f, {true, true, false, true, a, a}, "Open after Close");
+        CheckState(f, {true, true, false, true, a}, "Open after Close");
         QVERIFY(w.Dialogs.AllAnswered());
         QCOMPARE(w.Errors.Texts, QStringList());
 
-        f.N15->trigger();
+        Child<QAction>(f, "N15")->trigger();
         QCOMPARE(w.Dialogs.Calls().back(), (TCall{TKind::Information, a}));
         QCOMPARE(dir.Entries(), Strings({"a.tovix", "b.tovix", "c.tovix"}));
     }
@@ -180,13 +189,13 @@ private slots:
         Workbench w;
         w.New(dir.File("first"));
         QCOMPARE(ReadBytes(dir.File("first.tovix")), std::string("\r\n"));
-        w.Main.N7->trigger();
+        Child<QAction>(w.Main, "N7")->trigger();
         w.New(dir.File("empty.tovix"));
         QCOMPARE(ReadBytes(dir.File("empty.tovix")), std::string());
 
         // New while a program is open: the text goes on under the new name; the old file stays.
         w.Main.Editor().Lines().Add("nop");
-        w.Main.N14->trigger();
+        Child<QAction>(w.Main, "N14")->trigger();
         w.New(dir.File("copy"));
         QCOMPARE(ReadBytes(dir.File("copy.tovix")), std::string("nop\r\n"));
         QCOMPARE(ReadBytes(dir.File("empty.tovix")), std::string("nop\r\n"));
@@ -196,7 +205,7 @@ private slots:
         w.Dialogs.AnswerSave(QString::fromStdString(dir.File("copy")));
         w.Dialogs.AnswerReplace(false);
         w.Dialogs.AnswerSave(std::nullopt);
-        w.Main.N6->trigger();
+        Child<QAction>(w.Main, "N6")->trigger();
         QCOMPARE(w.Dialogs.Calls().back().Kind, TKind::Save);
         QVERIFY(w.Dialogs.AllAnswered());
         QCOMPARE(dir.Entries(), Strings({"copy.tovix", "empty.tovix", "first.tovix"}));
@@ -221,7 +230,7 @@ private slots:
             QVERIFY2(w.Lines() == Strings({"allond", "pause_64", "", "goto_0000"}), file.what);
             QVERIFY2(!w.Main.ProgramChanged(), file.what);
             // Saved and read back byte for byte.
-            w.Main.N14->trigger();
+            Child<QAction>(w.Main, "N14")->trigger();
             QCOMPARE(ReadBytes(path), std::string("allond\r\npause_64\r\n\r\ngoto_0000\r\n"));
         }
     }
@@ -262,18 +271,18 @@ private slots:
             QVERIFY(w.Show());
             w.Open(first);
             if (c.edit)
-                QTest::keyClicks(w.Main.Memo1, "x"); // typed by the user
+                QTest::keyClicks(Child<TCodeMemoWidget>(w.Main, "Memo1"), "x"); // typed by the user
             QCOMPARE(w.Main.ProgramChanged(), c.edit);
             if (c.answer)
                 w.Dialogs.AnswerSaveChanges(*c.answer);
             if (c.action == Action::Open) {
                 w.Open(other);
             } else {
-                w.Main.N7->trigger();
+                Child<QAction>(w.Main, "N7")->trigger();
             }
             QVERIFY2(ReadBytes(first) == c.fileAfter, c.what);
             QVERIFY2(w.Lines() == c.linesAfter, c.what);
-            QVERIFY2(w.Main.Memo1->isEnabled() == c.openAfter, c.what);
+            QVERIFY2(Child<TCodeMemoWidget>(w.Main, "Memo1")->isEnabled() == c.openAfter, c.what);
             const bool asked = std::count(w.Dialogs.Calls().begin(), w.Dialogs.Calls().end(),
                                           TCall{TKind::SaveChanges, kChangedQuestion}) == 1;
             QVERIFY2(asked == c.answer.has_value(), c.what);
@@ -317,7 +326,8 @@ private slots:
             QVERIFY(w.Show());
             w.Open(dir.File("closed.tovix"));
             for (QKeyCombination key : c.edit)
-                QTest::keyClick(w.Main.Memo1, key.key(), key.keyboardModifiers());
+                QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), key.key(),
+                                key.keyboardModifiers());
             if (w.Main.ProgramChanged())
                 w.Dialogs.AnswerSaveChanges(TSaveChanges::Discard);
             QTest::keyClick(&w.Main, Qt::Key_Q, Qt::ControlModifier);
@@ -329,11 +339,14 @@ private slots:
                 w.Dialogs.AnswerSave(QString::fromStdString(dir.File("new")));
                 QTest::keyClick(&w.Main, Qt::Key_N, Qt::ControlModifier);
             }
-            QVERIFY2(w.Main.Memo1->isEnabled() && w.Dialogs.AllAnswered(), c.what);
+            QVERIFY2(Child<TCodeMemoWidget>(w.Main, "Memo1")->isEnabled() &&
+                         w.Dialogs.AllAnswered(),
+                     c.what);
             for (const char* keys : {"", "x"}) {
-                QTest::keyClicks(w.Main.Memo1, keys);
+                QTest::keyClicks(Child<TCodeMemoWidget>(w.Main, "Memo1"), keys);
                 for (int i = 0; i < 2; ++i)
-                    QTest::keyClick(w.Main.Memo1, c.replay.key(), c.replay.keyboardModifiers());
+                    QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), c.replay.key(),
+                                    c.replay.keyboardModifiers());
             }
             QVERIFY2(w.Errors.Texts.isEmpty(), qPrintable(w.Errors.Texts.join('\n')));
             QVERIFY2(w.Lines() == c.after, c.what);
@@ -350,20 +363,23 @@ private slots:
         } cases[] = {
             {"Вставить", "stop\r\n",
              [](Workbench& w) {
-                 w.Main.ListBox1->setCurrentRow(2);
-                 QTest::mouseClick(w.Main.Button2, Qt::LeftButton);
+                 Child<QListWidget>(w.Main, "ListBox1")->setCurrentRow(2);
+                 QTest::mouseClick(Child<QPushButton>(w.Main, "Button2"), Qt::LeftButton);
              },
              true},
             {"Снять выделение", "stop\r\n",
-             [](Workbench& w) { QTest::mouseClick(w.Main.Button3, Qt::LeftButton); }, false},
-            {"compile without indents", "stop\r\n", [](Workbench& w) { w.Main.N9->trigger(); },
+             [](Workbench& w) {
+                 QTest::mouseClick(Child<QPushButton>(w.Main, "Button3"), Qt::LeftButton);
+             },
              false},
-            {"compile removing an indent", "  stop\r\n", [](Workbench& w) { w.Main.N9->trigger(); },
-             true},
+            {"compile without indents", "stop\r\n",
+             [](Workbench& w) { Child<QAction>(w.Main, "N9")->trigger(); }, false},
+            {"compile removing an indent", "  stop\r\n",
+             [](Workbench& w) { Child<QAction>(w.Main, "N9")->trigger(); }, true},
             {"Save after a change", "stop\r\n",
              [](Workbench& w) {
                  w.Main.Editor().Lines().Add("nop");
-                 w.Main.N14->trigger();
+                 Child<QAction>(w.Main, "N14")->trigger();
              },
              false},
         };
@@ -375,8 +391,9 @@ private slots:
             c.action(w);
             QVERIFY2(w.Main.ProgramChanged() == c.changed, c.what);
             w.Dialogs.AnswerSaveChanges(TSaveChanges::Cancel);
-            w.Main.N7->trigger();
-            QVERIFY2(w.Main.Memo1->isEnabled() == c.changed, c.what); // cancelled only if asked
+            Child<QAction>(w.Main, "N7")->trigger();
+            QVERIFY2(Child<TCodeMemoWidget>(w.Main, "Memo1")->isEnabled() == c.changed,
+                     c.what); // cancelled only if asked
         }
     }
 
@@ -401,7 +418,7 @@ private slots:
             if (c.answer)
                 w.Dialogs.AnswerYesNoCancel(*c.answer);
             QSignalSpy closed(&w.Main, &TMainWindow::Closed);
-            w.Main.N8->trigger();
+            Child<QAction>(w.Main, "N8")->trigger();
             QVERIFY2(w.Main.isVisible() == !c.closes, c.what);
             QVERIFY2(closed.size() == (c.closes ? 1 : 0), c.what);
             QVERIFY2(w.Dialogs.AllAnswered(), c.what);
@@ -423,11 +440,11 @@ private slots:
 
         // The same keys reach their commands once a program is open, also from the editor.
         w.New(dir.File("p"));
-        QVERIFY(w.Main.Memo1->hasFocus());
-        QTest::keyClicks(w.Main.Memo1, "stop");
-        QTest::keyClick(w.Main.Memo1, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(Child<TCodeMemoWidget>(w.Main, "Memo1")->hasFocus());
+        QTest::keyClicks(Child<TCodeMemoWidget>(w.Main, "Memo1"), "stop");
+        QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(ReadBytes(dir.File("p.tovix")), std::string("stop\r\n"));
-        QTest::keyClick(w.Main.Memo1, Qt::Key_F9);
+        QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), Qt::Key_F9);
         QCOMPARE(ReadBytes(dir.File("p.bin")), std::string("\x02", 1));
         QCOMPARE(w.Messages(), QStringList{"Компиляция завершена!  Количество команд 1"});
     }
@@ -443,7 +460,7 @@ private slots:
             QCOMPARE(w.Errors.Texts,
                      QStringList{QString("Cannot open file \"%1\". No such file or directory")
                                      .arg(QString::fromStdString(missing))});
-            CheckState(w.Main, {false, false, false, false, "", ""}, "failed Open");
+            CheckState(w.Main, {false, false, false, false, ""}, "failed Open");
         }
         {
             // New: nothing changes either, so that F9 cannot write an image named ".bin".
@@ -453,7 +470,7 @@ private slots:
                 w.Errors.Texts,
                 QStringList{QString("Cannot create file \"%1.tovix\". No such file or directory")
                                 .arg(QString::fromStdString(noFolder))});
-            CheckState(w.Main, {false, false, false, false, "", ""}, "failed New");
+            CheckState(w.Main, {false, false, false, false, ""}, "failed New");
         }
         {
             // A save that fails leaves the text unsaved: Close then asks.
@@ -461,7 +478,7 @@ private slots:
             w.New(dir.File("p"));
             w.Main.Editor().Lines().Add("nop");
             FileFaults::FailAt(2, ENOSPC); // the write of the temporary file
-            w.Main.N14->trigger();
+            Child<QAction>(w.Main, "N14")->trigger();
             FileFaults::FailAt(0, 0);
             QCOMPARE(w.Errors.Texts,
                      QStringList{QString("Cannot create file \"%1\". No space left on device")
@@ -469,8 +486,8 @@ private slots:
             QCOMPARE(ReadBytes(dir.File("p.tovix")), std::string("\r\n"));
             QVERIFY(w.Main.ProgramChanged());
             w.Dialogs.AnswerSaveChanges(TSaveChanges::Cancel);
-            w.Main.N7->trigger();
-            QVERIFY(w.Main.Memo1->isEnabled());
+            Child<QAction>(w.Main, "N7")->trigger();
+            QVERIFY(Child<TCodeMemoWidget>(w.Main, "Memo1")->isEnabled());
             QVERIFY(w.Dialogs.AllAnswered());
         }
     }

@@ -60,8 +60,8 @@ TEST(PortPanel, CheckBoxesMakeTwoDigitsBitSevenFirst) {
     };
     for (const Case& c : cases) {
         PortValue value = MakePortValue(c.checked);
-        EXPECT_EQ(value.Edit1, c.hex);
-        EXPECT_EQ(value.Label8, std::string("0x") + c.hex);
+        EXPECT_EQ(value.Digits, c.hex);
+        EXPECT_EQ(value.Shown, std::string("0x") + c.hex);
     }
 }
 

@@ -18,6 +18,15 @@
 #include <string>
 #include <vector>
 
+// The control of window with that object name, as outside tools find it. A missing one fails
+// the test at once.
+template <typename T> T* Child(const QObject& window, const char* name) {
+    T* child = window.findChild<T*>(QLatin1String(name));
+    if (!child)
+        qFatal("no %s named %s", T::staticMetaObject.className(), name);
+    return child;
+}
+
 struct Workbench {
     ScriptedDialogs Dialogs;
     RecordingShell Shell;
@@ -42,12 +51,12 @@ struct Workbench {
     // File > Open with the dialog answering path.
     void Open(const std::string& path) {
         Dialogs.AnswerOpen(QString::fromStdString(path));
-        Main.N5->trigger();
+        Child<QAction>(Main, "N5")->trigger();
     }
     // File > New with the save dialog answering name.
     void New(const std::string& name) {
         Dialogs.AnswerSave(QString::fromStdString(name));
-        Main.N2->trigger();
+        Child<QAction>(Main, "N2")->trigger();
     }
 
     // The lines carrying a compile mark.

@@ -1,0 +1,53 @@
+// The command-insertion panel ("Panel2"): the command catalogue, the operand fields (period,
+// data, pin, goto address) and "Вставить", which builds the line to append to the program.
+#pragma once
+
+#include <QFrame>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+class Dialogs;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+class TInsertionPanel : public QFrame {
+    Q_OBJECT
+
+public:
+    // dialogs (not owned) must outlive the panel.
+    TInsertionPanel(Dialogs& dialogs, QWidget* parent);
+
+    // The data field's text, as the port panel's value sets it.
+    void SetData(const QString& digits);
+    // "Вставить" works only while a program is open.
+    void SetInsertEnabled(bool enabled);
+
+signals:
+    // A catalogue entry was selected: its description.
+    void DescriptionChosen(const QString& description);
+    // "Вставить" built a line (Windows-1251 bytes) to append to the program.
+    void LineBuilt(const std::string& line);
+
+private:
+    void ShowDescription();
+    void Insert();
+    // The selected catalogue entry, -1 when none is selected.
+    int SelectedEntry() const;
+    // The text of the entry selected in the pin field's list; empty when none is selected, as
+    // after typing anything but a digit 0-7.
+    QString PinDigit() const;
+
+    Dialogs& FDialogs;
+    QLineEdit* FPeriod;
+    QLineEdit* FData;
+    QComboBox* FPin;
+    QLineEdit* FGotoAddress;
+    QPushButton* FInsert;
+    QListWidget* FCatalogue;
+    std::vector<std::string> FDescriptions; // one per catalogue entry
+    bool FPinTypedOver = false;
+};
