@@ -6,9 +6,9 @@
 #include "base/Cp1251.h"
 #include "base/FileIO.h"
 #include "compiler/Compiler.h"
-#include "compiler/MemoCompileTarget.h"
 #include "editor/CodeMemo.h"
 #include "editor/NullHost.h"
+#include "workbench/MemoCompileTarget.h"
 
 #include <benchmark/benchmark.h>
 

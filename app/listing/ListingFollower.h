@@ -3,8 +3,8 @@
 // text of a million lines never holds up a key. The text itself is never changed.
 #pragma once
 
-#include "compiler/MemoCompileTarget.h"
 #include "compiler/ProgramListing.h"
+#include "workbench/MemoCompileTarget.h"
 
 #include <QObject>
 #include <QTimer>

@@ -9,9 +9,9 @@
 #include "compiler/CompileMessages.h"
 #include "compiler/ImageName.h"
 #include "compiler/IntelHex.h"
-#include "compiler/MemoCompileTarget.h"
 #include "platform/CodeMemoWidget.h"
 #include "platform/Dialogs.h"
+#include "workbench/MemoCompileTarget.h"
 
 #include <QFile>
 

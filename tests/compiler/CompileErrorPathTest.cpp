@@ -4,7 +4,7 @@
 
 #include "base/Errors.h"
 #include "compiler/Compiler.h"
-#include "compiler/MemoCompileTarget.h"
+#include "workbench/MemoCompileTarget.h"
 
 #include <cstring>
 #include <sys/mount.h>

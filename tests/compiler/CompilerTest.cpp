@@ -8,8 +8,8 @@
 #include "compiler/CompileMessages.h"
 #include "compiler/Compiler.h"
 #include "compiler/LinesCompileTarget.h"
-#include "compiler/MemoCompileTarget.h"
 #include "compiler/ProgramListing.h"
+#include "workbench/MemoCompileTarget.h"
 
 #include <algorithm>
 

@@ -8,11 +8,11 @@
 #include "compiler/CommandSet.h"
 #include "compiler/CompileMessages.h"
 #include "compiler/Compiler.h"
-#include "compiler/MemoCompileTarget.h"
 #include "editor/buffer/LineStore.h"
 #include "editor/style/CodePasStyler.h"
 #include "support/FakeHost.h"
 #include "support/TempDir.h"
+#include "workbench/MemoCompileTarget.h"
 #include "workbench/WorkbenchDisplay.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-// The compile target of the workbench and of tovixc: the lines of a code editor, with the
+// The compile target of the workbench: the lines of a code editor, with the
 // editor's Breakpoint flag as the compile mark.
 #pragma once
 

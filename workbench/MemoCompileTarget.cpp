@@ -1,5 +1,5 @@
 // The editor as a compile target.
-#include "compiler/MemoCompileTarget.h"
+#include "workbench/MemoCompileTarget.h"
 
 #include "editor/CodeMemo.h"
 
