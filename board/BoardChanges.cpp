@@ -1,16 +1,11 @@
 // Comparing two states.
 #include "board/BoardChanges.h"
 
+#include "base/HexDigits.h"
+
 #include <algorithm>
-#include <cstdio>
 
 namespace {
-
-std::string Hex(unsigned value) {
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "%02X", value);
-    return buffer;
-}
 
 const char* PortName(TLcdPort port) {
     return port == TLcdPort::D ? "D" : port == TLcdPort::B ? "B" : "-";
@@ -29,7 +24,7 @@ std::vector<TBoardChange> Changes(const TBoardState& before, const TBoardState& 
     std::vector<TBoardChange> out;
     auto reg = [&](const char* name, std::uint8_t a, std::uint8_t b) {
         if (a != b)
-            out.push_back({name, Hex(b)});
+            out.push_back({name, HexDigits(b, 2)});
     };
     reg("PORTD", before.Port[0], after.Port[0]);
     reg("DDRD", before.Ddr[0], after.Ddr[0]);
@@ -51,7 +46,8 @@ std::vector<TBoardChange> Changes(const TBoardState& before, const TBoardState& 
             for (int cell = 0; cell < kDdramCells; ++cell) {
                 auto k = static_cast<std::size_t>(cell);
                 if (a.Ddram[k] != b.Ddram[k])
-                    out.push_back({"DDRAM[" + Hex(AddressOf(cell)) + "]", Hex(b.Ddram[k])});
+                    out.push_back(
+                        {"DDRAM[" + HexDigits(AddressOf(cell), 2) + "]", HexDigits(b.Ddram[k], 2)});
             }
         }
     }

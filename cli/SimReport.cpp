@@ -1,15 +1,9 @@
 // tovixsim's texts.
 #include "cli/SimReport.h"
 
-#include <cstdio>
+#include "base/HexDigits.h"
 
 namespace {
-
-std::string Hex(unsigned value, int digits) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%0*X", digits, value);
-    return buffer;
-}
 
 // A JSON string: quotes, backslashes and control characters escaped, UTF-8 kept as it is.
 std::string Quoted(const std::string& text) {
@@ -19,7 +13,7 @@ std::string Quoted(const std::string& text) {
             out += '\\';
             out += c;
         } else if (static_cast<unsigned char>(c) < 0x20) {
-            out += "\\u00" + Hex(static_cast<unsigned char>(c), 2);
+            out += "\\u00" + HexDigits(static_cast<unsigned char>(c), 2);
         } else {
             out += c;
         }
@@ -115,11 +109,11 @@ std::string BoardSummary(const TBoard& board) {
         break;
     }
     out += "Время: " + std::to_string(s.TimeUs) + " мкс, команд: " + std::to_string(s.Steps) + "\n";
-    out += "Адрес: " + Hex(static_cast<unsigned>(s.Pc), 4);
+    out += "Адрес: " + HexDigits(static_cast<unsigned>(s.Pc), 4);
     if (int line = board.PcLine())
         out += " (строка " + std::to_string(line) + ")";
-    out += "\nPORTD=" + Hex(s.Port[0], 2) + " DDRD=" + Hex(s.Ddr[0], 2) +
-           " PORTB=" + Hex(s.Port[1], 2) + " DDRB=" + Hex(s.Ddr[1], 2) + "\n";
+    out += "\nPORTD=" + HexDigits(s.Port[0], 2) + " DDRD=" + HexDigits(s.Ddr[0], 2) +
+           " PORTB=" + HexDigits(s.Port[1], 2) + " DDRB=" + HexDigits(s.Ddr[1], 2) + "\n";
     const char* port = LcdPortName(s.Lcd.Port);
     if (port) {
         out += std::string("ЖКИ на порту ") + port + ":\n";
@@ -136,9 +130,9 @@ std::string BoardSummary(const TBoard& board) {
 std::string TraceLine(const TBoardProgram& program, std::uint64_t time, int offset,
                       const std::vector<TBoardChange>& changes, const std::string& note) {
     int line = program.LineOf(offset);
-    std::string out = std::to_string(time) + "\t" + Hex(static_cast<unsigned>(offset), 4) + "\t" +
-                      (line > 0 ? std::to_string(line) : "-") + "\t" + program.CommandText(offset) +
-                      "\t" + ChangesText(changes);
+    std::string out = std::to_string(time) + "\t" + HexDigits(static_cast<unsigned>(offset), 4) +
+                      "\t" + (line > 0 ? std::to_string(line) : "-") + "\t" +
+                      program.CommandText(offset) + "\t" + ChangesText(changes);
     if (!note.empty())
         out += (changes.empty() ? "" : "; ") + note;
     return out + "\n";
@@ -149,5 +143,5 @@ std::string EventLine(const std::string& program, const char* kind, const TBoard
     if (event.Line > 0)
         out += ":" + std::to_string(event.Line);
     return out + ": " + kind + ": " + event.Message + " (смещение " +
-           Hex(static_cast<unsigned>(event.Offset), 4) + ")\n";
+           HexDigits(static_cast<unsigned>(event.Offset), 4) + ")\n";
 }

@@ -8,6 +8,7 @@
 #include "base/Cp1251.h"
 #include "base/Errors.h"
 #include "base/FileIO.h"
+#include "base/HexDigits.h"
 #include "base/TextFile.h"
 #include "cli/CompileReport.h"
 #include "cli/StandardOutput.h"
@@ -101,12 +102,6 @@ std::optional<int> ParseArguments(int argc, char** argv, TOptions& options) {
     return std::nullopt;
 }
 
-std::string Hex(unsigned value, int digits) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%0*X", digits, value);
-    return buffer;
-}
-
 // Offset, bytes, line number and text of every compiled command: the table for working out
 // goto addresses. A goto with a warning is marked at the end of its row.
 void PrintListing(const TCompileTarget& target, const std::vector<TListingEntry>& listing,
@@ -118,11 +113,12 @@ void PrintListing(const TCompileTarget& target, const std::vector<TListingEntry>
         for (int k = 0; k < entry.ByteCount; ++k) {
             if (k > 0)
                 bytes += ' ';
-            bytes += Hex(entry.Bytes[static_cast<std::size_t>(k)], 2);
+            AppendHexDigits(bytes, entry.Bytes[static_cast<std::size_t>(k)], 2);
         }
         char prefix[64];
-        std::snprintf(prefix, sizeof prefix, "%-4s  %-8s %6d  ", Hex(entry.Offset, 4).c_str(),
-                      bytes.c_str(), entry.Line + 1);
+        std::snprintf(prefix, sizeof prefix, "%-4s  %-8s %6d  ",
+                      HexDigits(static_cast<unsigned>(entry.Offset), 4).c_str(), bytes.c_str(),
+                      entry.Line + 1);
         std::cout << prefix << Cp1251ToUtf8(target.Line(entry.Line));
         while (warning != warnings.end() && warning->Line < entry.Line)
             ++warning;

@@ -1,21 +1,16 @@
 #include "board/BoardProbe.h"
 
-#include <cstdio>
+#include "base/HexDigits.h"
+
 #include <sstream>
 #include <stdexcept>
 
 namespace {
 
-std::string Hex(unsigned value, int digits) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%0*X", digits, value);
-    return buffer;
-}
-
 std::string Offsets(const std::vector<TBoardEvent>& events) {
     std::string out;
     for (const TBoardEvent& e : events)
-        out += (out.empty() ? "" : ",") + Hex(static_cast<unsigned>(e.Offset), 4);
+        out += (out.empty() ? "" : ",") + HexDigits(static_cast<unsigned>(e.Offset), 4);
     return out;
 }
 
@@ -28,7 +23,7 @@ std::string Probe(const TBoard& board, const std::string& key) {
                : s.Status == TBoardStatus::Stopped ? "stopped"
                                                    : "error";
     if (key == "pc")
-        return Hex(static_cast<unsigned>(s.Pc), 4);
+        return HexDigits(static_cast<unsigned>(s.Pc), 4);
     if (key == "line")
         return std::to_string(board.PcLine());
     if (key == "time")
@@ -36,15 +31,15 @@ std::string Probe(const TBoard& board, const std::string& key) {
     if (key == "steps")
         return std::to_string(s.Steps);
     if (key == "portd" || key == "portb")
-        return Hex(s.Port[key == "portb"], 2);
+        return HexDigits(s.Port[key == "portb"], 2);
     if (key == "ddrd" || key == "ddrb")
-        return Hex(s.Ddr[key == "ddrb"], 2);
+        return HexDigits(s.Ddr[key == "ddrb"], 2);
     if (key == "lcd")
         return s.Lcd.Port == TLcdPort::D ? "D" : s.Lcd.Port == TLcdPort::B ? "B" : "-";
     if (key == "ac")
-        return Hex(s.Lcd.Ac, 2);
+        return HexDigits(s.Lcd.Ac, 2);
     if (key == "shift")
-        return Hex(s.Lcd.Shift, 2);
+        return HexDigits(s.Lcd.Shift, 2);
     if (key.size() == 4 && key.starts_with("lcd") && key[3] >= '1' && key[3] <= '4') {
         std::string text = s.Lcd.Text(key[3] - '1');
         while (!text.empty() && text.back() == ' ')
@@ -65,7 +60,7 @@ std::string Probe(const TBoard& board, const std::string& key) {
     if (key == "warn")
         return Offsets(board.Warnings());
     if (key == "error")
-        return board.Error() ? Hex(static_cast<unsigned>(board.Error()->Offset), 4) : "-";
+        return board.Error() ? HexDigits(static_cast<unsigned>(board.Error()->Offset), 4) : "-";
     if (key == "errmsg") {
         std::string text = board.Error() ? board.Error()->Message : "-";
         for (char& c : text)

@@ -5,6 +5,7 @@
 
 #include "base/Cp1251.h"
 #include "base/Errors.h"
+#include "base/HexDigits.h"
 #include "compiler/CompileMessages.h"
 #include "compiler/Compiler.h"
 #include "compiler/LinesCompileTarget.h"
@@ -122,11 +123,8 @@ Compiled CompileLines(const std::vector<std::string>& lines) {
 
 std::string Hex(const std::string& bytes) {
     std::string out;
-    char buffer[4];
-    for (unsigned char b : bytes) {
-        std::snprintf(buffer, sizeof buffer, out.empty() ? "%02X" : " %02X", b);
-        out += buffer;
-    }
+    for (unsigned char b : bytes)
+        out += (out.empty() ? "" : " ") + HexDigits(b, 2);
     return out;
 }
 
