@@ -229,40 +229,37 @@ int main(int argc, char** argv) {
     if (auto status = LoadProgram(options.Program, program))
         return *status;
 
-    // The dump goes to its file as the run goes; the file takes the target's name only when
-    // the whole of it is written.
-    AtomicFileWriter vcdFile;
-    if (options.Vcd) {
-        if (*options.Vcd == options.Program || SameFile(*options.Vcd, options.Program)) {
-            std::cerr << *options.Vcd << ": ошибка: файл VCD не может заменить файл программы\n";
-            return kExitUsage;
-        }
-        if (int err = vcdFile.Open(*options.Vcd))
-            return VcdFailed(*options.Vcd, err);
+    if (options.Vcd &&
+        (*options.Vcd == options.Program || SameFile(*options.Vcd, options.Program))) {
+        std::cerr << *options.Vcd << ": ошибка: файл VCD не может заменить файл программы\n";
+        return kExitUsage;
     }
 
     TBoard board(std::move(program));
     const std::uint64_t untilUs = options.Ms * 1000;
-    std::optional<TVcdRecorder> vcd;
-    if (options.Vcd)
-        vcd.emplace(board.State(), [&](std::string_view text) { return vcdFile.Write(text); });
-    if (options.Trace || vcd)
-        RunTraced(board, untilUs, options.Trace, vcd ? &*vcd : nullptr);
-    else
+    int vcdFailure = 0;
+    if (options.Vcd) {
+        // The dump goes to its file as the run goes; the file takes the target's name only when
+        // the whole of it is written. A target that cannot be opened runs nothing.
+        vcdFailure = WriteFileAtomically(*options.Vcd, [&](AtomicFileWriter& file) {
+            TVcdRecorder vcd(board.State(),
+                             [&](std::string_view text) { return file.Write(text); });
+            RunTraced(board, untilUs, options.Trace, &vcd);
+            vcd.Finish(board.TimeUs());
+            return vcd.Error();
+        });
+    } else if (options.Trace) {
+        RunTraced(board, untilUs, true, nullptr);
+    } else {
         board.Run(TRunLimits{UINT64_MAX, untilUs, -1});
+    }
 
     for (const TBoardEvent& warning : board.Warnings())
         std::cerr << EventLine(options.Program, "предупреждение", warning);
     if (board.Error())
         std::cerr << EventLine(options.Program, "ошибка", *board.Error());
-    if (vcd) {
-        vcd->Finish(board.TimeUs());
-        int err = vcd->Error();
-        if (err == 0)
-            err = vcdFile.Commit();
-        if (err != 0)
-            return VcdFailed(*options.Vcd, err);
-    }
+    if (vcdFailure != 0)
+        return VcdFailed(*options.Vcd, vcdFailure);
     std::cout << (options.Json ? BoardJson(board) : BoardSummary(board));
     if (!StandardOutputWritten("tovixsim"))
         return kExitUsage;
