@@ -140,14 +140,12 @@ std::string DefaultImageName(const std::string& program, TImageFormat format) {
     return image;
 }
 
-// Compiles as Compile does, the image written as Intel HEX text: opened before the compile,
-// put in place only without faults. Raises EInOutError.
+// Compiles in memory, then writes the image as Intel HEX text, as the workbench's export does:
+// a program with faults, or too large for the format, never touches the target. Raises
+// EInOutError.
 TCompileResult CompileToIntelHex(TCompileTarget& target, const std::string& imageName,
                                  TCompileCounters& counters, std::vector<TListingEntry>* listing,
                                  bool& tooLarge) {
-    AtomicFileWriter file;
-    if (int err = file.Open(imageName))
-        throw WriteError(err, imageName);
     std::string bytes;
     TCompileResult result = CompileToBytes(target, bytes, counters, listing);
     tooLarge = bytes.size() > kMaxIntelHexImage;
@@ -155,9 +153,9 @@ TCompileResult CompileToIntelHex(TCompileTarget& target, const std::string& imag
         result.ImageWritten = false;
         return result;
     }
-    if (int err = file.Write(IntelHexText(bytes)))
-        throw WriteError(err, imageName);
-    if (int err = file.Commit())
+    const int err = WriteFileAtomically(
+        imageName, [&](AtomicFileWriter& file) { return file.Write(IntelHexText(bytes)); });
+    if (err != 0)
         throw WriteError(err, imageName);
     return result;
 }
