@@ -10,6 +10,7 @@
 #include "base/FileIO.h"
 #include "base/HexDigits.h"
 #include "base/TextFile.h"
+#include "cli/Arguments.h"
 #include "cli/CompileReport.h"
 #include "cli/StandardOutput.h"
 #include "compiler/CompileMessages.h"
@@ -49,55 +50,34 @@ int UsageError(const std::string& problem) {
 }
 
 // Parses the command line into options; returns an exit status when it is not usable.
-std::optional<int> ParseArguments(int argc, char** argv, TOptions& options) {
-    bool haveProgram = false;
-    bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && (arg == "-h" || arg == "--help")) {
-            options.Help = true;
-        } else if (!optionsEnded && arg == "--listing") {
-            options.Listing = true;
-        } else if (!optionsEnded && arg == "-o") {
-            if (i + 1 >= argc)
-                return UsageError("после -o нужно имя образа");
-            if (options.Image)
-                return UsageError("параметр -o указан дважды");
-            options.Image = argv[++i];
-        } else if (!optionsEnded &&
-                   (arg == "-f" || arg == "--format" || arg.starts_with("--format="))) {
-            std::string name;
-            if (arg == "-f" || arg == "--format") {
-                if (i + 1 >= argc)
-                    return UsageError("после -f нужен формат образа");
-                name = argv[++i];
-            } else {
-                name = arg.substr(9);
-            }
-            if (options.Format)
-                return UsageError("формат образа указан дважды");
-            if (name == "bin")
-                options.Format = TImageFormat::Binary;
-            else if (name == "ihex")
-                options.Format = TImageFormat::IntelHex;
-            else
-                return UsageError("неизвестный формат образа «" + name + "»");
-        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            return UsageError("неизвестный параметр «" + arg + "»");
-        } else if (haveProgram) {
-            return UsageError("лишний аргумент «" + arg + "»");
-        } else {
-            options.Program = arg;
-            haveProgram = true;
-        }
-    }
-    if (options.Help)
-        return std::nullopt;
-    if (!haveProgram)
-        return UsageError("не указана программа");
-    if (options.Image && options.Image->empty())
+std::optional<int> ParseCommandLine(int argc, char** argv, TOptions& options) {
+    const std::vector<TOption> table = {
+        {.Name = "--listing", .Take = SetFlag(options.Listing)},
+        {.Name = "-o",
+         .NoValue = "после -o нужно имя образа",
+         .Twice = "параметр -o указан дважды",
+         .Take = KeepValue(options.Image)},
+        {.Name = "--format",
+         .Short = "-f",
+         .NoValue = "после -f нужен формат образа",
+         .Twice = "формат образа указан дважды",
+         .Take =
+             [&](const std::string& name) {
+                 if (name == "bin")
+                     options.Format = TImageFormat::Binary;
+                 else if (name == "ihex")
+                     options.Format = TImageFormat::IntelHex;
+                 else
+                     return "неизвестный формат образа «" + name + "»";
+                 return std::string();
+             }},
+    };
+    TArguments arguments = ParseArguments(std::vector<std::string>(argv + 1, argv + argc), table);
+    if (!arguments.Problem.empty())
+        return UsageError(arguments.Problem);
+    options.Program = arguments.Program;
+    options.Help = arguments.Help;
+    if (!options.Help && options.Image && options.Image->empty())
         return UsageError("пустое имя образа");
     return std::nullopt;
 }
@@ -164,7 +144,7 @@ TCompileResult CompileToIntelHex(TCompileTarget& target, const std::string& imag
 
 int main(int argc, char** argv) {
     TOptions options;
-    if (auto status = ParseArguments(argc, argv, options))
+    if (auto status = ParseCommandLine(argc, argv, options))
         return *status;
     if (options.Help) {
         std::cout << kUsage;

@@ -10,6 +10,7 @@
 #include "base/TextFile.h"
 #include "board/Board.h"
 #include "board/BoardChanges.h"
+#include "cli/Arguments.h"
 #include "cli/CompileReport.h"
 #include "cli/SimReport.h"
 #include "cli/StandardOutput.h"
@@ -69,72 +70,36 @@ bool EndsWithNoCase(const std::string& text, std::string_view tail) {
         [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 
-std::optional<int> ParseArguments(int argc, char** argv, TOptions& options) {
-    bool haveProgram = false;
-    bool optionsEnded = false;
-    bool haveMs = false;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        // "--ms N" and "--ms=N", "--vcd FILE" and "--vcd=FILE".
-        auto valueOf = [&](const std::string& name, std::string& value) -> std::optional<bool> {
-            if (arg == name) {
-                if (i + 1 >= argc)
-                    return false;
-                value = argv[++i];
-                return true;
-            }
-            if (arg.starts_with(name + "=")) {
-                value = arg.substr(name.size() + 1);
-                return true;
-            }
-            return std::nullopt;
-        };
-        std::string value;
-        if (optionsEnded) {
-            if (haveProgram)
-                return UsageError("лишний аргумент «" + arg + "»");
-            options.Program = arg;
-            haveProgram = true;
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "-h" || arg == "--help") {
-            options.Help = true;
-        } else if (arg == "--trace") {
-            options.Trace = true;
-        } else if (arg == "--json") {
-            options.Json = true;
-        } else if (auto ms = valueOf("--ms", value)) {
-            if (!*ms)
-                return UsageError("после --ms нужно число миллисекунд");
-            if (haveMs)
-                return UsageError("параметр --ms указан дважды");
-            std::uint64_t n = 0;
-            auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
-            if (value.empty() || ec != std::errc() || end != value.data() + value.size() ||
-                n > kMaxRunMs)
-                return UsageError("неверное число миллисекунд «" + value + "»");
-            options.Ms = n;
-            haveMs = true;
-        } else if (auto vcd = valueOf("--vcd", value)) {
-            if (!*vcd || value.empty())
-                return UsageError("после --vcd нужно имя файла");
-            if (options.Vcd)
-                return UsageError("параметр --vcd указан дважды");
-            options.Vcd = value;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return UsageError("неизвестный параметр «" + arg + "»");
-        } else if (haveProgram) {
-            return UsageError("лишний аргумент «" + arg + "»");
-        } else {
-            options.Program = arg;
-            haveProgram = true;
-        }
-    }
-    if (options.Help)
-        return std::nullopt;
-    if (!haveProgram)
-        return UsageError("не указана программа");
-    if (EndsWithNoCase(options.Program, ".hex") || EndsWithNoCase(options.Program, ".ihx"))
+std::optional<int> ParseCommandLine(int argc, char** argv, TOptions& options) {
+    const std::vector<TOption> table = {
+        {.Name = "--trace", .Take = SetFlag(options.Trace)},
+        {.Name = "--json", .Take = SetFlag(options.Json)},
+        {.Name = "--ms",
+         .NoValue = "после --ms нужно число миллисекунд",
+         .Twice = "параметр --ms указан дважды",
+         .Take =
+             [&](const std::string& value) {
+                 std::uint64_t n = 0;
+                 auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
+                 if (value.empty() || ec != std::errc() || end != value.data() + value.size() ||
+                     n > kMaxRunMs)
+                     return "неверное число миллисекунд «" + value + "»";
+                 options.Ms = n;
+                 return std::string();
+             }},
+        {.Name = "--vcd",
+         .NoValue = "после --vcd нужно имя файла",
+         .EmptyIsNoValue = true,
+         .Twice = "параметр --vcd указан дважды",
+         .Take = KeepValue(options.Vcd)},
+    };
+    TArguments arguments = ParseArguments(std::vector<std::string>(argv + 1, argv + argc), table);
+    if (!arguments.Problem.empty())
+        return UsageError(arguments.Problem);
+    options.Program = arguments.Program;
+    options.Help = arguments.Help;
+    if (!options.Help &&
+        (EndsWithNoCase(options.Program, ".hex") || EndsWithNoCase(options.Program, ".ihx")))
         return UsageError("образ Intel HEX не запускается, нужен образ .bin");
     return std::nullopt;
 }
@@ -219,7 +184,7 @@ int VcdFailed(const std::string& path, int err) {
 
 int main(int argc, char** argv) {
     TOptions options;
-    if (auto status = ParseArguments(argc, argv, options))
+    if (auto status = ParseCommandLine(argc, argv, options))
         return *status;
     if (options.Help) {
         std::cout << kUsage;
