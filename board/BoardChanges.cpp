@@ -2,14 +2,11 @@
 #include "board/BoardChanges.h"
 
 #include "base/HexDigits.h"
+#include "board/BoardFormat.h"
 
 #include <algorithm>
 
 namespace {
-
-const char* PortName(TLcdPort port) {
-    return port == TLcdPort::D ? "D" : port == TLcdPort::B ? "B" : "-";
-}
 
 // The DDRAM address of cell.
 unsigned AddressOf(int cell) {
@@ -26,15 +23,15 @@ std::vector<TBoardChange> Changes(const TBoardState& before, const TBoardState& 
         if (a != b)
             out.push_back({name, HexDigits(b, 2)});
     };
-    reg("PORTD", before.Port[0], after.Port[0]);
-    reg("DDRD", before.Ddr[0], after.Ddr[0]);
-    reg("PORTB", before.Port[1], after.Port[1]);
-    reg("DDRB", before.Ddr[1], after.Ddr[1]);
+    const std::array<TRegister, 4> was = Registers(before);
+    const std::array<TRegister, 4> is = Registers(after);
+    for (std::size_t k = 0; k < is.size(); ++k)
+        reg(is[k].Name, was[k].Value, is[k].Value);
 
     const TLcdState& a = before.Lcd;
     const TLcdState& b = after.Lcd;
     if (a.Port != b.Port)
-        out.push_back({"LCD", PortName(b.Port)});
+        out.push_back({"LCD", LcdPortName(b.Port)});
     reg("AC", a.Ac, b.Ac);
     reg("SHIFT", a.Shift, b.Shift);
     if (a.Ddram != b.Ddram) {
@@ -53,7 +50,7 @@ std::vector<TBoardChange> Changes(const TBoardState& before, const TBoardState& 
     }
 
     if (before.Sound.Raised != after.Sound.Raised)
-        out.push_back({"VOLUME", after.Sound.Raised ? "raised" : "normal"});
+        out.push_back({"VOLUME", VolumeName(after.Sound.Raised)});
     if (before.Sound.Tones != after.Sound.Tones && after.Sound.Last) {
         const TTone& tone = *after.Sound.Last;
         out.push_back({"TONE", std::to_string(tone.PeriodUs) + "us/" +

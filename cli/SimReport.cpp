@@ -2,6 +2,7 @@
 #include "cli/SimReport.h"
 
 #include "base/HexDigits.h"
+#include "board/BoardFormat.h"
 
 namespace {
 
@@ -31,22 +32,6 @@ std::string EventJson(const TBoardEvent& event) {
            "}";
 }
 
-const char* StatusName(TBoardStatus status) {
-    switch (status) {
-    case TBoardStatus::Running:
-        return "running";
-    case TBoardStatus::Stopped:
-        return "stopped";
-    case TBoardStatus::Error:
-        break;
-    }
-    return "error";
-}
-
-const char* LcdPortName(TLcdPort port) {
-    return port == TLcdPort::D ? "D" : port == TLcdPort::B ? "B" : nullptr;
-}
-
 } // namespace
 
 std::string BoardJson(const TBoard& board) {
@@ -66,16 +51,17 @@ std::string BoardJson(const TBoard& board) {
     field("ddrb", std::to_string(s.Ddr[1]));
 
     const TLcdState& lcd = s.Lcd;
-    const char* port = LcdPortName(lcd.Port);
     std::string ddram, text;
     for (std::uint8_t code : lcd.Ddram)
         ddram += (ddram.empty() ? "" : ", ") + std::to_string(code);
     for (const std::string& line : LcdLines(lcd))
         text += (text.empty() ? "" : ", ") + Quoted(line);
-    field("lcd", "{\n    \"port\": " + (port ? Quoted(port) : std::string("null")) +
-                     ",\n    \"ac\": " + std::to_string(lcd.Ac) +
-                     ",\n    \"shift\": " + std::to_string(lcd.Shift) + ",\n    \"ddram\": [" +
-                     ddram + "],\n    \"text\": [" + text + "]\n  }");
+    field("lcd",
+          "{\n    \"port\": " +
+              (lcd.Port == TLcdPort::None ? std::string("null") : Quoted(LcdPortName(lcd.Port))) +
+              ",\n    \"ac\": " + std::to_string(lcd.Ac) +
+              ",\n    \"shift\": " + std::to_string(lcd.Shift) + ",\n    \"ddram\": [" + ddram +
+              "],\n    \"text\": [" + text + "]\n  }");
 
     const TSoundState& sound = s.Sound;
     std::string last = "null";
@@ -83,7 +69,7 @@ std::string BoardJson(const TBoard& board) {
         last = "{\"start_us\": " + std::to_string(sound.Last->StartUs) +
                ", \"duration_us\": " + std::to_string(sound.Last->DurationUs) +
                ", \"period_us\": " + std::to_string(sound.Last->PeriodUs) + "}";
-    field("sound", std::string("{\"volume\": ") + (sound.Raised ? "\"raised\"" : "\"normal\"") +
+    field("sound", "{\"volume\": " + Quoted(VolumeName(sound.Raised)) +
                        ", \"tones\": " + std::to_string(sound.Tones) + ", \"last\": " + last + "}");
 
     std::string warnings;
@@ -112,18 +98,16 @@ std::string BoardSummary(const TBoard& board) {
     out += "Адрес: " + HexDigits(static_cast<unsigned>(s.Pc), 4);
     if (int line = board.PcLine())
         out += " (строка " + std::to_string(line) + ")";
-    out += "\nPORTD=" + HexDigits(s.Port[0], 2) + " DDRD=" + HexDigits(s.Ddr[0], 2) +
-           " PORTB=" + HexDigits(s.Port[1], 2) + " DDRB=" + HexDigits(s.Ddr[1], 2) + "\n";
-    const char* port = LcdPortName(s.Lcd.Port);
-    if (port) {
-        out += std::string("ЖКИ на порту ") + port + ":\n";
+    out += "\n" + RegistersText(s) + "\n";
+    if (s.Lcd.Port != TLcdPort::None) {
+        out += std::string("ЖКИ на порту ") + LcdPortName(s.Lcd.Port) + ":\n";
         for (const std::string& line : LcdLines(s.Lcd))
             out += "  |" + line + "|\n";
     } else {
         out += "ЖКИ не подключён\n";
     }
-    out += std::string("Звук: громкость ") + (s.Sound.Raised ? "повышенная" : "обычная") +
-           ", сигналов " + std::to_string(s.Sound.Tones) + "\n";
+    out += std::string("Звук: громкость ") + VolumeText(s.Sound.Raised) + ", сигналов " +
+           std::to_string(s.Sound.Tones) + "\n";
     return out;
 }
 

@@ -1,6 +1,7 @@
 #include "board/BoardProbe.h"
 
 #include "base/HexDigits.h"
+#include "board/BoardFormat.h"
 
 #include <sstream>
 #include <stdexcept>
@@ -19,9 +20,7 @@ std::string Offsets(const std::vector<TBoardEvent>& events) {
 std::string Probe(const TBoard& board, const std::string& key) {
     const TBoardState& s = board.State();
     if (key == "status")
-        return s.Status == TBoardStatus::Running   ? "running"
-               : s.Status == TBoardStatus::Stopped ? "stopped"
-                                                   : "error";
+        return StatusName(s.Status);
     if (key == "pc")
         return HexDigits(static_cast<unsigned>(s.Pc), 4);
     if (key == "line")
@@ -35,13 +34,13 @@ std::string Probe(const TBoard& board, const std::string& key) {
     if (key == "ddrd" || key == "ddrb")
         return HexDigits(s.Ddr[key == "ddrb"], 2);
     if (key == "lcd")
-        return s.Lcd.Port == TLcdPort::D ? "D" : s.Lcd.Port == TLcdPort::B ? "B" : "-";
+        return LcdPortName(s.Lcd.Port);
     if (key == "ac")
         return HexDigits(s.Lcd.Ac, 2);
     if (key == "shift")
         return HexDigits(s.Lcd.Shift, 2);
     if (key.size() == 4 && key.starts_with("lcd") && key[3] >= '1' && key[3] <= '4') {
-        std::string text = s.Lcd.Text(key[3] - '1');
+        std::string text = LcdLineText(s.Lcd, key[3] - '1');
         while (!text.empty() && text.back() == ' ')
             text.pop_back();
         for (char& c : text)
@@ -49,7 +48,7 @@ std::string Probe(const TBoard& board, const std::string& key) {
         return text;
     }
     if (key == "volume")
-        return s.Sound.Raised ? "raised" : "normal";
+        return VolumeName(s.Sound.Raised);
     if (key == "tones")
         return std::to_string(s.Sound.Tones);
     if (key == "tone")
