@@ -1,5 +1,6 @@
-// tovixsim: the board model without a window. Compiles a program in memory (or takes an image
-// as it is), runs it in virtual time and reports the board's state.
+// tovixsim: the board model without a window. Runs a program through the board window's session
+// (compiled in memory, or an image taken as it is) as fast as it goes to a limit of virtual time,
+// and reports the board's state.
 //
 //   tovixsim PROGRAM.tovix|IMAGE.bin [--ms N] [--trace] [--json] [--vcd FILE]
 //
@@ -8,8 +9,8 @@
 #include "base/Errors.h"
 #include "base/FileIO.h"
 #include "base/TextFile.h"
-#include "board/Board.h"
 #include "board/BoardChanges.h"
+#include "board/BoardSession.h"
 #include "cli/Arguments.h"
 #include "cli/CompileReport.h"
 #include "cli/SimReport.h"
@@ -104,9 +105,9 @@ std::optional<int> ParseCommandLine(int argc, char** argv, TOptions& options) {
     return std::nullopt;
 }
 
-// Loads the program: compiled from a .tovix, or the image bytes of any other file. Returns an
-// exit status when it cannot be run.
-std::optional<int> LoadProgram(const std::string& path, TBoardProgram& program) {
+// Loads the program into a session, paused at its first command: a .tovix compiled there, the
+// bytes of any other file as the image. Returns an exit status when it cannot be run.
+std::optional<int> LoadProgram(const std::string& path, std::optional<TBoardSession>& session) {
     if (!EndsWithNoCase(path, ".tovix")) {
         std::string bytes;
         if (int err = ReadWholeFile(path, bytes, kMaxImageBytes)) {
@@ -118,7 +119,8 @@ std::optional<int> LoadProgram(const std::string& path, TBoardProgram& program) 
                           << "\n";
             return kExitUsage;
         }
-        program = TBoardProgram(std::move(bytes));
+        session.emplace(std::move(bytes));
+        session->Reset();
         return std::nullopt;
     }
     std::vector<std::string> rawLines;
@@ -132,33 +134,34 @@ std::optional<int> LoadProgram(const std::string& path, TBoardProgram& program) 
     lines.reserve(rawLines.size());
     for (const auto& line : rawLines)
         lines.push_back(ExpandTabs(line, kDefaultTabSize));
-    TCompiledProgram compiled = CompileProgram(std::move(lines));
-    if (!compiled.Result.Succeeded()) {
-        PrintFailedCompile(path, rawLines, kDefaultTabSize, compiled.Result);
+    session.emplace([lines = std::move(lines)] { return lines; });
+    session->Reset();
+    if (!session->CompileResult().Succeeded()) {
+        PrintFailedCompile(path, rawLines, kDefaultTabSize, session->CompileResult());
         return kExitProgramErrors;
     }
-    program = std::move(compiled.Program);
     return std::nullopt;
 }
 
 // Runs command by command, for the trace and the VCD: each command's state before and after.
 // Stops early when an output cannot be written any more.
-void RunTraced(TBoard& board, std::uint64_t untilUs, bool trace, TVcdRecorder* vcd) {
+void RunTraced(TBoardSession& session, bool trace, TVcdRecorder* vcd) {
+    const TBoard& board = session.Board();
     std::size_t warningsSeen = 0;
     for (;;) {
         if ((trace && !std::cout) || (vcd && vcd->Error()))
             return;
-        TBoardState before = board.State();
-        TStopReason reason = board.Run(TRunLimits{1, untilUs, -1});
-        if (reason == TStopReason::TimeLimit)
-            return;
-        const TBoardState& after = board.State();
-        if (reason == TStopReason::Error) {
+        const TBoardState before = board.State();
+        const TAdvance advance = session.Advance(0, 1);
+        if (board.Status() == TBoardStatus::Error) {
             if (trace)
                 std::cout << TraceLine(board.Program(), before.TimeUs, before.Pc, {},
                                        "ошибка: " + board.Error()->Message);
             return;
         }
+        if (board.Steps() == before.Steps)
+            return; // the time is up
+        const TBoardState& after = board.State();
         std::string note;
         if (board.Warnings().size() > warningsSeen) {
             note = "предупреждение: " + board.Warnings().back().Message;
@@ -169,7 +172,7 @@ void RunTraced(TBoard& board, std::uint64_t untilUs, bool trace, TVcdRecorder* v
                                    Changes(before, after), note);
         if (vcd)
             vcd->Command(before, after, board.Program().Op(before.Pc).Size);
-        if (reason == TStopReason::Stopped)
+        if (advance.What != TAdvance::Budget)
             return;
     }
 }
@@ -190,8 +193,8 @@ int main(int argc, char** argv) {
         std::cout << kUsage;
         return StandardOutputWritten("tovixsim") ? kExitOk : kExitUsage;
     }
-    TBoardProgram program;
-    if (auto status = LoadProgram(options.Program, program))
+    std::optional<TBoardSession> session;
+    if (auto status = LoadProgram(options.Program, session))
         return *status;
 
     if (options.Vcd &&
@@ -200,8 +203,11 @@ int main(int argc, char** argv) {
         return kExitUsage;
     }
 
-    TBoard board(std::move(program));
-    const std::uint64_t untilUs = options.Ms * 1000;
+    // As fast as it goes, to the time limit.
+    session->SetSpeed(TRunSpeed::Fastest, 0);
+    session->SetTimeLimit(options.Ms * 1000);
+    session->Start(0);
+    const TBoard& board = session->Board();
     int vcdFailure = 0;
     if (options.Vcd) {
         // The dump goes to its file as the run goes; the file takes the target's name only when
@@ -209,14 +215,15 @@ int main(int argc, char** argv) {
         vcdFailure = WriteFileAtomically(*options.Vcd, [&](AtomicFileWriter& file) {
             TVcdRecorder vcd(board.State(),
                              [&](std::string_view text) { return file.Write(text); });
-            RunTraced(board, untilUs, options.Trace, &vcd);
+            RunTraced(*session, options.Trace, &vcd);
             vcd.Finish(board.TimeUs());
             return vcd.Error();
         });
     } else if (options.Trace) {
-        RunTraced(board, untilUs, true, nullptr);
+        RunTraced(*session, true, nullptr);
     } else {
-        board.Run(TRunLimits{UINT64_MAX, untilUs, -1});
+        while (session->Advance(0, UINT64_MAX).What == TAdvance::Budget) {
+        }
     }
 
     for (const TBoardEvent& warning : board.Warnings())
