@@ -28,7 +28,7 @@ const std::string kWorked = Program({"allond", "pause_64", "alloffd", "pause_64"
 
 TEST(Tovixc, CompilesTheWorkedExample) {
     TempDir dir;
-    WriteFile(dir / "prog.tovix", kWorked);
+    WriteBytes(dir / "prog.tovix", kWorked);
     RunResult run = Tovixc(dir, {"prog.tovix"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Компиляция завершена!  Количество команд 5\n"
@@ -70,7 +70,7 @@ TEST(Tovixc, NamesTheImage) {
         SCOPED_TRACE(row.program);
         TempDir dir;
         ASSERT_EQ(::mkdir((dir / "sub").c_str(), 0755), 0);
-        WriteFile(dir / row.program, Program({"stop"}));
+        WriteBytes(dir / row.program, Program({"stop"}));
         std::vector<std::string> args = row.extra;
         args.push_back(row.program);
         RunResult run = Tovixc(dir, args);
@@ -83,8 +83,8 @@ TEST(Tovixc, NamesTheImage) {
 
 TEST(Tovixc, ListingShowsOffsetsBytesLinesAndText) {
     TempDir dir;
-    WriteFile(dir / "p.tovix", Program({"// " + Utf8ToCp1251("мигание"), "configd_ff", "  allond",
-                                        "\t10xpause_64 // 1 s", "goto_0002", "sound_0A_0d"}));
+    WriteBytes(dir / "p.tovix", Program({"// " + Utf8ToCp1251("мигание"), "configd_ff", "  allond",
+                                         "\t10xpause_64 // 1 s", "goto_0002", "sound_0A_0d"}));
     RunResult run = Tovixc(dir, {"--listing", "p.tovix"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "Адрес Байты    Строка  Текст\n"
@@ -99,10 +99,10 @@ TEST(Tovixc, ListingShowsOffsetsBytesLinesAndText) {
 
 TEST(Tovixc, FaultyOperandsAreErrorsWithLineAndColumn) {
     TempDir dir;
-    WriteFile(dir / "bad.tovix",
-              Program({"stop", "pause_6", "  goto_F5", "\tlcdout_x1 // " + Utf8ToCp1251("буква"),
-                       "sound_10_30", "pause"}));
-    WriteFile(dir / "bad.bin", "previous image");
+    WriteBytes(dir / "bad.tovix",
+               Program({"stop", "pause_6", "  goto_F5", "\tlcdout_x1 // " + Utf8ToCp1251("буква"),
+                        "sound_10_30", "pause"}));
+    WriteBytes(dir / "bad.bin", "previous image");
     RunResult run = Tovixc(dir, {"bad.tovix"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
@@ -157,7 +157,7 @@ TEST(Tovixc, GotoTargetWarnings) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.args.front());
         TempDir dir;
-        WriteFile(dir / "w.tovix", program);
+        WriteBytes(dir / "w.tovix", program);
         RunResult run = Tovixc(dir, row.args);
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.err, warnings);
@@ -167,7 +167,7 @@ TEST(Tovixc, GotoTargetWarnings) {
     // With faulty operands the compile fails before the target is looked at, unwritable as it
     // is here; the warnings are reported too.
     TempDir dir;
-    WriteFile(dir / "w.tovix", Program({"pause_6", "goto_0001"}));
+    WriteBytes(dir / "w.tovix", Program({"pause_6", "goto_0001"}));
     RunResult run = Tovixc(dir, {"-f", "ihex", "-o", "no/w.hex", "w.tovix"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "w.tovix:1:7: ошибка: неверные данные команды pause: нужны две "
@@ -193,7 +193,7 @@ TEST(Tovixc, UsageErrors) {
     };
     for (const auto& args : rows) {
         TempDir dir;
-        WriteFile(dir / "p.tovix", Program({"stop"}));
+        WriteBytes(dir / "p.tovix", Program({"stop"}));
         RunResult run = Tovixc(dir, args);
         std::string joined;
         for (const auto& a : args)
@@ -213,15 +213,15 @@ TEST(Tovixc, UsageErrors) {
               "использование: tovixc ПРОГРАММА [-o ОБРАЗ] [-f bin|ihex] [--listing]\n"
               "  -f, --format=ФОРМАТ  bin: байты образа (по умолчанию), ihex: Intel HEX\n");
     // "--" ends the options, so a program may be named like one.
-    WriteFile(dir / "-p.tovix", Program({"nop"}));
+    WriteBytes(dir / "-p.tovix", Program({"nop"}));
     EXPECT_EQ(Tovixc(dir, {"--", "-p.tovix"}).status, 0);
     EXPECT_EQ(ReadFile(dir / "-p.bin"), std::string(1, '\0'));
 }
 
 TEST(Tovixc, InputOutputErrors) {
     TempDir dir;
-    WriteFile(dir / "p.tovix", kWorked);
-    WriteFile(dir / "p.bin", "previous image");
+    WriteBytes(dir / "p.tovix", kWorked);
+    WriteBytes(dir / "p.bin", "previous image");
     struct Row {
         std::vector<std::string> args;
         std::string err;
@@ -281,7 +281,7 @@ TEST(Tovixc, ExamplesCompileCleanly) {
             }
         }
         TempDir dir;
-        WriteFile(dir / name, text);
+        WriteBytes(dir / name, text);
         RunResult run = Tovixc(dir, {"--listing", name});
         EXPECT_EQ(run.status, 0) << run.err;
         bool wrong = name == "jumps-wrong.tovix";

@@ -290,7 +290,7 @@ TEST(Compile, EditorEndsAsIfNotifiedAfterEveryLine) {
 
 TEST(Compile, EditorWithoutLinesGivesAnEmptyImage) {
     TempDir dir;
-    WriteFile(dir / "p.bin", "old");
+    WriteBytes(dir / "p.bin", "old");
     Editor editor;
     editor.memo.ClearAll();
     TMemoCompileTarget target(editor.memo);
@@ -334,7 +334,7 @@ TEST(Compile, FaultyOperandsWriteNoImage) {
         // Every other case has an earlier image to keep, the others must not leave one.
         previous = !previous;
         if (previous)
-            WriteFile(dir / "p.bin", "previous image");
+            WriteBytes(dir / "p.bin", "previous image");
         Editor editor(row.lines);
         TMemoCompileTarget target(editor.memo);
         TCompileCounters counters;
