@@ -391,3 +391,14 @@ void AtomicFileWriter::Abandon() {
     }
     FBuffer.clear();
 }
+
+int WriteFileAtomically(const std::string& path,
+                        const std::function<int(AtomicFileWriter&)>& fill) {
+    AtomicFileWriter file;
+    int err = file.Open(path);
+    if (err == 0)
+        err = fill(file);
+    if (err == 0)
+        err = file.Commit();
+    return err;
+}

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -92,6 +93,12 @@ private:
     std::string FTempPath;
     std::string FBuffer;
 };
+
+// The one way the workbench and its tools write a file: opens path with an AtomicFileWriter,
+// lets fill write the contents and commits when fill returns 0. Returns 0 or the first failure's
+// code (Open's, fill's or Commit's), for WriteError and WriteFailureReason; after a failure an
+// earlier file stays as it was and no temporary file is left.
+int WriteFileAtomically(const std::string& path, const std::function<int(AtomicFileWriter&)>& fill);
 
 // True when both paths name one existing file, however they are spelt (links, "./", hard
 // links: the same device and inode); false when either does not exist.

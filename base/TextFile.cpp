@@ -66,15 +66,15 @@ std::vector<std::string> ReadTextFile(const std::string& fileName, int tabSize) 
 
 void WriteTextFile(const std::string& fileName, int count,
                    const std::function<std::string_view(int)>& lineAt) {
-    AtomicFileWriter writer;
-    int err = writer.Open(fileName);
-    for (int i = 0; err == 0 && i < count; ++i) {
-        err = writer.Write(lineAt(i));
-        if (err == 0)
-            err = writer.Write("\r\n");
-    }
-    if (err == 0)
-        err = writer.Commit();
+    int err = WriteFileAtomically(fileName, [&](AtomicFileWriter& file) {
+        int failed = 0;
+        for (int i = 0; failed == 0 && i < count; ++i) {
+            failed = file.Write(lineAt(i));
+            if (failed == 0)
+                failed = file.Write("\r\n");
+        }
+        return failed;
+    });
     if (err != 0)
         throw EFCreateError(fileName, WriteFailureReason(err));
 }

@@ -2,7 +2,6 @@
 #include "board/Board.h"
 
 #include "board/BoardMessages.h"
-#include "board/CharacterRom.h"
 
 #include <algorithm>
 
@@ -30,20 +29,6 @@ std::uint8_t TLcdState::Visible(int row, int column) const {
     const int cells = kBoard.LcdLineCells;
     int along = (Shift + column + (row >= 2 ? kBoard.LcdColumns : 0)) % cells;
     return Ddram[static_cast<std::size_t>((row % 2) * cells + along)];
-}
-
-std::string TLcdState::Text(int row) const {
-    std::string text;
-    for (int column = 0; column < kBoard.LcdColumns; ++column)
-        AppendUtf8(text, LcdCharacter(Visible(row, column)));
-    return text;
-}
-
-std::array<std::string, 4> LcdLines(const TLcdState& lcd) {
-    std::array<std::string, 4> lines;
-    for (int row = 0; row < 4; ++row)
-        lines[static_cast<std::size_t>(row)] = lcd.Text(row);
-    return lines;
 }
 
 TBoard::TBoard() {

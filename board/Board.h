@@ -36,8 +36,6 @@ struct TLcdState {
     }
     // The code shown at a visible cell: row 0..3, column 0..19.
     std::uint8_t Visible(int row, int column) const;
-    // The visible line row (0..3) as UTF-8 text, drawn with the character ROM.
-    std::string Text(int row) const;
 
     bool operator==(const TLcdState&) const = default;
 };
@@ -163,6 +161,3 @@ private:
     std::vector<std::uint8_t> FPoints; // per offset: kStopPoint, kRunTo
     int FStopPoints = 0;               // offsets marked kStopPoint
 };
-
-// The visible text of the whole display, four lines of 20 characters.
-std::array<std::string, 4> LcdLines(const TLcdState& lcd);

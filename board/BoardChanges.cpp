@@ -1,20 +1,12 @@
 // Comparing two states.
 #include "board/BoardChanges.h"
 
+#include "base/HexDigits.h"
+#include "board/BoardFormat.h"
+
 #include <algorithm>
-#include <cstdio>
 
 namespace {
-
-std::string Hex(unsigned value) {
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "%02X", value);
-    return buffer;
-}
-
-const char* PortName(TLcdPort port) {
-    return port == TLcdPort::D ? "D" : port == TLcdPort::B ? "B" : "-";
-}
 
 // The DDRAM address of cell.
 unsigned AddressOf(int cell) {
@@ -29,17 +21,17 @@ std::vector<TBoardChange> Changes(const TBoardState& before, const TBoardState& 
     std::vector<TBoardChange> out;
     auto reg = [&](const char* name, std::uint8_t a, std::uint8_t b) {
         if (a != b)
-            out.push_back({name, Hex(b)});
+            out.push_back({name, HexDigits(b, 2)});
     };
-    reg("PORTD", before.Port[0], after.Port[0]);
-    reg("DDRD", before.Ddr[0], after.Ddr[0]);
-    reg("PORTB", before.Port[1], after.Port[1]);
-    reg("DDRB", before.Ddr[1], after.Ddr[1]);
+    const std::array<TRegister, 4> was = Registers(before);
+    const std::array<TRegister, 4> is = Registers(after);
+    for (std::size_t k = 0; k < is.size(); ++k)
+        reg(is[k].Name, was[k].Value, is[k].Value);
 
     const TLcdState& a = before.Lcd;
     const TLcdState& b = after.Lcd;
     if (a.Port != b.Port)
-        out.push_back({"LCD", PortName(b.Port)});
+        out.push_back({"LCD", LcdPortName(b.Port)});
     reg("AC", a.Ac, b.Ac);
     reg("SHIFT", a.Shift, b.Shift);
     if (a.Ddram != b.Ddram) {
@@ -51,13 +43,14 @@ std::vector<TBoardChange> Changes(const TBoardState& before, const TBoardState& 
             for (int cell = 0; cell < kDdramCells; ++cell) {
                 auto k = static_cast<std::size_t>(cell);
                 if (a.Ddram[k] != b.Ddram[k])
-                    out.push_back({"DDRAM[" + Hex(AddressOf(cell)) + "]", Hex(b.Ddram[k])});
+                    out.push_back(
+                        {"DDRAM[" + HexDigits(AddressOf(cell), 2) + "]", HexDigits(b.Ddram[k], 2)});
             }
         }
     }
 
     if (before.Sound.Raised != after.Sound.Raised)
-        out.push_back({"VOLUME", after.Sound.Raised ? "raised" : "normal"});
+        out.push_back({"VOLUME", VolumeName(after.Sound.Raised)});
     if (before.Sound.Tones != after.Sound.Tones && after.Sound.Last) {
         const TTone& tone = *after.Sound.Last;
         out.push_back({"TONE", std::to_string(tone.PeriodUs) + "us/" +

@@ -1,30 +1,20 @@
 // The texts with a number in them.
 #include "board/BoardMessages.h"
 
-#include <cstdio>
-
-namespace {
-
-std::string WithHex(const char* format, int value) {
-    char buffer[96];
-    std::snprintf(buffer, sizeof buffer, format, value);
-    return buffer;
-}
-
-} // namespace
+#include "base/HexDigits.h"
 
 namespace BoardText {
 
 std::string UnknownOpcode(int opcode) {
-    return WithHex("байт %02X не является командой", opcode);
+    return "байт " + HexDigits(static_cast<unsigned>(opcode), 2) + " не является командой";
 }
 
 std::string JumpOutside(int target) {
-    return WithHex("переход за пределы программы (%04X)", target);
+    return "переход за пределы программы (" + HexDigits(static_cast<unsigned>(target), 4) + ")";
 }
 
 std::string JumpIntoCommand(int target) {
-    return WithHex("переход внутрь команды (%04X)", target);
+    return "переход внутрь команды (" + HexDigits(static_cast<unsigned>(target), 4) + ")";
 }
 
 std::string RunError(const std::string& message, int line) {

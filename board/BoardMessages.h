@@ -26,6 +26,7 @@ inline constexpr const char* Paused = "пауза";
 inline constexpr const char* PausedStep = "пауза: шаг";
 inline constexpr const char* PausedStopPoint = "пауза: точка остановки";
 inline constexpr const char* PausedRunTo = "пауза: до курсора";
+inline constexpr const char* PausedTimeUp = "пауза: время вышло";
 inline constexpr const char* PausedPrefix = "пауза: ";
 inline constexpr const char* ResetDone = "сброс";
 inline constexpr const char* Stopped = "остановлено";

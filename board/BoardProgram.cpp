@@ -1,11 +1,11 @@
 // Decoding the image into the model's operations.
 #include "board/BoardProgram.h"
 
+#include "base/HexDigits.h"
 #include "board/BoardConstants.h"
 #include "compiler/LinesCompileTarget.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <stdexcept>
 #include <string_view>
 
@@ -174,26 +174,24 @@ std::string TBoardProgram::CommandText(int offset) const {
         return at < Size() ? static_cast<std::uint8_t>(FImage[static_cast<std::size_t>(at)]) : 0;
     };
     const TCommand* command = CommandAt(offset);
-    char buffer[32];
-    if (!command) {
-        std::snprintf(buffer, sizeof buffer, "?? %02X", byte(offset));
-        return buffer;
-    }
+    if (!command)
+        return "?? " + HexDigits(byte(offset), 2);
+    std::string text(command->Mnemonic);
     switch (command->Form) {
     case TOperandForm::Bare:
-        return std::string(command->Mnemonic);
+        break;
     case TOperandForm::Data:
     case TOperandForm::Pin:
-        std::snprintf(buffer, sizeof buffer, "_%02X", byte(offset + 1));
+        text += "_" + HexDigits(byte(offset + 1), 2);
         break;
     case TOperandForm::Address:
-        std::snprintf(buffer, sizeof buffer, "_%02X%02X", byte(offset + 1), byte(offset + 2));
+        text += "_" + HexDigits(byte(offset + 1), 2) + HexDigits(byte(offset + 2), 2);
         break;
     case TOperandForm::Sound:
-        std::snprintf(buffer, sizeof buffer, "_%02X_%02X", byte(offset + 1), byte(offset + 2));
+        text += "_" + HexDigits(byte(offset + 1), 2) + "_" + HexDigits(byte(offset + 2), 2);
         break;
     }
-    return std::string(command->Mnemonic) + buffer;
+    return text;
 }
 
 int TBoardProgram::LineOf(int offset) const {

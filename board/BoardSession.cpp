@@ -7,21 +7,29 @@
 #include <algorithm>
 
 TBoardSession::TBoardSession(std::function<std::vector<std::string>()> lines)
-    : FLines(std::move(lines)), FStatus(BoardText::NotStarted) {}
+    : FSource([lines = std::move(lines)] { return CompileProgram(lines()); }),
+      FStatus(BoardText::NotStarted) {}
+
+TBoardSession::TBoardSession(std::string image)
+    : FSource([image = std::move(image)] {
+          TCompiledProgram program;
+          program.Program = TBoardProgram(image);
+          return program;
+      }),
+      FStatus(BoardText::NotStarted) {}
 
 bool TBoardSession::Load() {
-    return Load(CompileProgram(FLines()));
+    return Load(FSource());
 }
 
 bool TBoardSession::Load(TCompiledProgram compiled) {
     ++FLoads;
-    if (!compiled.Result.Succeeded()) {
-        FFaults = std::move(compiled.Result.Faults);
+    FCompile = std::move(compiled.Result);
+    if (!FCompile.Succeeded()) {
         FLoaded = false;
         End(BoardText::NotStartedFaults);
         return false;
     }
-    FFaults.clear();
     FBoard.Load(std::move(compiled.Program));
     FLoaded = true;
     FRunTo = -1;
@@ -60,7 +68,7 @@ void TBoardSession::Stop() {
 void TBoardSession::Unload() {
     FBoard.Load(TBoardProgram());
     FLoaded = false;
-    FFaults.clear();
+    FCompile = {};
     ++FLoads;
     End(BoardText::NotStarted);
 }
@@ -82,7 +90,7 @@ void TBoardSession::RunToLine(int line, std::uint64_t wallUs) {
     // keeps showing the last run otherwise.
     TCompiledProgram compiled;
     if (!loaded) {
-        compiled = CompileProgram(FLines());
+        compiled = FSource();
         if (!compiled.Result.Succeeded()) {
             Load(std::move(compiled));
             return;
@@ -161,11 +169,11 @@ TAdvance TBoardSession::Advance(std::uint64_t wallUs, std::uint64_t maxCommands)
     limits.RunTo = FRunTo;
     limits.PassPointAtStart = FResumed;
     std::uint64_t target = 0;
-    const bool paced = FSpeed != TRunSpeed::Fastest;
-    if (paced) {
+    limits.UntilTimeUs = FTimeLimitUs;
+    if (FSpeed != TRunSpeed::Fastest) {
         target = PacedUs(wallUs);
         // Every command that starts by now runs.
-        limits.UntilTimeUs = target + 1;
+        limits.UntilTimeUs = std::min(limits.UntilTimeUs, target + 1);
     }
     const std::uint64_t steps = FBoard.Steps();
     const TStopReason reason = FBoard.Run(limits);
@@ -175,6 +183,10 @@ TAdvance TBoardSession::Advance(std::uint64_t wallUs, std::uint64_t maxCommands)
     case TStopReason::Budget:
         return {TAdvance::Budget, 0};
     case TStopReason::TimeLimit: {
+        if (FBoard.TimeUs() >= FTimeLimitUs) {
+            AfterStop(reason);
+            return {TAdvance::Halted, 0};
+        }
         // Sleep until the next command is due.
         const double aheadUs =
             static_cast<double>(FBoard.TimeUs() - std::min(FBoard.TimeUs(), target));
@@ -203,6 +215,9 @@ void TBoardSession::AfterStop(TStopReason reason) {
         break;
     case TStopReason::RunTo:
         Paused(BoardText::PausedRunTo);
+        break;
+    case TStopReason::TimeLimit:
+        Paused(BoardText::PausedTimeUp);
         break;
     default:
         Paused(BoardText::Paused);

@@ -1,7 +1,8 @@
-// A run of the editor's program on the board model, as the board window drives it: compile and
-// load, Пуск, Пауза, Шаг, До курсора, Сброс, stop points, the three speeds and the status to
-// show. Plain C++ with no clock of its own: the caller passes the wall time (microseconds from
-// any fixed start) into every call that needs it, and calls Advance again when it asks to.
+// A run of a program on the board model, as the board window and tovixsim drive it: compile and
+// load, Пуск, Пауза, Шаг, До курсора, Сброс, stop points, the three speeds, a limit of virtual
+// time and the status to show. Plain C++ with no clock of its own: the caller passes the wall
+// time (microseconds from any fixed start) into every call that needs it, and calls Advance
+// again when it asks to; the fastest speed does not look at it.
 #pragma once
 
 #include "board/Board.h"
@@ -39,8 +40,10 @@ public:
     static constexpr int kMinSleepMs = 10;
     static constexpr int kMaxSleepMs = 40;
 
-    // lines gives the program's text, asked at every load.
+    // lines gives the program's text, asked and compiled at every load.
     explicit TBoardSession(std::function<std::vector<std::string>()> lines);
+    // An image run as it is (a .bin file): no compile, no lines.
+    explicit TBoardSession(std::string image);
 
     // The lines (0-based) whose commands a run pauses before; asked at every load and by
     // StopLinesChanged.
@@ -65,6 +68,9 @@ public:
     // Сброс: the board at power-up with the text compiled again, paused at the first command.
     void Reset();
     void SetSpeed(TRunSpeed speed, std::uint64_t wallUs);
+    // No command starts at or after this virtual time: a run that gets there pauses ("пауза:
+    // время вышло"). None at first.
+    void SetTimeLimit(std::uint64_t untilUs) { FTimeLimitUs = untilUs; }
     void StopLinesChanged();
     // The text has changed: the run ends.
     void TextChanged();
@@ -78,8 +84,9 @@ public:
     const TBoard& Board() const { return FBoard; }
     // "работает", "пауза", "остановлено: текст изменён", … (UTF-8).
     const std::string& Status() const { return FStatus; }
-    // The compile's faults when the text could not run; empty otherwise.
-    const std::vector<TCompileFault>& Faults() const { return FFaults; }
+    // The last load's compile: its faults when the text could not run, and its warnings.
+    const TCompileResult& CompileResult() const { return FCompile; }
+    const std::vector<TCompileFault>& Faults() const { return FCompile.Faults; }
     // Counts the loads of a text or of nothing: the run's messages start over with each.
     int Loads() const { return FLoads; }
     // The line (0-based) of the next command while a run is under way or paused, else -1.
@@ -102,14 +109,14 @@ private:
     // Where a paced run's virtual time has got to by the wall clock.
     std::uint64_t PacedUs(std::uint64_t wallUs) const;
 
-    std::function<std::vector<std::string>()> FLines;
+    std::function<TCompiledProgram()> FSource; // the program of every load
     std::function<std::vector<int>()> FStopLines;
     TBoard FBoard;
     bool FLoaded = false;
     TRunMode FMode = TRunMode::Idle;
     TRunSpeed FSpeed = TRunSpeed::RealTime;
     std::string FStatus;
-    std::vector<TCompileFault> FFaults;
+    TCompileResult FCompile;
     int FLoads = 0;
     int FRunTo = -1;
     // The next model call is the first since the run went on from a pause: it passes the stop
@@ -117,4 +124,5 @@ private:
     bool FResumed = false;
     std::uint64_t FAnchorUs = 0;     // the virtual time when the pacing started
     std::uint64_t FAnchorWallUs = 0; // the wall time then
+    std::uint64_t FTimeLimitUs = UINT64_MAX;
 };

@@ -1,15 +1,10 @@
 // tovixsim's texts.
 #include "cli/SimReport.h"
 
-#include <cstdio>
+#include "base/HexDigits.h"
+#include "board/BoardFormat.h"
 
 namespace {
-
-std::string Hex(unsigned value, int digits) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%0*X", digits, value);
-    return buffer;
-}
 
 // A JSON string: quotes, backslashes and control characters escaped, UTF-8 kept as it is.
 std::string Quoted(const std::string& text) {
@@ -19,7 +14,7 @@ std::string Quoted(const std::string& text) {
             out += '\\';
             out += c;
         } else if (static_cast<unsigned char>(c) < 0x20) {
-            out += "\\u00" + Hex(static_cast<unsigned char>(c), 2);
+            out += "\\u00" + HexDigits(static_cast<unsigned char>(c), 2);
         } else {
             out += c;
         }
@@ -35,22 +30,6 @@ std::string EventJson(const TBoardEvent& event) {
     return "{\"offset\": " + std::to_string(event.Offset) +
            ", \"line\": " + LineOrNull(event.Line) + ", \"message\": " + Quoted(event.Message) +
            "}";
-}
-
-const char* StatusName(TBoardStatus status) {
-    switch (status) {
-    case TBoardStatus::Running:
-        return "running";
-    case TBoardStatus::Stopped:
-        return "stopped";
-    case TBoardStatus::Error:
-        break;
-    }
-    return "error";
-}
-
-const char* LcdPortName(TLcdPort port) {
-    return port == TLcdPort::D ? "D" : port == TLcdPort::B ? "B" : nullptr;
 }
 
 } // namespace
@@ -72,16 +51,17 @@ std::string BoardJson(const TBoard& board) {
     field("ddrb", std::to_string(s.Ddr[1]));
 
     const TLcdState& lcd = s.Lcd;
-    const char* port = LcdPortName(lcd.Port);
     std::string ddram, text;
     for (std::uint8_t code : lcd.Ddram)
         ddram += (ddram.empty() ? "" : ", ") + std::to_string(code);
     for (const std::string& line : LcdLines(lcd))
         text += (text.empty() ? "" : ", ") + Quoted(line);
-    field("lcd", "{\n    \"port\": " + (port ? Quoted(port) : std::string("null")) +
-                     ",\n    \"ac\": " + std::to_string(lcd.Ac) +
-                     ",\n    \"shift\": " + std::to_string(lcd.Shift) + ",\n    \"ddram\": [" +
-                     ddram + "],\n    \"text\": [" + text + "]\n  }");
+    field("lcd",
+          "{\n    \"port\": " +
+              (lcd.Port == TLcdPort::None ? std::string("null") : Quoted(LcdPortName(lcd.Port))) +
+              ",\n    \"ac\": " + std::to_string(lcd.Ac) +
+              ",\n    \"shift\": " + std::to_string(lcd.Shift) + ",\n    \"ddram\": [" + ddram +
+              "],\n    \"text\": [" + text + "]\n  }");
 
     const TSoundState& sound = s.Sound;
     std::string last = "null";
@@ -89,7 +69,7 @@ std::string BoardJson(const TBoard& board) {
         last = "{\"start_us\": " + std::to_string(sound.Last->StartUs) +
                ", \"duration_us\": " + std::to_string(sound.Last->DurationUs) +
                ", \"period_us\": " + std::to_string(sound.Last->PeriodUs) + "}";
-    field("sound", std::string("{\"volume\": ") + (sound.Raised ? "\"raised\"" : "\"normal\"") +
+    field("sound", "{\"volume\": " + Quoted(VolumeName(sound.Raised)) +
                        ", \"tones\": " + std::to_string(sound.Tones) + ", \"last\": " + last + "}");
 
     std::string warnings;
@@ -115,30 +95,28 @@ std::string BoardSummary(const TBoard& board) {
         break;
     }
     out += "Время: " + std::to_string(s.TimeUs) + " мкс, команд: " + std::to_string(s.Steps) + "\n";
-    out += "Адрес: " + Hex(static_cast<unsigned>(s.Pc), 4);
+    out += "Адрес: " + HexDigits(static_cast<unsigned>(s.Pc), 4);
     if (int line = board.PcLine())
         out += " (строка " + std::to_string(line) + ")";
-    out += "\nPORTD=" + Hex(s.Port[0], 2) + " DDRD=" + Hex(s.Ddr[0], 2) +
-           " PORTB=" + Hex(s.Port[1], 2) + " DDRB=" + Hex(s.Ddr[1], 2) + "\n";
-    const char* port = LcdPortName(s.Lcd.Port);
-    if (port) {
-        out += std::string("ЖКИ на порту ") + port + ":\n";
+    out += "\n" + RegistersText(s) + "\n";
+    if (s.Lcd.Port != TLcdPort::None) {
+        out += std::string("ЖКИ на порту ") + LcdPortName(s.Lcd.Port) + ":\n";
         for (const std::string& line : LcdLines(s.Lcd))
             out += "  |" + line + "|\n";
     } else {
         out += "ЖКИ не подключён\n";
     }
-    out += std::string("Звук: громкость ") + (s.Sound.Raised ? "повышенная" : "обычная") +
-           ", сигналов " + std::to_string(s.Sound.Tones) + "\n";
+    out += std::string("Звук: громкость ") + VolumeText(s.Sound.Raised) + ", сигналов " +
+           std::to_string(s.Sound.Tones) + "\n";
     return out;
 }
 
 std::string TraceLine(const TBoardProgram& program, std::uint64_t time, int offset,
                       const std::vector<TBoardChange>& changes, const std::string& note) {
     int line = program.LineOf(offset);
-    std::string out = std::to_string(time) + "\t" + Hex(static_cast<unsigned>(offset), 4) + "\t" +
-                      (line > 0 ? std::to_string(line) : "-") + "\t" + program.CommandText(offset) +
-                      "\t" + ChangesText(changes);
+    std::string out = std::to_string(time) + "\t" + HexDigits(static_cast<unsigned>(offset), 4) +
+                      "\t" + (line > 0 ? std::to_string(line) : "-") + "\t" +
+                      program.CommandText(offset) + "\t" + ChangesText(changes);
     if (!note.empty())
         out += (changes.empty() ? "" : "; ") + note;
     return out + "\n";
@@ -149,5 +127,5 @@ std::string EventLine(const std::string& program, const char* kind, const TBoard
     if (event.Line > 0)
         out += ":" + std::to_string(event.Line);
     return out + ": " + kind + ": " + event.Message + " (смещение " +
-           Hex(static_cast<unsigned>(event.Offset), 4) + ")\n";
+           HexDigits(static_cast<unsigned>(event.Offset), 4) + ")\n";
 }

@@ -8,7 +8,9 @@
 #include "base/Cp1251.h"
 #include "base/Errors.h"
 #include "base/FileIO.h"
+#include "base/HexDigits.h"
 #include "base/TextFile.h"
+#include "cli/Arguments.h"
 #include "cli/CompileReport.h"
 #include "cli/StandardOutput.h"
 #include "compiler/CompileMessages.h"
@@ -48,63 +50,36 @@ int UsageError(const std::string& problem) {
 }
 
 // Parses the command line into options; returns an exit status when it is not usable.
-std::optional<int> ParseArguments(int argc, char** argv, TOptions& options) {
-    bool haveProgram = false;
-    bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && (arg == "-h" || arg == "--help")) {
-            options.Help = true;
-        } else if (!optionsEnded && arg == "--listing") {
-            options.Listing = true;
-        } else if (!optionsEnded && arg == "-o") {
-            if (i + 1 >= argc)
-                return UsageError("после -o нужно имя образа");
-            if (options.Image)
-                return UsageError("параметр -o указан дважды");
-            options.Image = argv[++i];
-        } else if (!optionsEnded &&
-                   (arg == "-f" || arg == "--format" || arg.starts_with("--format="))) {
-            std::string name;
-            if (arg == "-f" || arg == "--format") {
-                if (i + 1 >= argc)
-                    return UsageError("после -f нужен формат образа");
-                name = argv[++i];
-            } else {
-                name = arg.substr(9);
-            }
-            if (options.Format)
-                return UsageError("формат образа указан дважды");
-            if (name == "bin")
-                options.Format = TImageFormat::Binary;
-            else if (name == "ihex")
-                options.Format = TImageFormat::IntelHex;
-            else
-                return UsageError("неизвестный формат образа «" + name + "»");
-        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            return UsageError("неизвестный параметр «" + arg + "»");
-        } else if (haveProgram) {
-            return UsageError("лишний аргумент «" + arg + "»");
-        } else {
-            options.Program = arg;
-            haveProgram = true;
-        }
-    }
-    if (options.Help)
-        return std::nullopt;
-    if (!haveProgram)
-        return UsageError("не указана программа");
-    if (options.Image && options.Image->empty())
+std::optional<int> ParseCommandLine(int argc, char** argv, TOptions& options) {
+    const std::vector<TOption> table = {
+        {.Name = "--listing", .Take = SetFlag(options.Listing)},
+        {.Name = "-o",
+         .NoValue = "после -o нужно имя образа",
+         .Twice = "параметр -o указан дважды",
+         .Take = KeepValue(options.Image)},
+        {.Name = "--format",
+         .Short = "-f",
+         .NoValue = "после -f нужен формат образа",
+         .Twice = "формат образа указан дважды",
+         .Take =
+             [&](const std::string& name) {
+                 if (name == "bin")
+                     options.Format = TImageFormat::Binary;
+                 else if (name == "ihex")
+                     options.Format = TImageFormat::IntelHex;
+                 else
+                     return "неизвестный формат образа «" + name + "»";
+                 return std::string();
+             }},
+    };
+    TArguments arguments = ParseArguments(std::vector<std::string>(argv + 1, argv + argc), table);
+    if (!arguments.Problem.empty())
+        return UsageError(arguments.Problem);
+    options.Program = arguments.Program;
+    options.Help = arguments.Help;
+    if (!options.Help && options.Image && options.Image->empty())
         return UsageError("пустое имя образа");
     return std::nullopt;
-}
-
-std::string Hex(unsigned value, int digits) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%0*X", digits, value);
-    return buffer;
 }
 
 // Offset, bytes, line number and text of every compiled command: the table for working out
@@ -118,11 +93,12 @@ void PrintListing(const TCompileTarget& target, const std::vector<TListingEntry>
         for (int k = 0; k < entry.ByteCount; ++k) {
             if (k > 0)
                 bytes += ' ';
-            bytes += Hex(entry.Bytes[static_cast<std::size_t>(k)], 2);
+            AppendHexDigits(bytes, entry.Bytes[static_cast<std::size_t>(k)], 2);
         }
         char prefix[64];
-        std::snprintf(prefix, sizeof prefix, "%-4s  %-8s %6d  ", Hex(entry.Offset, 4).c_str(),
-                      bytes.c_str(), entry.Line + 1);
+        std::snprintf(prefix, sizeof prefix, "%-4s  %-8s %6d  ",
+                      HexDigits(static_cast<unsigned>(entry.Offset), 4).c_str(), bytes.c_str(),
+                      entry.Line + 1);
         std::cout << prefix << Cp1251ToUtf8(target.Line(entry.Line));
         while (warning != warnings.end() && warning->Line < entry.Line)
             ++warning;
@@ -144,14 +120,12 @@ std::string DefaultImageName(const std::string& program, TImageFormat format) {
     return image;
 }
 
-// Compiles as Compile does, the image written as Intel HEX text: opened before the compile,
-// put in place only without faults. Raises EInOutError.
+// Compiles in memory, then writes the image as Intel HEX text, as the workbench's export does:
+// a program with faults, or too large for the format, never touches the target. Raises
+// EInOutError.
 TCompileResult CompileToIntelHex(TCompileTarget& target, const std::string& imageName,
                                  TCompileCounters& counters, std::vector<TListingEntry>* listing,
                                  bool& tooLarge) {
-    AtomicFileWriter file;
-    if (int err = file.Open(imageName))
-        throw WriteError(err, imageName);
     std::string bytes;
     TCompileResult result = CompileToBytes(target, bytes, counters, listing);
     tooLarge = bytes.size() > kMaxIntelHexImage;
@@ -159,9 +133,9 @@ TCompileResult CompileToIntelHex(TCompileTarget& target, const std::string& imag
         result.ImageWritten = false;
         return result;
     }
-    if (int err = file.Write(IntelHexText(bytes)))
-        throw WriteError(err, imageName);
-    if (int err = file.Commit())
+    const int err = WriteFileAtomically(
+        imageName, [&](AtomicFileWriter& file) { return file.Write(IntelHexText(bytes)); });
+    if (err != 0)
         throw WriteError(err, imageName);
     return result;
 }
@@ -170,7 +144,7 @@ TCompileResult CompileToIntelHex(TCompileTarget& target, const std::string& imag
 
 int main(int argc, char** argv) {
     TOptions options;
-    if (auto status = ParseArguments(argc, argv, options))
+    if (auto status = ParseCommandLine(argc, argv, options))
         return *status;
     if (options.Help) {
         std::cout << kUsage;

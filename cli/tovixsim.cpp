@@ -1,5 +1,6 @@
-// tovixsim: the board model without a window. Compiles a program in memory (or takes an image
-// as it is), runs it in virtual time and reports the board's state.
+// tovixsim: the board model without a window. Runs a program through the board window's session
+// (compiled in memory, or an image taken as it is) as fast as it goes to a limit of virtual time,
+// and reports the board's state.
 //
 //   tovixsim PROGRAM.tovix|IMAGE.bin [--ms N] [--trace] [--json] [--vcd FILE]
 //
@@ -8,8 +9,9 @@
 #include "base/Errors.h"
 #include "base/FileIO.h"
 #include "base/TextFile.h"
-#include "board/Board.h"
 #include "board/BoardChanges.h"
+#include "board/BoardSession.h"
+#include "cli/Arguments.h"
 #include "cli/CompileReport.h"
 #include "cli/SimReport.h"
 #include "cli/StandardOutput.h"
@@ -69,79 +71,43 @@ bool EndsWithNoCase(const std::string& text, std::string_view tail) {
         [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 
-std::optional<int> ParseArguments(int argc, char** argv, TOptions& options) {
-    bool haveProgram = false;
-    bool optionsEnded = false;
-    bool haveMs = false;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        // "--ms N" and "--ms=N", "--vcd FILE" and "--vcd=FILE".
-        auto valueOf = [&](const std::string& name, std::string& value) -> std::optional<bool> {
-            if (arg == name) {
-                if (i + 1 >= argc)
-                    return false;
-                value = argv[++i];
-                return true;
-            }
-            if (arg.starts_with(name + "=")) {
-                value = arg.substr(name.size() + 1);
-                return true;
-            }
-            return std::nullopt;
-        };
-        std::string value;
-        if (optionsEnded) {
-            if (haveProgram)
-                return UsageError("лишний аргумент «" + arg + "»");
-            options.Program = arg;
-            haveProgram = true;
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "-h" || arg == "--help") {
-            options.Help = true;
-        } else if (arg == "--trace") {
-            options.Trace = true;
-        } else if (arg == "--json") {
-            options.Json = true;
-        } else if (auto ms = valueOf("--ms", value)) {
-            if (!*ms)
-                return UsageError("после --ms нужно число миллисекунд");
-            if (haveMs)
-                return UsageError("параметр --ms указан дважды");
-            std::uint64_t n = 0;
-            auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
-            if (value.empty() || ec != std::errc() || end != value.data() + value.size() ||
-                n > kMaxRunMs)
-                return UsageError("неверное число миллисекунд «" + value + "»");
-            options.Ms = n;
-            haveMs = true;
-        } else if (auto vcd = valueOf("--vcd", value)) {
-            if (!*vcd || value.empty())
-                return UsageError("после --vcd нужно имя файла");
-            if (options.Vcd)
-                return UsageError("параметр --vcd указан дважды");
-            options.Vcd = value;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return UsageError("неизвестный параметр «" + arg + "»");
-        } else if (haveProgram) {
-            return UsageError("лишний аргумент «" + arg + "»");
-        } else {
-            options.Program = arg;
-            haveProgram = true;
-        }
-    }
-    if (options.Help)
-        return std::nullopt;
-    if (!haveProgram)
-        return UsageError("не указана программа");
-    if (EndsWithNoCase(options.Program, ".hex") || EndsWithNoCase(options.Program, ".ihx"))
+std::optional<int> ParseCommandLine(int argc, char** argv, TOptions& options) {
+    const std::vector<TOption> table = {
+        {.Name = "--trace", .Take = SetFlag(options.Trace)},
+        {.Name = "--json", .Take = SetFlag(options.Json)},
+        {.Name = "--ms",
+         .NoValue = "после --ms нужно число миллисекунд",
+         .Twice = "параметр --ms указан дважды",
+         .Take =
+             [&](const std::string& value) {
+                 std::uint64_t n = 0;
+                 auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
+                 if (value.empty() || ec != std::errc() || end != value.data() + value.size() ||
+                     n > kMaxRunMs)
+                     return "неверное число миллисекунд «" + value + "»";
+                 options.Ms = n;
+                 return std::string();
+             }},
+        {.Name = "--vcd",
+         .NoValue = "после --vcd нужно имя файла",
+         .EmptyIsNoValue = true,
+         .Twice = "параметр --vcd указан дважды",
+         .Take = KeepValue(options.Vcd)},
+    };
+    TArguments arguments = ParseArguments(std::vector<std::string>(argv + 1, argv + argc), table);
+    if (!arguments.Problem.empty())
+        return UsageError(arguments.Problem);
+    options.Program = arguments.Program;
+    options.Help = arguments.Help;
+    if (!options.Help &&
+        (EndsWithNoCase(options.Program, ".hex") || EndsWithNoCase(options.Program, ".ihx")))
         return UsageError("образ Intel HEX не запускается, нужен образ .bin");
     return std::nullopt;
 }
 
-// Loads the program: compiled from a .tovix, or the image bytes of any other file. Returns an
-// exit status when it cannot be run.
-std::optional<int> LoadProgram(const std::string& path, TBoardProgram& program) {
+// Loads the program into a session, paused at its first command: a .tovix compiled there, the
+// bytes of any other file as the image. Returns an exit status when it cannot be run.
+std::optional<int> LoadProgram(const std::string& path, std::optional<TBoardSession>& session) {
     if (!EndsWithNoCase(path, ".tovix")) {
         std::string bytes;
         if (int err = ReadWholeFile(path, bytes, kMaxImageBytes)) {
@@ -153,7 +119,8 @@ std::optional<int> LoadProgram(const std::string& path, TBoardProgram& program) 
                           << "\n";
             return kExitUsage;
         }
-        program = TBoardProgram(std::move(bytes));
+        session.emplace(std::move(bytes));
+        session->Reset();
         return std::nullopt;
     }
     std::vector<std::string> rawLines;
@@ -167,33 +134,34 @@ std::optional<int> LoadProgram(const std::string& path, TBoardProgram& program) 
     lines.reserve(rawLines.size());
     for (const auto& line : rawLines)
         lines.push_back(ExpandTabs(line, kDefaultTabSize));
-    TCompiledProgram compiled = CompileProgram(std::move(lines));
-    if (!compiled.Result.Succeeded()) {
-        PrintFailedCompile(path, rawLines, kDefaultTabSize, compiled.Result);
+    session.emplace([lines = std::move(lines)] { return lines; });
+    session->Reset();
+    if (!session->CompileResult().Succeeded()) {
+        PrintFailedCompile(path, rawLines, kDefaultTabSize, session->CompileResult());
         return kExitProgramErrors;
     }
-    program = std::move(compiled.Program);
     return std::nullopt;
 }
 
 // Runs command by command, for the trace and the VCD: each command's state before and after.
 // Stops early when an output cannot be written any more.
-void RunTraced(TBoard& board, std::uint64_t untilUs, bool trace, TVcdRecorder* vcd) {
+void RunTraced(TBoardSession& session, bool trace, TVcdRecorder* vcd) {
+    const TBoard& board = session.Board();
     std::size_t warningsSeen = 0;
     for (;;) {
         if ((trace && !std::cout) || (vcd && vcd->Error()))
             return;
-        TBoardState before = board.State();
-        TStopReason reason = board.Run(TRunLimits{1, untilUs, -1});
-        if (reason == TStopReason::TimeLimit)
-            return;
-        const TBoardState& after = board.State();
-        if (reason == TStopReason::Error) {
+        const TBoardState before = board.State();
+        const TAdvance advance = session.Advance(0, 1);
+        if (board.Status() == TBoardStatus::Error) {
             if (trace)
                 std::cout << TraceLine(board.Program(), before.TimeUs, before.Pc, {},
                                        "ошибка: " + board.Error()->Message);
             return;
         }
+        if (board.Steps() == before.Steps)
+            return; // the time is up
+        const TBoardState& after = board.State();
         std::string note;
         if (board.Warnings().size() > warningsSeen) {
             note = "предупреждение: " + board.Warnings().back().Message;
@@ -204,7 +172,7 @@ void RunTraced(TBoard& board, std::uint64_t untilUs, bool trace, TVcdRecorder* v
                                    Changes(before, after), note);
         if (vcd)
             vcd->Command(before, after, board.Program().Op(before.Pc).Size);
-        if (reason == TStopReason::Stopped)
+        if (advance.What != TAdvance::Budget)
             return;
     }
 }
@@ -219,50 +187,51 @@ int VcdFailed(const std::string& path, int err) {
 
 int main(int argc, char** argv) {
     TOptions options;
-    if (auto status = ParseArguments(argc, argv, options))
+    if (auto status = ParseCommandLine(argc, argv, options))
         return *status;
     if (options.Help) {
         std::cout << kUsage;
         return StandardOutputWritten("tovixsim") ? kExitOk : kExitUsage;
     }
-    TBoardProgram program;
-    if (auto status = LoadProgram(options.Program, program))
+    std::optional<TBoardSession> session;
+    if (auto status = LoadProgram(options.Program, session))
         return *status;
 
-    // The dump goes to its file as the run goes; the file takes the target's name only when
-    // the whole of it is written.
-    AtomicFileWriter vcdFile;
-    if (options.Vcd) {
-        if (*options.Vcd == options.Program || SameFile(*options.Vcd, options.Program)) {
-            std::cerr << *options.Vcd << ": ошибка: файл VCD не может заменить файл программы\n";
-            return kExitUsage;
-        }
-        if (int err = vcdFile.Open(*options.Vcd))
-            return VcdFailed(*options.Vcd, err);
+    if (options.Vcd &&
+        (*options.Vcd == options.Program || SameFile(*options.Vcd, options.Program))) {
+        std::cerr << *options.Vcd << ": ошибка: файл VCD не может заменить файл программы\n";
+        return kExitUsage;
     }
 
-    TBoard board(std::move(program));
-    const std::uint64_t untilUs = options.Ms * 1000;
-    std::optional<TVcdRecorder> vcd;
-    if (options.Vcd)
-        vcd.emplace(board.State(), [&](std::string_view text) { return vcdFile.Write(text); });
-    if (options.Trace || vcd)
-        RunTraced(board, untilUs, options.Trace, vcd ? &*vcd : nullptr);
-    else
-        board.Run(TRunLimits{UINT64_MAX, untilUs, -1});
+    // As fast as it goes, to the time limit.
+    session->SetSpeed(TRunSpeed::Fastest, 0);
+    session->SetTimeLimit(options.Ms * 1000);
+    session->Start(0);
+    const TBoard& board = session->Board();
+    int vcdFailure = 0;
+    if (options.Vcd) {
+        // The dump goes to its file as the run goes; the file takes the target's name only when
+        // the whole of it is written. A target that cannot be opened runs nothing.
+        vcdFailure = WriteFileAtomically(*options.Vcd, [&](AtomicFileWriter& file) {
+            TVcdRecorder vcd(board.State(),
+                             [&](std::string_view text) { return file.Write(text); });
+            RunTraced(*session, options.Trace, &vcd);
+            vcd.Finish(board.TimeUs());
+            return vcd.Error();
+        });
+    } else if (options.Trace) {
+        RunTraced(*session, true, nullptr);
+    } else {
+        while (session->Advance(0, UINT64_MAX).What == TAdvance::Budget) {
+        }
+    }
 
     for (const TBoardEvent& warning : board.Warnings())
         std::cerr << EventLine(options.Program, "предупреждение", warning);
     if (board.Error())
         std::cerr << EventLine(options.Program, "ошибка", *board.Error());
-    if (vcd) {
-        vcd->Finish(board.TimeUs());
-        int err = vcd->Error();
-        if (err == 0)
-            err = vcdFile.Commit();
-        if (err != 0)
-            return VcdFailed(*options.Vcd, err);
-    }
+    if (vcdFailure != 0)
+        return VcdFailed(*options.Vcd, vcdFailure);
     std::cout << (options.Json ? BoardJson(board) : BoardSummary(board));
     if (!StandardOutputWritten("tovixsim"))
         return kExitUsage;

@@ -1,31 +1,27 @@
 // Intel HEX records.
 #include "compiler/IntelHex.h"
 
+#include "base/HexDigits.h"
+
 #include <stdexcept>
 
 namespace {
 
 constexpr std::size_t kRecordBytes = 16;
 
-void AppendHexByte(std::string& out, unsigned value) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    out += kDigits[(value >> 4) & 0xF];
-    out += kDigits[value & 0xF];
-}
-
 // ":LLAAAATT<data>CC\n", CC making the sum of all bytes of the record 0 modulo 256.
 void AppendRecord(std::string& out, unsigned address, unsigned type, std::string_view data) {
     unsigned sum = static_cast<unsigned>(data.size()) + (address >> 8) + (address & 0xFF) + type;
     out += ':';
-    AppendHexByte(out, static_cast<unsigned>(data.size()));
-    AppendHexByte(out, address >> 8);
-    AppendHexByte(out, address & 0xFF);
-    AppendHexByte(out, type);
+    AppendHexDigits(out, static_cast<unsigned>(data.size()), 2);
+    AppendHexDigits(out, address >> 8, 2);
+    AppendHexDigits(out, address & 0xFF, 2);
+    AppendHexDigits(out, type, 2);
     for (unsigned char b : data) {
-        AppendHexByte(out, b);
+        AppendHexDigits(out, b, 2);
         sum += b;
     }
-    AppendHexByte(out, (0x100 - (sum & 0xFF)) & 0xFF);
+    AppendHexDigits(out, (0x100 - (sum & 0xFF)) & 0xFF, 2);
     out += '\n';
 }
 

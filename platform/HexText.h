@@ -2,8 +2,10 @@
 // padded with zeros to a width.
 #pragma once
 
+#include "base/HexDigits.h"
+
 #include <QString>
 
 inline QString HexText(int value, int digits) {
-    return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
+    return QString::fromStdString(HexDigits(static_cast<unsigned>(value), digits));
 }

@@ -4,6 +4,7 @@
 
 #include "app/board/BoardWidgets.h"
 #include "base/Cp1251.h"
+#include "board/BoardFormat.h"
 #include "compiler/CompileMessages.h"
 #include "editor/CodeMemo.h"
 #include "platform/ErrorGuard.h"
@@ -210,15 +211,13 @@ void TBoardWindow::Show() {
 
     FLedD->SetPins(board.PortD(), board.DdrD());
     FLedB->SetPins(board.PortB(), board.DdrB());
-    FRegisters->setText(QStringLiteral("PORTD %1   DDRD %2   PORTB %3   DDRB %4")
-                            .arg(HexText(board.PortD(), 2), HexText(board.DdrD(), 2),
-                                 HexText(board.PortB(), 2), HexText(board.DdrB(), 2)));
+    FRegisters->setText(QString::fromStdString(RegistersText(board.State(), " ", "   ")));
     FLcd->SetLcd(board.Lcd());
     const TLcdPort port = board.Lcd().Port;
     FLcdPort->setText(
         port == TLcdPort::None
             ? QString::fromUtf8("не подключён")
-            : QString::fromUtf8("подключён к порту %1").arg(port == TLcdPort::D ? 'D' : 'B'));
+            : QString::fromUtf8("подключён к порту %1").arg(QString::fromUtf8(LcdPortName(port))));
 
     const std::uint32_t period = running ? board.TonePeriodAt(now) : 0;
     const bool raised = board.Sound().Raised;
@@ -227,8 +226,7 @@ void TBoardWindow::Show() {
         sound += QString::fromUtf8("вкл, %1 Гц").arg(qRound(1e6 / period));
     else
         sound += QString::fromUtf8("выкл");
-    sound += QString::fromUtf8(", громкость %1")
-                 .arg(QString::fromUtf8(raised ? "повышенная" : "обычная"));
+    sound += QString::fromUtf8(", громкость %1").arg(QString::fromUtf8(VolumeText(raised)));
     if (!FTone->Available())
         sound += QString::fromUtf8(" (аудиовыхода нет: звук только на индикаторе)");
     FSound->setText(sound);
@@ -263,10 +261,7 @@ void TBoardWindow::ShowMessages() {
                      QString::fromStdString(FaultReason(*fault.Command, fault.Text, fault.Column))),
             true);
     auto event = [](const TBoardEvent& e, const char* kind) {
-        QString where =
-            e.Line > 0
-                ? QString::fromUtf8("Строка %1, адрес %2").arg(e.Line).arg(HexText(e.Offset, 4))
-                : QString::fromUtf8("Адрес %1").arg(HexText(e.Offset, 4));
+        QString where = QString::fromStdString(EventPlace(e));
         return where + QString::fromUtf8(": %1%2").arg(QString::fromUtf8(kind),
                                                        QString::fromStdString(e.Message));
     };

@@ -60,12 +60,8 @@ void WriteIntelHex(const std::string& file, std::string_view image) {
     // Addresses of Intel HEX records are 16 bits; a larger image has no such form.
     if (image.size() > kMaxIntelHexImage)
         throw EFCreateError(file, "The image is larger than 64 KB");
-    AtomicFileWriter writer;
-    int err = writer.Open(file);
-    if (err == 0)
-        err = writer.Write(IntelHexText(image));
-    if (err == 0)
-        err = writer.Commit();
+    const int err = WriteFileAtomically(
+        file, [&](AtomicFileWriter& writer) { return writer.Write(IntelHexText(image)); });
     if (err != 0)
         throw EFCreateError(file, WriteFailureReason(err));
 }

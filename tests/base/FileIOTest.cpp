@@ -160,24 +160,19 @@ TEST(AtomicFileWriter, RefusesWhatMayNotBeWritten) {
     EXPECT_EQ(w.Open(dir.Path()), EISDIR);
 }
 
-TEST(AtomicFileWriter, EveryFailingStepLeavesTheOldFileAndNoTemporary) {
+TEST(WriteFileAtomically, EveryFailingStepLeavesTheOldFileAndNoTemporary) {
     TempDir dir;
     std::string target = dir.File("prog.tovix");
     std::string big(150000, 'y'); // several buffer flushes
     for (long k = 1;; ++k) {
         WriteBytes(target, "old");
         FileFaults::FailAt(k, ENOSPC);
-        AtomicFileWriter w;
-        int err = w.Open(target);
-        if (err == 0)
-            err = w.Write(big);
-        if (err == 0)
-            err = w.Write(big);
-        if (err == 0)
-            err = w.Commit();
+        int err = WriteFileAtomically(target, [&](AtomicFileWriter& w) {
+            int failed = w.Write(big);
+            return failed != 0 ? failed : w.Write(big);
+        });
         long seen = FileFaults::Operations();
         FileFaults::FailAt(0, 0);
-        w.Abandon();
         if (seen < k) {
             ASSERT_EQ(err, 0);
             EXPECT_EQ(ReadBytes(target), big + big);

@@ -1,21 +1,17 @@
 #include "board/BoardProbe.h"
 
-#include <cstdio>
+#include "base/HexDigits.h"
+#include "board/BoardFormat.h"
+
 #include <sstream>
 #include <stdexcept>
 
 namespace {
 
-std::string Hex(unsigned value, int digits) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%0*X", digits, value);
-    return buffer;
-}
-
 std::string Offsets(const std::vector<TBoardEvent>& events) {
     std::string out;
     for (const TBoardEvent& e : events)
-        out += (out.empty() ? "" : ",") + Hex(static_cast<unsigned>(e.Offset), 4);
+        out += (out.empty() ? "" : ",") + HexDigits(static_cast<unsigned>(e.Offset), 4);
     return out;
 }
 
@@ -24,11 +20,9 @@ std::string Offsets(const std::vector<TBoardEvent>& events) {
 std::string Probe(const TBoard& board, const std::string& key) {
     const TBoardState& s = board.State();
     if (key == "status")
-        return s.Status == TBoardStatus::Running   ? "running"
-               : s.Status == TBoardStatus::Stopped ? "stopped"
-                                                   : "error";
+        return StatusName(s.Status);
     if (key == "pc")
-        return Hex(static_cast<unsigned>(s.Pc), 4);
+        return HexDigits(static_cast<unsigned>(s.Pc), 4);
     if (key == "line")
         return std::to_string(board.PcLine());
     if (key == "time")
@@ -36,17 +30,17 @@ std::string Probe(const TBoard& board, const std::string& key) {
     if (key == "steps")
         return std::to_string(s.Steps);
     if (key == "portd" || key == "portb")
-        return Hex(s.Port[key == "portb"], 2);
+        return HexDigits(s.Port[key == "portb"], 2);
     if (key == "ddrd" || key == "ddrb")
-        return Hex(s.Ddr[key == "ddrb"], 2);
+        return HexDigits(s.Ddr[key == "ddrb"], 2);
     if (key == "lcd")
-        return s.Lcd.Port == TLcdPort::D ? "D" : s.Lcd.Port == TLcdPort::B ? "B" : "-";
+        return LcdPortName(s.Lcd.Port);
     if (key == "ac")
-        return Hex(s.Lcd.Ac, 2);
+        return HexDigits(s.Lcd.Ac, 2);
     if (key == "shift")
-        return Hex(s.Lcd.Shift, 2);
+        return HexDigits(s.Lcd.Shift, 2);
     if (key.size() == 4 && key.starts_with("lcd") && key[3] >= '1' && key[3] <= '4') {
-        std::string text = s.Lcd.Text(key[3] - '1');
+        std::string text = LcdLineText(s.Lcd, key[3] - '1');
         while (!text.empty() && text.back() == ' ')
             text.pop_back();
         for (char& c : text)
@@ -54,7 +48,7 @@ std::string Probe(const TBoard& board, const std::string& key) {
         return text;
     }
     if (key == "volume")
-        return s.Sound.Raised ? "raised" : "normal";
+        return VolumeName(s.Sound.Raised);
     if (key == "tones")
         return std::to_string(s.Sound.Tones);
     if (key == "tone")
@@ -65,7 +59,7 @@ std::string Probe(const TBoard& board, const std::string& key) {
     if (key == "warn")
         return Offsets(board.Warnings());
     if (key == "error")
-        return board.Error() ? Hex(static_cast<unsigned>(board.Error()->Offset), 4) : "-";
+        return board.Error() ? HexDigits(static_cast<unsigned>(board.Error()->Offset), 4) : "-";
     if (key == "errmsg") {
         std::string text = board.Error() ? board.Error()->Message : "-";
         for (char& c : text)

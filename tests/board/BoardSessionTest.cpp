@@ -10,10 +10,11 @@
 
 namespace {
 
-// Plays script on a session of lines: "speed=rt|x10|fast", "stops=L,L" (0-based lines), "start",
-// "pause", "step", "reset", "runto=L", "edit", "run" (the wall clock in 1 ms ticks until the run
-// halts, at most 10 s) and "wait=N" (N such ticks). Each "run" and "runto" logs "status @line
-// wall-ms", "pause", "step" and "reset" log the status and line.
+// Plays script on a session of lines: "speed=rt|x10|fast", "stops=L,L" (0-based lines),
+// "limit=MS" (of virtual time), "start", "pause", "step", "reset", "runto=L", "edit", "run" (the
+// wall clock in 1 ms ticks until the run halts, at most 10 s) and "wait=N" (N such ticks). Each
+// "run" and "runto" logs "status @line wall-ms", "pause", "step" and "reset" log the status and
+// line.
 std::string Play(const std::vector<std::string>& lines, const std::string& script) {
     TBoardSession session([&lines] { return lines; });
     std::vector<int> stops;
@@ -40,6 +41,8 @@ std::string Play(const std::vector<std::string>& lines, const std::string& scrip
             for (std::string line; std::getline(list, line, ',');)
                 stops.push_back(std::stoi(line));
             session.StopLinesChanged();
+        } else if (word.starts_with("limit=")) {
+            session.SetTimeLimit(std::stoull(value) * 1000);
         } else if (word == "start") {
             session.Start(wallUs);
         } else if (word == "pause" || word == "step" || word == "reset") {
@@ -118,6 +121,8 @@ TEST(BoardSession, RunsAsTheWindowDrivesIt) {
          "пауза: точка остановки @2 6ms; пауза: точка остановки @4 27ms; "},
         {"Сброс: paused at the first command; Пауза pauses", program, "step step reset start pause",
          "пауза: шаг @1; пауза: шаг @2; сброс @0; пауза @0; "},
+        {"a time limit pauses a paced run", program, "limit=10 start run",
+         "пауза: время вышло @4 6ms; "},
         {"a faulty operand starts nothing",
          {"pause_6", "stop"},
          "start run",

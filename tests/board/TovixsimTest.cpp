@@ -58,10 +58,8 @@ TEST(Tovixsim, CommandLine) {
     const TRow rows[] = {
         {"help", {"--help"}, 0, "--vcd ФАЙЛ", ""},
         {"no program", {}, 2, "", "tovixsim: ошибка: не указана программа\nиспользование:"},
-        {"unknown option", {"p.tovix", "--fast"}, 2, "", "неизвестный параметр «--fast»"},
         {"bad --ms", {"p.tovix", "--ms", "1e3"}, 2, "", "неверное число миллисекунд «1e3»"},
         {"--ms without a value", {"p.tovix", "--ms"}, 2, "", "после --ms нужно"},
-        {"two programs", {"p.tovix", "q.bin"}, 2, "", "лишний аргумент «q.bin»"},
         {"Intel HEX", {"p.hex"}, 2, "", "Intel HEX"},
         {"missing file", {"none.tovix"}, 2, "", "none.tovix: ошибка: не удалось прочитать"},
         {"missing image", {"none.bin"}, 2, "", "none.bin: ошибка: не удалось прочитать образ"},

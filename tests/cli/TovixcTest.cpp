@@ -4,10 +4,6 @@
 #include "base/Cp1251.h"
 #include "support/RunTool.h"
 
-#include <algorithm>
-#include <cctype>
-#include <sstream>
-
 namespace {
 
 using RunResult = TToolRun;
@@ -28,7 +24,7 @@ const std::string kWorked = Program({"allond", "pause_64", "alloffd", "pause_64"
 
 TEST(Tovixc, CompilesTheWorkedExample) {
     TempDir dir;
-    WriteFile(dir / "prog.tovix", kWorked);
+    WriteBytes(dir / "prog.tovix", kWorked);
     RunResult run = Tovixc(dir, {"prog.tovix"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Компиляция завершена!  Количество команд 5\n"
@@ -70,7 +66,7 @@ TEST(Tovixc, NamesTheImage) {
         SCOPED_TRACE(row.program);
         TempDir dir;
         ASSERT_EQ(::mkdir((dir / "sub").c_str(), 0755), 0);
-        WriteFile(dir / row.program, Program({"stop"}));
+        WriteBytes(dir / row.program, Program({"stop"}));
         std::vector<std::string> args = row.extra;
         args.push_back(row.program);
         RunResult run = Tovixc(dir, args);
@@ -83,8 +79,8 @@ TEST(Tovixc, NamesTheImage) {
 
 TEST(Tovixc, ListingShowsOffsetsBytesLinesAndText) {
     TempDir dir;
-    WriteFile(dir / "p.tovix", Program({"// " + Utf8ToCp1251("мигание"), "configd_ff", "  allond",
-                                        "\t10xpause_64 // 1 s", "goto_0002", "sound_0A_0d"}));
+    WriteBytes(dir / "p.tovix", Program({"// " + Utf8ToCp1251("мигание"), "configd_ff", "  allond",
+                                         "\t10xpause_64 // 1 s", "goto_0002", "sound_0A_0d"}));
     RunResult run = Tovixc(dir, {"--listing", "p.tovix"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "Адрес Байты    Строка  Текст\n"
@@ -99,10 +95,10 @@ TEST(Tovixc, ListingShowsOffsetsBytesLinesAndText) {
 
 TEST(Tovixc, FaultyOperandsAreErrorsWithLineAndColumn) {
     TempDir dir;
-    WriteFile(dir / "bad.tovix",
-              Program({"stop", "pause_6", "  goto_F5", "\tlcdout_x1 // " + Utf8ToCp1251("буква"),
-                       "sound_10_30", "pause"}));
-    WriteFile(dir / "bad.bin", "previous image");
+    WriteBytes(dir / "bad.tovix",
+               Program({"stop", "pause_6", "  goto_F5", "\tlcdout_x1 // " + Utf8ToCp1251("буква"),
+                        "sound_10_30", "pause"}));
+    WriteBytes(dir / "bad.bin", "previous image");
     RunResult run = Tovixc(dir, {"bad.tovix"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
@@ -157,17 +153,18 @@ TEST(Tovixc, GotoTargetWarnings) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.args.front());
         TempDir dir;
-        WriteFile(dir / "w.tovix", program);
+        WriteBytes(dir / "w.tovix", program);
         RunResult run = Tovixc(dir, row.args);
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.err, warnings);
         EXPECT_EQ(run.out, row.out);
         EXPECT_EQ(ReadFile(dir / row.file), row.content);
     }
-    // With faulty operands the compile fails as before; the warnings are reported too.
+    // With faulty operands the compile fails before the target is looked at, unwritable as it
+    // is here; the warnings are reported too.
     TempDir dir;
-    WriteFile(dir / "w.tovix", Program({"pause_6", "goto_0001"}));
-    RunResult run = Tovixc(dir, {"-f", "ihex", "w.tovix"});
+    WriteBytes(dir / "w.tovix", Program({"pause_6", "goto_0001"}));
+    RunResult run = Tovixc(dir, {"-f", "ihex", "-o", "no/w.hex", "w.tovix"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "w.tovix:1:7: ошибка: неверные данные команды pause: нужны две "
                        "шестнадцатеричные цифры, найдено «6»\n"
@@ -177,54 +174,44 @@ TEST(Tovixc, GotoTargetWarnings) {
 }
 
 TEST(Tovixc, UsageErrors) {
-    const std::vector<std::vector<std::string>> rows = {
-        {},
-        {"-o"},
-        {"p.tovix", "-o"},
-        {"--list", "p.tovix"},
-        {"-x", "p.tovix"},
-        {"p.tovix", "q.tovix"},
-        {"-o", "a.bin", "-o", "b.bin", "p.tovix"},
-        {"-o", "", "p.tovix"},
-        {"p.tovix", "-f"},
-        {"-f", "elf", "p.tovix"},
-        {"-f", "IHEX", "p.tovix"},
-        {"--format=", "p.tovix"},
-        {"--format", "p.tovix"},
-        {"-f", "bin", "--format=ihex", "p.tovix"},
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{}, "не указана программа"},
+        {{"p.tovix", "-o"}, "после -o нужно имя образа"},
+        {{"-o", "a.bin", "-o", "b.bin", "p.tovix"}, "параметр -o указан дважды"},
+        {{"-o", "", "p.tovix"}, "пустое имя образа"},
+        {{"p.tovix", "-f"}, "после -f нужен формат образа"},
+        {{"-f", "elf", "p.tovix"}, "неизвестный формат образа «elf»"},
+        {{"-f", "IHEX", "p.tovix"}, "неизвестный формат образа «IHEX»"},
+        {{"--format=", "p.tovix"}, "неизвестный формат образа «»"},
+        {{"--format", "p.tovix"}, "неизвестный формат образа «p.tovix»"},
+        {{"-f", "bin", "--format=ihex", "p.tovix"}, "формат образа указан дважды"},
     };
-    for (const auto& args : rows) {
+    const std::string usage =
+        "использование: tovixc ПРОГРАММА [-o ОБРАЗ] [-f bin|ihex] [--listing]\n"
+        "  -f, --format=ФОРМАТ  bin: байты образа (по умолчанию), ihex: Intel HEX\n";
+    for (const auto& [args, problem] : rows) {
+        SCOPED_TRACE(problem);
         TempDir dir;
-        WriteFile(dir / "p.tovix", Program({"stop"}));
-        WriteFile(dir / "q.tovix", Program({"stop"}));
+        WriteBytes(dir / "p.tovix", Program({"stop"}));
         RunResult run = Tovixc(dir, args);
-        std::string joined;
-        for (const auto& a : args)
-            joined += "[" + a + "]";
-        EXPECT_EQ(run.status, 2) << joined;
-        EXPECT_TRUE(run.err.starts_with("tovixc: ошибка: ")) << joined << run.err;
-        EXPECT_NE(
-            run.err.find("использование: tovixc ПРОГРАММА [-o ОБРАЗ] [-f bin|ihex] [--listing]"),
-            std::string::npos)
-            << joined;
-        EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{"p.tovix", "q.tovix"})) << joined;
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, "tovixc: ошибка: " + problem + "\n" + usage);
+        EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"p.tovix"});
     }
     TempDir dir;
     RunResult help = Tovixc(dir, {"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out,
-              "использование: tovixc ПРОГРАММА [-o ОБРАЗ] [-f bin|ihex] [--listing]\n"
-              "  -f, --format=ФОРМАТ  bin: байты образа (по умолчанию), ihex: Intel HEX\n");
+    EXPECT_EQ(help.out, usage);
     // "--" ends the options, so a program may be named like one.
-    WriteFile(dir / "-p.tovix", Program({"nop"}));
+    WriteBytes(dir / "-p.tovix", Program({"nop"}));
     EXPECT_EQ(Tovixc(dir, {"--", "-p.tovix"}).status, 0);
     EXPECT_EQ(ReadFile(dir / "-p.bin"), std::string(1, '\0'));
 }
 
 TEST(Tovixc, InputOutputErrors) {
     TempDir dir;
-    WriteFile(dir / "p.tovix", kWorked);
-    WriteFile(dir / "p.bin", "previous image");
+    WriteBytes(dir / "p.tovix", kWorked);
+    WriteBytes(dir / "p.bin", "previous image");
     struct Row {
         std::vector<std::string> args;
         std::string err;
@@ -265,8 +252,8 @@ TEST(Tovixc, InputOutputErrors) {
     EXPECT_TRUE(S_ISCHR(null.st_mode)) << "a device is written, not replaced";
 }
 
-// The example programs: CR LF after every line, compiled, and every goto lands on the first
-// byte of a command; only jumps-wrong shows the two warnings it is written for.
+// The example programs: CR LF after every line, and compiled with no warning but the two that
+// jumps-wrong is written for, so that every other goto lands on the first byte of a command.
 TEST(Tovixc, ExamplesCompileCleanly) {
     const std::vector<std::string> names = {"blink.tovix", "running-light.tovix", "lcd-text.tovix",
                                             "tune.tovix", "jumps-wrong.tovix"};
@@ -284,32 +271,15 @@ TEST(Tovixc, ExamplesCompileCleanly) {
             }
         }
         TempDir dir;
-        WriteFile(dir / name, text);
-        RunResult run = Tovixc(dir, {"--listing", name});
+        WriteBytes(dir / name, text);
+        RunResult run = Tovixc(dir, {name});
         EXPECT_EQ(run.status, 0) << run.err;
-        bool wrong = name == "jumps-wrong.tovix";
-        EXPECT_EQ(run.err, wrong ? "jumps-wrong.tovix:10:6: предупреждение: переход внутрь команды "
-                                   "в строке 7\n"
-                                   "jumps-wrong.tovix:11:6: предупреждение: переход за конец "
-                                   "программы\n"
-                                 : "");
-
-        std::vector<unsigned> starts;
-        std::vector<unsigned> targets;
-        std::istringstream listing(run.out);
-        std::string row;
-        std::getline(listing, row); // heading
-        while (std::getline(listing, row) && row.size() > 20 && std::isxdigit(row[0])) {
-            starts.push_back(std::stoul(row.substr(0, 4), nullptr, 16));
-            std::size_t textAt = row.find("  ", 16);
-            std::string line = row.substr(row.find_first_not_of(' ', textAt));
-            if (line.starts_with("goto_"))
-                targets.push_back(std::stoul(line.substr(5, 4), nullptr, 16));
-        }
-        EXPECT_GE(starts.size(), 5u);
-        for (unsigned target : targets)
-            EXPECT_NE(std::find(starts.begin(), starts.end(), target) != starts.end(), wrong)
-                << "goto " << target;
+        EXPECT_EQ(run.err, name == "jumps-wrong.tovix"
+                               ? "jumps-wrong.tovix:10:6: предупреждение: переход внутрь команды "
+                                 "в строке 7\n"
+                                 "jumps-wrong.tovix:11:6: предупреждение: переход за конец "
+                                 "программы\n"
+                               : "");
         std::string image = ReadFile(dir / (name.substr(0, name.size() - 6) + ".bin"));
         EXPECT_FALSE(image.empty());
     }

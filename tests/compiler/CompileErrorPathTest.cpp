@@ -72,7 +72,7 @@ TEST(CompileErrors, EveryFileOperationOfACompileFailingInTurn) {
     const std::vector<std::string> program = BigProgram(90000); // 120000-byte image
     TempDir dir;
     std::string image = dir / "p.bin";
-    WriteFile(image, "previous image");
+    WriteBytes(image, "previous image");
 
     long operations = 0;
     {
@@ -141,7 +141,7 @@ protected:
 
 TEST_F(SmallDisk, FullDiskKeepsTheEarlierImage) {
     std::string image = FMount + "/p.bin";
-    WriteFile(image, "previous image");
+    WriteBytes(image, "previous image");
     Editor editor(BigProgram(90000));
     TMemoCompileTarget target(editor.memo);
     TCompileCounters counters;

@@ -5,6 +5,7 @@
 
 #include "base/Cp1251.h"
 #include "base/Errors.h"
+#include "base/HexDigits.h"
 #include "compiler/CompileMessages.h"
 #include "compiler/Compiler.h"
 #include "compiler/LinesCompileTarget.h"
@@ -122,11 +123,8 @@ Compiled CompileLines(const std::vector<std::string>& lines) {
 
 std::string Hex(const std::string& bytes) {
     std::string out;
-    char buffer[4];
-    for (unsigned char b : bytes) {
-        std::snprintf(buffer, sizeof buffer, out.empty() ? "%02X" : " %02X", b);
-        out += buffer;
-    }
+    for (unsigned char b : bytes)
+        out += (out.empty() ? "" : " ") + HexDigits(b, 2);
     return out;
 }
 
@@ -292,7 +290,7 @@ TEST(Compile, EditorEndsAsIfNotifiedAfterEveryLine) {
 
 TEST(Compile, EditorWithoutLinesGivesAnEmptyImage) {
     TempDir dir;
-    WriteFile(dir / "p.bin", "old");
+    WriteBytes(dir / "p.bin", "old");
     Editor editor;
     editor.memo.ClearAll();
     TMemoCompileTarget target(editor.memo);
@@ -336,7 +334,7 @@ TEST(Compile, FaultyOperandsWriteNoImage) {
         // Every other case has an earlier image to keep, the others must not leave one.
         previous = !previous;
         if (previous)
-            WriteFile(dir / "p.bin", "previous image");
+            WriteBytes(dir / "p.bin", "previous image");
         Editor editor(row.lines);
         TMemoCompileTarget target(editor.memo);
         TCompileCounters counters;

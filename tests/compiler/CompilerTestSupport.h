@@ -1,44 +1,23 @@
-// Helpers of the compiler tests: scratch folders, whole-file reads and writes and an editor
-// without a window.
+// Helpers of the compiler tests: scratch folders, whole-file reads and an editor without a
+// window.
 #pragma once
 
 #include "base/FileIO.h"
 #include "editor/CodeMemo.h"
 #include "editor/NullHost.h"
 #include "support/Permissions.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <dirent.h>
-#include <fstream>
-#include <memory>
+#include <algorithm>
+#include <filesystem>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempDir {
-public:
-    TempDir() {
-        std::string templ = "/tmp/tovix-test.XXXXXX";
-        if (!::mkdtemp(templ.data()))
-            throw std::runtime_error("mkdtemp failed");
-        FPath = templ;
-    }
-    ~TempDir() {
-        std::string command = "chmod -R u+rwx '" + FPath + "' 2>/dev/null; rm -rf '" + FPath + "'";
-        [[maybe_unused]] int rc = std::system(command.c_str());
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::string& Path() const { return FPath; }
-    std::string operator/(const std::string& name) const { return FPath + "/" + name; }
-
-private:
-    std::string FPath;
-};
+inline std::string operator/(const TempDir& dir, const std::string& name) {
+    return dir.File(name);
+}
 
 inline std::string ReadFile(const std::string& path) {
     std::string bytes;
@@ -47,26 +26,12 @@ inline std::string ReadFile(const std::string& path) {
     return bytes;
 }
 
-inline bool FileExists(const std::string& path) {
-    return ::access(path.c_str(), F_OK) == 0;
-}
-
-inline void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
-// Names in a folder, "." and ".." left out.
+// Names in a folder, sorted; none when it is not there.
 inline std::vector<std::string> FilesIn(const std::string& folder) {
     std::vector<std::string> names;
-    if (DIR* dir = ::opendir(folder.c_str())) {
-        while (dirent* e = ::readdir(dir)) {
-            std::string name = e->d_name;
-            if (name != "." && name != "..")
-                names.push_back(name);
-        }
-        ::closedir(dir);
-    }
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(folder, ec))
+        names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }

@@ -5,8 +5,6 @@
 #include "compiler/ImageWriter.h"
 #include "compiler/IntelHex.h"
 
-#include <set>
-
 namespace {
 
 TEST(ImageWriter, HexPairRule) {
@@ -15,11 +13,6 @@ TEST(ImageWriter, HexPairRule) {
         int value;
     };
     const Row rows[] = {
-        {"00", 0x00},
-        {"0a", 0x0A},
-        {"ff", 0xFF},
-        {"1a", 0x1A},
-        {"7f", 0x7F},
         {"1A", -1},
         {"FF", -1},
         {"7", -1},
@@ -37,22 +30,19 @@ TEST(ImageWriter, HexPairRule) {
     for (const auto& row : rows)
         EXPECT_EQ(HexPairValue(row.text), row.value) << '"' << row.text << '"';
 
+    // Every pair of lower-case digits names its byte.
     const char* digits = "0123456789abcdef";
-    std::set<int> values;
     for (int hi = 0; hi < 16; ++hi)
         for (int lo = 0; lo < 16; ++lo) {
             char text[2] = {digits[hi], digits[lo]};
-            int v = HexPairValue(std::string_view(text, 2));
-            EXPECT_EQ(v, hi * 16 + lo);
-            values.insert(v);
+            EXPECT_EQ(HexPairValue(std::string_view(text, 2)), hi * 16 + lo);
         }
-    EXPECT_EQ(values.size(), 256u);
 }
 
 TEST(ImageWriter, WritesExactlyTheBytesGivenAndReplacesTheWholeFile) {
     TempDir dir;
     std::string name = dir / "p.bin";
-    WriteFile(name, std::string(1000, 'x'));
+    WriteBytes(name, std::string(1000, 'x'));
     TImageWriter image;
     image.OpenImage(name);
     image.WriteImageByte(0x03);
@@ -73,7 +63,7 @@ TEST(ImageWriter, WritesExactlyTheBytesGivenAndReplacesTheWholeFile) {
 TEST(ImageWriter, AbandonedImageLeavesTheEarlierOneAndNoTemporaryFile) {
     TempDir dir;
     std::string name = dir / "p.bin";
-    WriteFile(name, "old");
+    WriteBytes(name, "old");
     {
         TImageWriter image;
         image.OpenImage(name);
