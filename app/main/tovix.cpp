@@ -19,6 +19,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -29,6 +30,11 @@ int main(int argc, char** argv) {
     // A pipe written directly (Save onto a FIFO) whose reader goes away must fail the write,
     // reported as any write error, not end the workbench with the unsaved program.
     std::signal(SIGPIPE, SIG_IGN);
+    // Help needs no display: it is answered before Qt looks for one.
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kUsage, stdout);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 2;
+    }
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TOVIX"));
     // The interface is Russian: so are the buttons and texts of Qt's own dialogs, where the
@@ -40,11 +46,6 @@ int main(int argc, char** argv) {
 
     // Qt has taken its own options out of the arguments by now.
     const QStringList arguments = QApplication::arguments().mid(1);
-    if (arguments.size() == 1 && (arguments.front() == QLatin1String("--help") ||
-                                  arguments.front() == QLatin1String("-h"))) {
-        std::fputs(kUsage, stdout);
-        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 2;
-    }
     if (arguments.size() > 1 || (!arguments.isEmpty() && arguments.front().startsWith('-'))) {
         std::fputs(kUsage, stderr);
         return 2;
