@@ -1,6 +1,4 @@
-// Program > "Модель платы": steps light the LEDs and follow the program in the editor, stop
-// points and До курсора pause the run, an edit ends it, a faulty program does not start, and a
-// loop without pauses leaves the window responsive.
+// Program > "Модель платы" as a user drives it, from the editor's keys.
 #include "tests/app/Workbench.h"
 #include "tests/support/TempDir.h"
 
@@ -45,70 +43,11 @@ class BoardWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void StepsStopPointsRunToCursorAndEdits() {
-        TempDir dir;
-        WriteBytes(dir.File("p.tovix"), "configd_FF\r\n"
-                                        "portdwrite_01\r\n"
-                                        "// two\r\n"
-                                        "portdwrite_02\r\n"
-                                        "portdwrite_03\r\n"
-                                        "stop\r\n");
-        Board b;
-        QVERIFY(b.Open(dir.File("p.tovix")));
-        QCOMPARE(b.ActiveLine(), -1);
-
-        b.Key(Qt::Key_F8);
-        b.Key(Qt::Key_F8);
-        QCOMPARE(b.PortD(), 0x01);
-        QCOMPARE(b.window->PortDLeds()->Ddr(), 0xFF);
-        QCOMPARE(b.Status(), "пауза: шаг");
-        QCOMPARE(b.ActiveLine(), 3);
-
-        // A stop point on line 5: the run pauses before its command.
-        b.CaretTo(4);
-        b.Key(Qt::Key_B, Qt::ControlModifier);
-        QVERIFY(b.w.Main.Editor().MarkerList().HasMarker(4));
-        b.Key(Qt::Key_F5);
-        QTRY_COMPARE(b.Status(), "пауза: точка остановки");
-        QCOMPARE(b.PortD(), 0x02);
-        QCOMPARE(b.ActiveLine(), 4);
-        b.Key(Qt::Key_F5);
-        QTRY_COMPARE(b.Status(), "остановлено: stop");
-        QCOMPARE(b.PortD(), 0x03);
-        QCOMPARE(b.ActiveLine(), -1);
-
-        // До курсора from a comment line: a new run pauses before the next command.
-        b.CaretTo(2);
-        b.Key(Qt::Key_F4);
-        QTRY_COMPARE(b.Status(), "пауза: до курсора");
-        QCOMPARE(b.PortD(), 0x01);
-        QCOMPARE(b.ActiveLine(), 3);
-
-        // An edit ends the run, and a faulty operand keeps the next from starting; its message
-        // takes the caret to the line.
-        b.CaretTo(1);
-        b.w.Main.Editor().SetCurX(13);
-        QTest::keyClick(Child<TCodeMemoWidget>(b.w.Main, "Memo1"), Qt::Key_Backspace);
-        QTest::keyClick(Child<TCodeMemoWidget>(b.w.Main, "Memo1"), 'x');
-        QCOMPARE(b.Status(), "остановлено: текст изменён");
-        QCOMPARE(b.ActiveLine(), -1);
-        b.Key(Qt::Key_F5);
-        QCOMPARE(b.Status(), "не запущено: ошибки в программе");
-        QListWidget* messages = b.window->Messages();
-        QCOMPARE(messages->count(), 1);
-        QCOMPARE(messages->item(0)->text(),
-                 "Строка 2: portdwrite_0x — неверные данные команды portdwrite: нужны две "
-                 "шестнадцатеричные цифры, найдено «0x»");
-        b.CaretTo(5);
-        QTest::mouseClick(messages->viewport(), Qt::LeftButton, {},
-                          messages->visualItemRect(messages->item(0)).center());
-        QCOMPARE(b.w.Main.Editor().CurY(), 1);
-        QCOMPARE(b.w.Errors.Texts, QStringList());
-    }
-
-    // Stop points and До курсора on lines right after a pause and a tone, at every speed: a
-    // paced run pauses before their commands as a fast one does.
-    void PacedRunsPauseAfterPausesAndTones() {
+    // The run's rules are the session's table tests; this is the user's one flow through the
+    // window: steps light the LEDs, stop points and До курсора after a pause and a tone pause a
+    // run at every speed, another program empties the window, an edit ends the run, a faulty one
+    // does not start, and a loop without pauses leaves the window responsive.
+    void OneFlow() {
         TempDir dir;
         WriteBytes(dir.File("p.tovix"), "configd_FF\r\n"
                                         "pause_05\r\n"
@@ -117,8 +56,17 @@ private slots:
                                         "portdwrite_02\r\n"
                                         "stop\r\n"
                                         "// end\r\n");
+        WriteBytes(dir.File("loop.tovix"), "incd\r\ngoto_0000\r\n");
         Board b;
         QVERIFY(b.Open(dir.File("p.tovix")));
+        QCOMPARE(b.ActiveLine(), -1);
+        for (int k = 0; k < 3; ++k)
+            b.Key(Qt::Key_F8);
+        QCOMPARE(b.PortD(), 0x01);
+        QCOMPARE(b.window->PortDLeds()->Ddr(), 0xFF);
+        QCOMPARE(b.Status(), "пауза: шаг");
+        QCOMPARE(b.ActiveLine(), 3);
+
         const auto toggleStopPoints = [&b] {
             for (int line : {2, 4}) {
                 b.CaretTo(line);
@@ -129,6 +77,7 @@ private slots:
             b.window->SpeedBox->setCurrentIndex(speed);
             b.Key(Qt::Key_F2, Qt::ControlModifier);
             toggleStopPoints();
+            QVERIFY(b.w.Main.Editor().MarkerList().HasMarker(4));
             for (int line : {2, 4}) {
                 b.Key(Qt::Key_F5);
                 QTRY_COMPARE(b.Status(), "пауза: точка остановки");
@@ -141,38 +90,46 @@ private slots:
             QTRY_COMPARE(b.Status(), "пауза: до курсора");
             QCOMPARE(b.ActiveLine(), 4);
         }
-
-        // До курсора with no command on the line or after it says so and starts nothing.
         b.Key(Qt::Key_F5);
         QTRY_COMPARE(b.Status(), "остановлено: stop");
-        const std::uint64_t steps = b.window->Runner().Board().Steps();
+        QCOMPARE(b.PortD(), 0x02);
+        QCOMPARE(b.ActiveLine(), -1);
         b.CaretTo(6);
         b.Key(Qt::Key_F4);
         QCOMPARE(b.Status(), "на строке 7 и после неё нет команд");
-        QCOMPARE(b.window->Runner().Mode(), TBoardRunner::TMode::Idle);
-        QCOMPARE(b.window->Runner().Board().Steps(), steps);
 
-        // Closing the program leaves nothing of it in the window, which does nothing until a
-        // program is open again.
+        // No program: nothing of the last one, nothing to start.
         b.Key(Qt::Key_Q, Qt::ControlModifier);
         QCOMPARE(b.Status(), "не запущено");
         QCOMPARE(b.window->Runner().Board().Steps(), std::uint64_t{0});
-        QCOMPARE(b.window->Messages()->count(), 0);
         QVERIFY(!b.window->RunButton->isEnabled());
-        b.Key(Qt::Key_F5);
-        QCOMPARE(b.Status(), "не запущено");
         b.w.Open(dir.File("p.tovix"));
         QVERIFY(b.window->RunButton->isEnabled());
-        b.Key(Qt::Key_F8);
-        QCOMPARE(b.Status(), "пауза: шаг");
-    }
 
-    // A goto_0000 loop without pauses at every speed: the events keep flowing while it runs.
-    void LoopWithoutPausesStaysResponsive() {
-        TempDir dir;
-        WriteBytes(dir.File("loop.tovix"), "incd\r\ngoto_0000\r\n");
-        Board b;
-        QVERIFY(b.Open(dir.File("loop.tovix")));
+        // An edit ends the run; a faulty operand keeps the next from starting, and its message
+        // takes the caret to the line.
+        b.Key(Qt::Key_F8);
+        b.CaretTo(2);
+        b.w.Main.Editor().SetCurX(13);
+        QTest::keyClick(Child<TCodeMemoWidget>(b.w.Main, "Memo1"), Qt::Key_Backspace);
+        QTest::keyClick(Child<TCodeMemoWidget>(b.w.Main, "Memo1"), 'x');
+        QCOMPARE(b.Status(), "остановлено: текст изменён");
+        QCOMPARE(b.ActiveLine(), -1);
+        b.Key(Qt::Key_F5);
+        QCOMPARE(b.Status(), "не запущено: ошибки в программе");
+        QListWidget* messages = b.window->Messages();
+        QCOMPARE(messages->count(), 1);
+        QCOMPARE(messages->item(0)->text(),
+                 "Строка 3: portdwrite_0x — неверные данные команды portdwrite: нужны две "
+                 "шестнадцатеричные цифры, найдено «0x»");
+        b.CaretTo(5);
+        QTest::mouseClick(messages->viewport(), Qt::LeftButton, {},
+                          messages->visualItemRect(messages->item(0)).center());
+        QCOMPARE(b.w.Main.Editor().CurY(), 2);
+
+        // A loop without pauses at every speed: timer events keep flowing while it runs.
+        b.w.Dialogs.AnswerSaveChanges(TSaveChanges::Discard);
+        b.w.Open(dir.File("loop.tovix"));
         for (int speed = 0; speed < 3; ++speed) {
             b.window->SpeedBox->setCurrentIndex(speed);
             b.Key(Qt::Key_F2, Qt::ControlModifier);
@@ -182,16 +139,15 @@ private slots:
             QTimer clock;
             QObject::connect(&clock, &QTimer::timeout, [&ticks] { ++ticks; });
             clock.start(10);
-            // Timer events get through while the run goes on.
             QTRY_VERIFY(ticks >= 10 && b.window->Runner().Board().Steps() > 100);
             b.Key(Qt::Key_F5);
             QCOMPARE(b.Status(), "пауза");
         }
         // Closing the window ends the run and takes the arrow out of the editor.
-        QVERIFY(b.ActiveLine() >= 0);
         b.window->close();
         QCOMPARE(b.Status(), "остановлено");
         QCOMPARE(b.ActiveLine(), -1);
+        QCOMPARE(b.w.Errors.Texts, QStringList());
     }
 };
 
