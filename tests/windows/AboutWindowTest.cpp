@@ -8,8 +8,8 @@
 #include "platform/GuardedApplication.h"
 #include "support/Recorders.h"
 #include "tests/support/Modal.h"
+#include "tests/support/SourceFile.h"
 
-#include <QFile>
 #include <QPushButton>
 #include <QUrl>
 #include <QtTest>
@@ -21,13 +21,6 @@ class FailingShell final : public Shell {
 public:
     void OpenUrl(const QString&) override { throw ERuntimeError("no handler"); }
 };
-
-QByteArray SourceFile(const QString& relative) {
-    QFile file(qEnvironmentVariable("TOVIX_SOURCE_DIR") + "/" + relative);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(file.fileName()));
-    return file.readAll();
-}
 
 // Sample points of flat areas of data/about.jpg with the colours drawn there.
 struct Sample {
