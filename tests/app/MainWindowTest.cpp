@@ -2,6 +2,7 @@
 // New, Open, Save as, Save and Close, the program files written and read, the questions before
 // text is lost, and the errors of files that cannot be read or written.
 #include "tests/app/Workbench.h"
+#include "tests/support/Layout.h"
 #include "tests/support/TempDir.h"
 
 #include "base/FileIO.h"
@@ -48,8 +49,9 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // What the user finds at start: a fixed window, the disabled editor with one empty line,
-    // the catalogue without a selection, the fields' first values and their length limits.
+    // What the user finds at start: a fixed window whose controls neither overlap nor are cut,
+    // the disabled editor with one empty line, the catalogue without a selection, the fields'
+    // first values and their length limits.
     void StartUp() {
         Workbench w;
         TMainWindow& f = w.Main;
@@ -57,19 +59,7 @@ private slots:
         QCOMPARE(f.centralWidget()->size(), QSize(832, 393));
         QCOMPARE(f.minimumSize(), f.maximumSize());
         QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
-        // The panels and the editor do not overlap, and everything lies inside the client area.
-        const QRect client(QPoint(0, 0), f.centralWidget()->size());
-        for (QWidget* block : {static_cast<QWidget*>(Child<TCodeMemoWidget>(f, "Memo1")),
-                               static_cast<QWidget*>(Child<QFrame>(f, "Panel1")),
-                               static_cast<QWidget*>(Child<QFrame>(f, "Panel2")),
-                               static_cast<QWidget*>(Child<QLabel>(f, "Label4"))})
-            QVERIFY2(client.contains(block->geometry()), qPrintable(block->objectName()));
-        QVERIFY(!Child<TCodeMemoWidget>(f, "Memo1")
-                     ->geometry()
-                     .intersects(Child<QFrame>(f, "Panel1")->geometry()));
-        QVERIFY(!Child<QFrame>(f, "Panel1")
-                     ->geometry()
-                     .intersects(Child<QFrame>(f, "Panel2")->geometry()));
+        CheckLayout({f.centralWidget(), Child<QFrame>(f, "Panel1"), Child<QFrame>(f, "Panel2")});
 
         QCOMPARE(w.Lines(), Strings({""}));
         QCOMPARE(Child<QListWidget>(f, "ListBox1")->count(), 36);

@@ -1,11 +1,12 @@
 // The command reference and program help windows: their texts line for line as their files in
-// data/help hold them, read-only but selectable, wrapped, without scroll bars, modeless; and the
-// size information text.
+// data/help hold them, inside the window and whole, read-only but selectable, wrapped, without
+// scroll bars, modeless; and the size information text.
 #include "windows/CommandReference.h"
 #include "windows/ProgramHelp.h"
 #include "windows/SizeInformation.h"
 
 #include "base/Cp1251.h"
+#include "tests/support/Layout.h"
 #include "tests/support/SourceFile.h"
 
 #include <QClipboard>
@@ -37,8 +38,8 @@ QStringList Blocks(const QPlainTextEdit& memo) {
 class TextWindowsTest : public QObject {
     Q_OBJECT
 
-    void CheckWindow(TTextWindow& window, const QString& caption, QSize client, QRect memo,
-                     int pixelSize, bool bold, bool border, const char* file) {
+    void CheckWindow(TTextWindow& window, const QString& caption, QSize client, int pixelSize,
+                     bool bold, bool border, const char* file) {
         const QStringList lines = FileLines(file);
         QCOMPARE(window.windowTitle(), caption);
         QCOMPARE(window.size(), client);
@@ -46,7 +47,7 @@ class TextWindowsTest : public QObject {
         QVERIFY(!window.isModal());
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
-        QCOMPARE(window.Memo1->geometry(), memo);
+        CheckLayout({&window});
         QCOMPARE(window.Memo1->font().pixelSize(), pixelSize);
         QCOMPARE(window.Memo1->font().bold(), bold);
         QCOMPARE(window.Memo1->frameShape() != QFrame::NoFrame, border);
@@ -95,13 +96,12 @@ class TextWindowsTest : public QObject {
 private slots:
     void CommandReference() {
         TCommandReference form;
-        CheckWindow(form, "Описание комонд", {491, 483}, {8, 8, 473, 465}, 13, false, true,
-                    "data/help/commands.txt");
+        CheckWindow(form, "Описание комонд", {491, 483}, 13, false, true, "data/help/commands.txt");
     }
 
     void ProgramHelp() {
         TProgramHelp form;
-        CheckWindow(form, "Помощь по программе", {441, 419}, {0, 0, 441, 417}, 19, true, false,
+        CheckWindow(form, "Помощь по программе", {441, 419}, 19, true, false,
                     "data/help/program.txt");
     }
 
