@@ -4,22 +4,18 @@
 #include "windows/ClickLabel.h"
 #include "windows/JpegImage.h"
 #include "windows/ProductLinks.h"
+#include "windows/Resources.h"
 
-#include "base/Errors.h"
 #include "platform/ErrorGuard.h"
 #include "platform/WindowStyle.h"
 
-#include <QFile>
 #include <QPixmap>
 
 namespace {
 
 // The picture is built into the program (data/about.jpg, made by scripts/make-about-picture).
 QPixmap AboutPicture() {
-    QFile file(QStringLiteral(":/about.jpg"));
-    if (!file.open(QIODevice::ReadOnly))
-        throw EFOpenError(file.fileName().toStdString(), file.errorString().toStdString());
-    return QPixmap::fromImage(DecodeJpeg(file.readAll()));
+    return QPixmap::fromImage(DecodeJpeg(ResourceBytes(QStringLiteral(":/about.jpg"))));
 }
 
 } // namespace

@@ -1,10 +1,11 @@
 // The fixed-text window.
 #include "windows/TextWindow.h"
 
+#include "windows/Resources.h"
+
 #include "platform/WindowStyle.h"
 
 #include <QPlainTextEdit>
-#include <QStringList>
 
 TTextWindow::TTextWindow(const TDefinition& definition, QWidget* parent)
     : QDialog(parent), Memo1(new QPlainTextEdit(this)) {
@@ -24,10 +25,11 @@ TTextWindow::TTextWindow(const TDefinition& definition, QWidget* parent)
     Memo1->setReadOnly(true);
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    QStringList lines;
-    for (const char* line : definition.Lines)
-        lines << QString::fromUtf8(line);
-    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+    // The line break after the last line ends it; it does not begin another.
+    QByteArray text = ResourceBytes(definition.TextResource);
+    if (text.endsWith('\n'))
+        text.chop(1);
+    Memo1->setPlainText(QString::fromUtf8(text));
 
     MoveToDesktopCentre(*this);
 }

@@ -1,14 +1,16 @@
 // A window that shows one fixed text: the shape shared by the command reference and the program
 // help. The text can be selected and copied but not changed; lines wrap at the field's width and
 // the field has no scroll bars.
+//
+// The text is a UTF-8 file built in as a resource (data/help/): one line of the window per line
+// of the file, every line ended by LF, the last one too. So a text whose last line is empty ends
+// in two line breaks; spaces at the ends of lines are part of the text.
 #pragma once
 
 #include <QDialog>
 #include <QFont>
 #include <QRect>
 #include <QString>
-
-#include <span>
 
 class QPlainTextEdit;
 
@@ -29,7 +31,7 @@ protected:
         QRect MemoGeometry;
         bool MemoBorder;
         QFont MemoFont;
-        std::span<const char* const> Lines; // UTF-8
+        QString TextResource; // ":/help/commands.txt"
     };
 
     TTextWindow(const TDefinition& definition, QWidget* parent);

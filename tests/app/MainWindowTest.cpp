@@ -1,7 +1,11 @@
-// The main window as the user meets it: its start-up state and layout, the menu's states through
-// New, Open, Save as, Save and Close, the program files written and read, the questions before
-// text is lost, and the errors of files that cannot be read or written.
+// The main window as the user meets it: its start-up state and layout, its menu as the README
+// describes it, the menu's states through New, Open, Save as, Save and Close, the program files
+// written and read, the questions before text is lost, and the errors of files that cannot be
+// read or written.
+#include "app/board/BoardWindow.h"
 #include "tests/app/Workbench.h"
+#include "tests/support/Layout.h"
+#include "tests/support/SourceFile.h"
 #include "tests/support/TempDir.h"
 
 #include "base/FileIO.h"
@@ -14,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cerrno>
 
 using TKind = ScriptedDialogs::TKind;
@@ -25,6 +30,48 @@ const QString kExitQuestion =
     "Вы действительно хотите выйти? Всё несохранённые данные будут потеряны!";
 const QString kChangedQuestion = "Программа изменена. Сохранить изменения?";
 const QString kOpenFilter = "Программы интерпритатора (*.tovix)";
+
+// Every menu in the menu bar's order, its title and then its items: object name and caption,
+// byte for byte. Their keys are those of the README's table.
+const QStringList kMenu{
+    "N1 Файл",
+    "N2 Создать программу",
+    "N5 Открыть программу",
+    "N6 Сохранить программу как",
+    "N14 Сохранить",
+    "N7 Закрыть",
+    "N8 Выход",
+    "N3 Программа",
+    "N9 Компилировать",
+    "N13 Информация",
+    "N15 Путь",
+    "N16 Перейти к адресу",
+    "N17 Сохранить образ в Intel HEX…",
+    "N18 Листинг",
+    "N19 Модель платы",
+    "N20 Точка остановки",
+    "N4 Помощь",
+    "N10 По командам",
+    "N11 По программе",
+    "Web1 Web",
+    "N12 О программе",
+};
+
+// The README's table of menu keys row by row: "KEY | MENU > ITEM" without the explanation in
+// parentheses, or only the keys for a row of another window's keys.
+QStringList ReadmeKeyRows() {
+    const QStringList lines = QString::fromUtf8(SourceFile("README.md")).split('\n');
+    qsizetype i = lines.indexOf("Menu shortcuts:") + 1;
+    while (i > 0 && i < lines.size() && !lines[i].startsWith('|'))
+        ++i;
+    QStringList rows;
+    for (i += 2; i > 2 && i < lines.size() && lines[i].startsWith("| "); ++i) { // past the heading
+        const QStringList cells = lines[i].mid(2).chopped(2).split(" | ");
+        const QString command = cells.value(1).section(" (", 0, 0);
+        rows << (command.contains(" > ") ? cells[0] + " | " + command : cells[0]);
+    }
+    return rows;
+}
 
 struct StateRow {
     bool Memo, N3, N6, Button2;
@@ -48,8 +95,9 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // What the user finds at start: a fixed window, the disabled editor with one empty line,
-    // the catalogue without a selection, the fields' first values and their length limits.
+    // What the user finds at start: a fixed window whose controls neither overlap nor are cut,
+    // the disabled editor with one empty line, the catalogue without a selection, the fields'
+    // first values and their length limits.
     void StartUp() {
         Workbench w;
         TMainWindow& f = w.Main;
@@ -57,19 +105,7 @@ private slots:
         QCOMPARE(f.centralWidget()->size(), QSize(832, 393));
         QCOMPARE(f.minimumSize(), f.maximumSize());
         QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
-        // The panels and the editor do not overlap, and everything lies inside the client area.
-        const QRect client(QPoint(0, 0), f.centralWidget()->size());
-        for (QWidget* block : {static_cast<QWidget*>(Child<TCodeMemoWidget>(f, "Memo1")),
-                               static_cast<QWidget*>(Child<QFrame>(f, "Panel1")),
-                               static_cast<QWidget*>(Child<QFrame>(f, "Panel2")),
-                               static_cast<QWidget*>(Child<QLabel>(f, "Label4"))})
-            QVERIFY2(client.contains(block->geometry()), qPrintable(block->objectName()));
-        QVERIFY(!Child<TCodeMemoWidget>(f, "Memo1")
-                     ->geometry()
-                     .intersects(Child<QFrame>(f, "Panel1")->geometry()));
-        QVERIFY(!Child<QFrame>(f, "Panel1")
-                     ->geometry()
-                     .intersects(Child<QFrame>(f, "Panel2")->geometry()));
+        CheckLayout({f.centralWidget(), Child<QFrame>(f, "Panel1"), Child<QFrame>(f, "Panel2")});
 
         QCOMPARE(w.Lines(), Strings({""}));
         QCOMPARE(Child<QListWidget>(f, "ListBox1")->count(), 36);
@@ -92,50 +128,42 @@ private slots:
         CheckState(f, {false, false, false, false, ""}, "start");
     }
 
-    void MenuCaptionsAndShortcuts() {
+    // The menu's items with their captions, and its keys as the README's table and text give
+    // them: a key, caption or item changed on either side fails.
+    void MenuAsTheReadmeDescribesIt() {
+        TempDir dir;
         Workbench w;
-        TMainWindow& f = w.Main;
-        QCOMPARE(f.menuBar()->actions(), (QList<QAction*>{Child<QMenu>(f, "N1")->menuAction(),
-                                                          Child<QMenu>(f, "N3")->menuAction(),
-                                                          Child<QMenu>(f, "N4")->menuAction()}));
-        QCOMPARE(Child<QMenu>(f, "N1")->title(), QString("Файл"));
-        QCOMPARE(Child<QMenu>(f, "N3")->title(), QString("Программа"));
-        QCOMPARE(Child<QMenu>(f, "N4")->title(), QString("Помощь"));
-        const struct {
-            QMenu* menu;
-            QList<QAction*> items;
-            QStringList captions;
-            QList<QKeySequence> keys;
-        } menus[] = {
-            {Child<QMenu>(f, "N1"),
-             {Child<QAction>(f, "N2"), Child<QAction>(f, "N5"), Child<QAction>(f, "N6"),
-              Child<QAction>(f, "N14"), Child<QAction>(f, "N7"), Child<QAction>(f, "N8")},
-             {"Создать программу", "Открыть программу", "Сохранить программу как", "Сохранить",
-              "Закрыть", "Выход"},
-             {QKeySequence("Ctrl+N"), QKeySequence("Ctrl+O"), QKeySequence("Ctrl+U"),
-              QKeySequence("Ctrl+S"), QKeySequence("Ctrl+Q"), QKeySequence()}},
-            {Child<QMenu>(f, "N3"),
-             {Child<QAction>(f, "N9"), Child<QAction>(f, "N13"), Child<QAction>(f, "N15"),
-              Child<QAction>(f, "N16"), Child<QAction>(f, "N17"), Child<QAction>(f, "N18"),
-              Child<QAction>(f, "N19"), Child<QAction>(f, "N20")},
-             {"Компилировать", "Информация", "Путь", "Перейти к адресу",
-              "Сохранить образ в Intel HEX…", "Листинг", "Модель платы", "Точка остановки"},
-             {QKeySequence("F9"), QKeySequence("F10"), QKeySequence(), QKeySequence("Ctrl+G"),
-              QKeySequence(), QKeySequence("Ctrl+L"), QKeySequence("Ctrl+F9"),
-              QKeySequence("Ctrl+B")}},
-            {Child<QMenu>(f, "N4"),
-             {Child<QAction>(f, "N10"), Child<QAction>(f, "N11"), Child<QAction>(f, "Web1"),
-              Child<QAction>(f, "N12")},
-             {"По командам", "По программе", "Web", "О программе"},
-             {QKeySequence("F1"), QKeySequence(), QKeySequence(), QKeySequence()}},
-        };
-        for (const auto& m : menus) {
-            QCOMPARE(m.menu->actions(), m.items);
-            for (qsizetype i = 0; i < m.items.size(); ++i) {
-                QCOMPARE(m.items[i]->text(), m.captions[i]);
-                QCOMPARE(m.items[i]->shortcut(), m.keys[i]);
+        w.New(dir.File("p"));
+        Child<QAction>(w.Main, "N19")->trigger(); // the board window, for its keys
+        QStringList items, paths, keyRows, boardKeys;
+        for (QAction* menu : w.Main.menuBar()->actions()) {
+            items << menu->objectName() + ' ' + menu->text();
+            for (QAction* item : menu->menu()->actions()) {
+                items << item->objectName() + ' ' + item->text();
+                paths << menu->text() + " > " + item->text();
+                if (!item->shortcut().isEmpty())
+                    keyRows << item->shortcut().toString(QKeySequence::PortableText) + " | " +
+                                   paths.back();
             }
         }
+        for (QAction* key : w.Main.BoardWindow()->findChildren<QAction*>())
+            boardKeys << key->shortcut().toString(QKeySequence::PortableText);
+        QCOMPARE(items, kMenu);
+        QStringList readmeRows = ReadmeKeyRows();
+        readmeRows.sort(); // the order is kMenu's to check
+        keyRows << boardKeys.join(", ");
+        keyRows.sort();
+        QCOMPARE(readmeRows, keyRows);
+
+        // Every menu path the README's text names begins with an item's.
+        const QString readme = QString::fromUtf8(SourceFile("README.md")).replace('\n', ' ');
+        for (QAction* menu : w.Main.menuBar()->actions())
+            for (qsizetype at = readme.indexOf(menu->text() + " > "); at >= 0;
+                 at = readme.indexOf(menu->text() + " > ", at + 1))
+                QVERIFY2(std::any_of(
+                             paths.begin(), paths.end(),
+                             [&](const QString& path) { return readme.mid(at).startsWith(path); }),
+                         qPrintable(readme.mid(at, 60)));
     }
 
     void StateTableRowByRow() {

@@ -1,8 +1,8 @@
 // The golden scenarios: every folder beside this file holds a program (in.tovix, none for an
 // empty one), the keys a user presses (keys) and what must come of them: the saved program
 // (out.tovix, or in.tovix unchanged when absent) and, when present, the compiled image
-// (out.bin) or the compile's fault message (out.error). TOVIX_SCENARIO_WRITE=1 writes the
-// outcomes into the folders instead, for a new scenario to be checked by eye.
+// (out.bin). TOVIX_SCENARIO_WRITE=1 writes the outcomes into the folders instead, for a new
+// scenario to be checked by eye.
 #include "EditScript.h"
 #include "base/Cp1251.h"
 #include "compiler/CommandSet.h"
@@ -89,8 +89,7 @@ class Scenario : public testing::TestWithParam<std::string> {};
 
 TEST_P(Scenario, Plays) {
     fs::path dir = ScenarioRoot() / GetParam();
-    static const std::set<std::string> known{"in.tovix", "keys", "out.tovix", "out.bin",
-                                             "out.error"};
+    static const std::set<std::string> known{"in.tovix", "keys", "out.tovix", "out.bin"};
     for (const auto& entry : fs::directory_iterator(dir))
         EXPECT_TRUE(known.contains(entry.path().filename().string()))
             << "unknown file " << entry.path().filename();
@@ -117,20 +116,13 @@ TEST_P(Scenario, Plays) {
         out = in;
     Check(out, saved, "the saved program");
 
-    bool image = fs::exists(dir / "out.bin"), error = fs::exists(dir / "out.error");
-    if (!image && !error)
+    if (!fs::exists(dir / "out.bin"))
         return;
     TMemoCompileTarget target(memo);
     TCompileCounters counters;
     TCompileResult result = Compile(target, temp.File("out.bin"), counters);
-    if (image) {
-        ASSERT_TRUE(result.Succeeded()) << CompileFaultMessage(result.Faults);
-        Check(dir / "out.bin", ReadBytes(temp.File("out.bin")), "the image");
-    }
-    if (error) {
-        ASSERT_FALSE(result.Succeeded()) << "the compile succeeded";
-        Check(dir / "out.error", CompileFaultMessage(result.Faults) + "\n", "the fault message");
-    }
+    ASSERT_TRUE(result.Succeeded()) << CompileFaultMessage(result.Faults);
+    Check(dir / "out.bin", ReadBytes(temp.File("out.bin")), "the image");
 }
 
 // Test names take letters, digits and underscores only.

@@ -1,10 +1,13 @@
-// The command reference and program help windows: their texts line for line, read-only but
-// selectable, wrapped, without scroll bars, modeless; and the size information text.
+// The command reference and program help windows: their texts line for line as their files in
+// data/help hold them, inside the window and whole, read-only but selectable, wrapped, without
+// scroll bars, modeless; and the size information text.
 #include "windows/CommandReference.h"
 #include "windows/ProgramHelp.h"
 #include "windows/SizeInformation.h"
 
 #include "base/Cp1251.h"
+#include "tests/support/Layout.h"
+#include "tests/support/SourceFile.h"
 
 #include <QClipboard>
 #include <QPlainTextEdit>
@@ -14,59 +17,14 @@
 
 namespace {
 
-const QString kUnderscores(32, QLatin1Char('_'));
-
-// The texts as the user must see them, written out again here rather than taken from the
-// windows' own tables.
-const QStringList kReferenceLines{
-    "Описание работы с командами",
-    "Тип данных, используемый в программе - HEX (шестнадцатеричный)",
-    "",
-    "Шаблоны команд:",
-    kUnderscores,
-    "слово  - однобайтная команда",
-    "пример:",
-    "",
-    "incd  -инкрементирование порта D",
-    "",
-    kUnderscores,
-    "слово_44 -двухбайтовая команда (слово[\"@\" или \"_\"]данные(HEX) )",
-    "",
-    "пример:",
-    "",
-    "delay_64  - пауза 100 мс. (64 hex=100 deg)",
-    kUnderscores,
-    "",
-    "команда goto_XXXX",
-    "-безусловное перемещение по памяти",
-    "пример:",
-    "",
-    "goto_00F5  -перемещение в памяти  на адрес F5 (hex)",
-    "",
-    "Особое внимание-",
-    "при написании адреса перехода, старайтесь подсчитывать",
-    "команды и их размер!",
-};
-
-const QStringList kHelpLines{
-    "Данная программа является средством ",
-    "разработки ",
-    "и редактирования алгоритмов для ",
-    "интерпретатора",
-    "TOVIX. ",
-    "Для создания нового проекта - Файл-> ",
-    "Новая программа",
-    "Остальные действия как и в любом ",
-    "другом текстовом редакторе.",
-    "Меню Программа: Компиляция - ",
-    QString("компиляция алгоритма для 24") + QChar(0x0421) + "XX.",
-    "Информация - данные об используемой ",
-    "памяти.",
-    "Выходной формат данных- *.bin",
-    "",
-    "Не забывайте сохраняться!!!",
-    "",
-};
+// The lines the window must show: those of its file, every one ended by LF, the last one too.
+QStringList FileLines(const char* file) {
+    QByteArray text = SourceFile(file);
+    if (!text.endsWith('\n'))
+        qFatal("%s does not end with a line break", file);
+    text.chop(1);
+    return QString::fromUtf8(text).split('\n');
+}
 
 QStringList Blocks(const QPlainTextEdit& memo) {
     QStringList blocks;
@@ -80,15 +38,16 @@ QStringList Blocks(const QPlainTextEdit& memo) {
 class TextWindowsTest : public QObject {
     Q_OBJECT
 
-    void CheckWindow(TTextWindow& window, const QString& caption, QSize client, QRect memo,
-                     int pixelSize, bool bold, bool border, const QStringList& lines) {
+    void CheckWindow(TTextWindow& window, const QString& caption, QSize client, int pixelSize,
+                     bool bold, bool border, const char* file) {
+        const QStringList lines = FileLines(file);
         QCOMPARE(window.windowTitle(), caption);
         QCOMPARE(window.size(), client);
         QCOMPARE(window.minimumSize(), window.maximumSize()); // fixed size
         QVERIFY(!window.isModal());
         QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
-        QCOMPARE(window.Memo1->geometry(), memo);
+        CheckLayout({&window});
         QCOMPARE(window.Memo1->font().pixelSize(), pixelSize);
         QCOMPARE(window.Memo1->font().bold(), bold);
         QCOMPARE(window.Memo1->frameShape() != QFrame::NoFrame, border);
@@ -137,16 +96,13 @@ class TextWindowsTest : public QObject {
 private slots:
     void CommandReference() {
         TCommandReference form;
-        CheckWindow(form, "Описание комонд", {491, 483}, {8, 8, 473, 465}, 13, false, true,
-                    kReferenceLines);
-        QCOMPARE(kReferenceLines.size(), 27);
+        CheckWindow(form, "Описание комонд", {491, 483}, 13, false, true, "data/help/commands.txt");
     }
 
     void ProgramHelp() {
         TProgramHelp form;
-        CheckWindow(form, "Помощь по программе", {441, 419}, {0, 0, 441, 417}, 19, true, false,
-                    kHelpLines);
-        QCOMPARE(kHelpLines.size(), 17);
+        CheckWindow(form, "Помощь по программе", {441, 419}, 19, true, false,
+                    "data/help/program.txt");
     }
 
     void SizeInformation_data() {
