@@ -10,6 +10,7 @@
 #include "tests/support/SourceFile.h"
 
 #include <QClipboard>
+#include <QCryptographicHash>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -94,6 +95,18 @@ class TextWindowsTest : public QObject {
     }
 
 private slots:
+    // The help texts are fixed texts of the workbench: a change to their files must be made on
+    // purpose, here too.
+    void HelpFilesAreTheFixedTexts() {
+        const auto digest = [](const char* file) {
+            return QCryptographicHash::hash(SourceFile(file), QCryptographicHash::Sha256).toHex();
+        };
+        QCOMPARE(digest("data/help/commands.txt"),
+                 "29b6ef4b0eb77f9cb02838aecd6c3d32843e79ca06497c1ac6d3fe43291c9489");
+        QCOMPARE(digest("data/help/program.txt"),
+                 "0e44d30692013163c2561e369c2e2344bffebd4efc196805dacf959d0c54a639");
+    }
+
     void CommandReference() {
         TCommandReference form;
         CheckWindow(form, "Описание комонд", {491, 483}, 13, false, true, "data/help/commands.txt");
