@@ -4,9 +4,12 @@
 #include "base/Cp1251.h"
 #include "base/HexDigits.h"
 #include "compiler/ImageWriter.h"
+#include "compiler/LinesCompileTarget.h"
 #include "compiler/ProgramListing.h"
 
 #include <algorithm>
+#include <map>
+#include <set>
 
 namespace {
 
@@ -212,4 +215,66 @@ std::vector<TCompileWarning> LabelWarnings(const TCompileTarget& text) {
                          return a.Line != b.Line ? a.Line < b.Line : a.Column < b.Column;
                      });
     return warnings;
+}
+
+std::vector<std::string> NameJumps(const std::vector<std::string>& lines) {
+    TLinesCompileTarget text(lines);
+    TProgramListing listing = ListProgram(text);
+    TLabelScan scan = ScanLabels(text);
+
+    // The gotos to name, and the lines of the commands they land on.
+    std::vector<std::pair<int, int>> jumps; // goto line, target line
+    std::set<int> targets;
+    for (std::size_t k = 0; k < listing.Entries.size(); ++k) {
+        const TListingEntry& entry = listing.Entries[k];
+        int target = listing.JumpTargetOf(static_cast<int>(k));
+        if (target < 0)
+            continue;
+        std::string_view tidy = TidyLine(lines[static_cast<std::size_t>(entry.Line)]);
+        if (JumpLabel(tidy) || !OnlyComment(tidy.substr(kGotoWidth)))
+            continue;
+        int line = listing.Entries[static_cast<std::size_t>(target)].Line;
+        jumps.emplace_back(entry.Line, line);
+        targets.insert(line);
+    }
+
+    // A label already marking the command is used; otherwise the next unused name mN.
+    std::map<int, std::string> names; // target line: label name
+    std::map<int, bool> added;        // target line: a label line goes above it
+    std::map<int, int> offsetOfLine;
+    for (const auto& entry : listing.Entries)
+        offsetOfLine[entry.Line] = entry.Offset;
+    int next = 1;
+    for (int line : targets) {
+        int offset = offsetOfLine[line];
+        auto marking = std::find_if(scan.Labels.begin(), scan.Labels.end(), [&](const TLabel& l) {
+            return l.Offset == offset && scan.Find(l.Name) == &l;
+        });
+        if (marking != scan.Labels.end()) {
+            names[line] = marking->Name;
+            continue;
+        }
+        std::string name;
+        do
+            name = "m" + std::to_string(next++);
+        while (scan.Find(name));
+        names[line] = name;
+        added[line] = true;
+    }
+
+    std::map<int, int> jumpTarget(jumps.begin(), jumps.end());
+    std::vector<std::string> out;
+    out.reserve(lines.size() + added.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        int line = static_cast<int>(i);
+        if (added.count(line))
+            out.push_back(names[line] + ":");
+        std::string text = lines[i];
+        if (auto it = jumpTarget.find(line); it != jumpTarget.end()) {
+            std::size_t at = text.size() - TidyLine(text).size() + kGotoWidth;
+            text.insert(at, " " + names[it->second]);
+        }
+        out.push_back(std::move(text));
+    }
+    return out;
 }

@@ -76,3 +76,9 @@ int ApplyJumpRewrites(std::vector<std::string>& lines, const std::vector<TJumpRe
 // spaces): a label no command follows, a second label of one name, a goto naming an unknown
 // label, a labelled goto with a stale address, and a label line that reads as a command.
 std::vector<TCompileWarning> LabelWarnings(const TCompileTarget& text);
+
+// "Назвать переходы": the lines with a label line "mN:" above every command a goto lands on (or
+// the label already marking it) and its name appended to each such goto. Gotos that already
+// name a label, land inside a command or past the end, or carry trailing text other than a
+// "//" comment are left as they are. The image compiled from the result is the same.
+std::vector<std::string> NameJumps(const std::vector<std::string>& lines);

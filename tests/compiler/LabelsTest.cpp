@@ -1,5 +1,5 @@
-// Labels: the label rule, the goto's label, the rewrite of stale addresses and the label
-// warnings.
+// Labels: the label rule, the goto's label, the rewrite of stale addresses, the label warnings
+// and the conversion of a program without labels.
 #include "CompilerTestSupport.h"
 
 #include "base/Cp1251.h"
@@ -143,6 +143,43 @@ TEST(Labels, RewriteKeepsTabsAndTheRestOfTheLine) {
                                         {7, "goto_0000", "goto_0001", "x"}}),
               1);
     EXPECT_EQ(lines, (std::vector<std::string>{"\t goto_0012 loop // back", "stop"}));
+}
+
+TEST(Labels, NameJumps) {
+    using Lines = std::vector<std::string>;
+    const std::pair<Lines, Lines> rows[] = {
+        {{"configd_FF", "allond", "alloffd", "goto_0002 // again"},
+         {"configd_FF", "m1:", "allond", "alloffd", "goto_0002 m1 // again"}},
+        // The label above is used; a name in use is skipped.
+        {{"loop:", "allond", "goto_0000"}, {"loop:", "allond", "goto_0000 loop"}},
+        {{"m1:", "stop", "  nop", "  goto_0001", "goto_0001", "goto_0002"},
+         {"m1:", "stop", "m2:", "  nop", "m3:", "  goto_0001 m2", "goto_0001 m2", "goto_0002 m3"}},
+        // Into a command, past the end, already named, with text that is no comment: alone.
+        {{"pause_64", "goto_0001", "goto_0009", "goto_0000 x", "goto_0000 to start"},
+         {"pause_64", "goto_0001", "goto_0009", "goto_0000 x", "goto_0000 to start"}},
+    };
+    for (const auto& [in, out] : rows) {
+        SCOPED_TRACE(in.back());
+        EXPECT_EQ(NameJumps(in), out);
+    }
+}
+
+// Every example converted compiles to the image it compiled to before, with no label warning.
+TEST(Labels, ConvertedExamplesCompileTheSame) {
+    for (const auto& path : ExamplePrograms()) {
+        SCOPED_TRACE(path);
+        std::vector<std::string> lines = ReadTextFile((SourceDir() / path).string(), 4);
+        std::vector<std::string> named = NameJumps(lines);
+        TLinesCompileTarget before(lines);
+        TLinesCompileTarget after(named);
+        EXPECT_TRUE(LabelWarnings(after).empty());
+        EXPECT_TRUE(FindJumpRewrites(after).empty());
+        std::string a, b;
+        TCompileCounters counters;
+        CompileToBytes(before, a, counters);
+        CompileToBytes(after, b, counters);
+        EXPECT_EQ(a, b);
+    }
 }
 
 } // namespace
