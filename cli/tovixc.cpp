@@ -18,6 +18,7 @@
 #include "compiler/ImageName.h"
 #include "compiler/IntelHex.h"
 #include "compiler/LinesCompileTarget.h"
+#include "compiler/ProgramWarnings.h"
 
 #include <cstdio>
 #include <iostream>
@@ -172,6 +173,7 @@ int main(int argc, char** argv) {
         lines.push_back(ExpandTabs(line, kDefaultTabSize));
 
     TLinesCompileTarget target(std::move(lines));
+    std::vector<TCompileWarning> passedOver = PassedOverWarnings(target);
     TCompileCounters counters;
     std::vector<TListingEntry> listing;
     TCompileResult result;
@@ -186,6 +188,7 @@ int main(int argc, char** argv) {
         std::cerr << image << ": ошибка: не удалось записать образ: " << e.what() << "\n";
         return kExitUsage;
     }
+    MergeWarnings(result.Warnings, std::move(passedOver));
 
     if (!result.Succeeded()) {
         PrintFailedCompile(options.Program, rawLines, kDefaultTabSize, result);

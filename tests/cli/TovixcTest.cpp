@@ -173,6 +173,47 @@ TEST(Tovixc, GotoTargetWarnings) {
     EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"w.tovix"});
 }
 
+// Labels and lines the compile passes over warn as gotos do: the image is written, the status
+// is 0, the column is the file's.
+TEST(Tovixc, PassedOverWarnings) {
+    struct Row {
+        std::vector<std::string> lines;
+        std::string err;
+        int commands;
+        int size;
+    };
+    const Row rows[] = {
+        {{"\tPAUSE_64", "alond", "alloffd pause_10", "stopper", "loop:", "goto_0003 loop",
+          "goto_0000 nowhere", "end:"},
+         "p.tovix:1:2: предупреждение: команды пишутся строчными буквами: pause\n"
+         "p.tovix:2:1: предупреждение: нет команды alond — возможно, allond\n"
+         "p.tovix:3:9: предупреждение: вторая команда в строке не компилируется: pause_10\n"
+         "p.tovix:4:1: предупреждение: строка читается как stop\n"
+         "p.tovix:6:6: предупреждение: переход внутрь команды в строке 6\n"
+         "p.tovix:6:6: предупреждение: адрес устарел: метка loop на адресе 0002\n"
+         "p.tovix:7:11: предупреждение: нет метки nowhere\n"
+         "p.tovix:8:1: предупреждение: после метки end нет команды\n",
+         4,
+         8},
+        {{"delay_64"},
+         "p.tovix:1:1: предупреждение: нет команды delay — возможно, pause, 10xpause\n",
+         0,
+         0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.lines.front());
+        TempDir dir;
+        WriteBytes(dir / "p.tovix", Program(row.lines));
+        RunResult run = Tovixc(dir, {"p.tovix"});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, row.err);
+        EXPECT_EQ(run.out,
+                  "Компиляция завершена!  Количество команд " + std::to_string(row.commands) +
+                      "\n" + "Размер программы составляет " + std::to_string(row.size) + " байт\n");
+        EXPECT_EQ(ReadFile(dir / "p.bin").size(), static_cast<std::size_t>(row.size));
+    }
+}
+
 TEST(Tovixc, UsageErrors) {
     const std::pair<std::vector<std::string>, std::string> rows[] = {
         {{}, "не указана программа"},
