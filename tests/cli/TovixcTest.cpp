@@ -214,6 +214,61 @@ TEST(Tovixc, PassedOverWarnings) {
     }
 }
 
+// A command inserted above a label: --update-jumps makes the goto follow it, in the file too;
+// without it, the stale address is compiled and warned about. A file with nothing to change is
+// not written (its LF line ends stay).
+TEST(Tovixc, UpdateJumps) {
+    const std::vector<std::string> inserted = {
+        "configd_FF", "alloffd", "loop:", "\tallond", "pause_64", "goto_0002 loop // back"};
+    std::vector<std::string> followed = inserted;
+    followed.back() = "goto_0003 loop // back";
+    const std::string done = "Компиляция завершена!  Количество команд 5\n"
+                             "Размер программы составляет 9 байт\n";
+    const std::string lf = "loop:\nstop\ngoto_0000 loop\n";
+    struct Row {
+        std::string before;
+        std::vector<std::string> args;
+        std::string after;
+        std::string out;
+        std::string err;
+        int target; // the image's goto address
+    };
+    const Row rows[] = {
+        {Program(inserted),
+         {"--update-jumps", "p.tovix"},
+         Program(followed),
+         "Обновлено адресов переходов: 1\n" + done,
+         "",
+         3},
+        {Program(inserted),
+         {"p.tovix"},
+         Program(inserted),
+         done,
+         "p.tovix:6:6: предупреждение: адрес устарел: метка loop на адресе 0003\n",
+         2},
+        {lf,
+         {"p.tovix", "--update-jumps"},
+         lf,
+         "Обновлено адресов переходов: 0\nКомпиляция завершена!  Количество команд 2\n"
+         "Размер программы составляет 4 байт\n",
+         "",
+         0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args.front());
+        TempDir dir;
+        WriteBytes(dir / "p.tovix", row.before);
+        RunResult run = Tovixc(dir, row.args);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, row.out);
+        EXPECT_EQ(run.err, row.err);
+        EXPECT_EQ(ReadFile(dir / "p.tovix"), row.after);
+        std::string image = ReadFile(dir / "p.bin");
+        EXPECT_EQ(image.substr(image.size() - 3), Bytes({0x03, 0, row.target}));
+        EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{"p.bin", "p.tovix"}));
+    }
+}
+
 TEST(Tovixc, UsageErrors) {
     const std::pair<std::vector<std::string>, std::string> rows[] = {
         {{}, "не указана программа"},
@@ -228,8 +283,9 @@ TEST(Tovixc, UsageErrors) {
         {{"-f", "bin", "--format=ihex", "p.tovix"}, "формат образа указан дважды"},
     };
     const std::string usage =
-        "использование: tovixc ПРОГРАММА [-o ОБРАЗ] [-f bin|ihex] [--listing]\n"
-        "  -f, --format=ФОРМАТ  bin: байты образа (по умолчанию), ihex: Intel HEX\n";
+        "использование: tovixc ПРОГРАММА [-o ОБРАЗ] [-f bin|ihex] [--listing] [--update-jumps]\n"
+        "  -f, --format=ФОРМАТ  bin: байты образа (по умолчанию), ihex: Intel HEX\n"
+        "  --update-jumps       сначала исправить в файле адреса переходов по меткам\n";
     for (const auto& [args, problem] : rows) {
         SCOPED_TRACE(problem);
         TempDir dir;
