@@ -244,14 +244,14 @@ std::vector<std::string> NameJumps(const std::vector<std::string>& lines) {
     std::map<int, int> offsetOfLine;
     for (const auto& entry : listing.Entries)
         offsetOfLine[entry.Line] = entry.Offset;
+    std::map<int, const TLabel*> labelAt; // offset: the first label marking it
+    for (const auto& label : scan.Labels)
+        if (scan.Find(label.Name) == &label)
+            labelAt.emplace(label.Offset, &label);
     int next = 1;
     for (int line : targets) {
-        int offset = offsetOfLine[line];
-        auto marking = std::find_if(scan.Labels.begin(), scan.Labels.end(), [&](const TLabel& l) {
-            return l.Offset == offset && scan.Find(l.Name) == &l;
-        });
-        if (marking != scan.Labels.end()) {
-            names[line] = marking->Name;
+        if (auto marking = labelAt.find(offsetOfLine[line]); marking != labelAt.end()) {
+            names[line] = marking->second->Name;
             continue;
         }
         std::string name;
