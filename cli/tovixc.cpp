@@ -1,7 +1,9 @@
 // tovixc: the headless compiler. Reads a program file with the editor's file format, compiles
 // it with the workbench's compile and writes the byte image.
 //
-//   tovixc PROGRAM [-o IMAGE] [-f bin|ihex] [--listing]
+//   tovixc PROGRAM [-o IMAGE] [-f bin|ihex] [--listing] [--update-jumps]
+//
+// --update-jumps first puts every labelled goto's address right in the program file itself.
 //
 // Exit status: 0 compiled (warnings included), 1 the program has errors (no image written), 2
 // usage or input/output error.
@@ -17,7 +19,9 @@
 #include "compiler/Compiler.h"
 #include "compiler/ImageName.h"
 #include "compiler/IntelHex.h"
+#include "compiler/Labels.h"
 #include "compiler/LinesCompileTarget.h"
+#include "compiler/ProgramWarnings.h"
 
 #include <cstdio>
 #include <iostream>
@@ -31,8 +35,9 @@ constexpr int kExitProgramErrors = 1;
 constexpr int kExitUsage = 2;
 
 const char* const kUsage =
-    "использование: tovixc ПРОГРАММА [-o ОБРАЗ] [-f bin|ihex] [--listing]\n"
-    "  -f, --format=ФОРМАТ  bin: байты образа (по умолчанию), ihex: Intel HEX\n";
+    "использование: tovixc ПРОГРАММА [-o ОБРАЗ] [-f bin|ihex] [--listing] [--update-jumps]\n"
+    "  -f, --format=ФОРМАТ  bin: байты образа (по умолчанию), ihex: Intel HEX\n"
+    "  --update-jumps       сначала исправить в файле адреса переходов по меткам\n";
 
 enum class TImageFormat { Binary, IntelHex };
 
@@ -41,6 +46,7 @@ struct TOptions {
     std::optional<std::string> Image;
     std::optional<TImageFormat> Format;
     bool Listing = false;
+    bool UpdateJumps = false;
     bool Help = false;
 };
 
@@ -53,6 +59,7 @@ int UsageError(const std::string& problem) {
 std::optional<int> ParseCommandLine(int argc, char** argv, TOptions& options) {
     const std::vector<TOption> table = {
         {.Name = "--listing", .Take = SetFlag(options.Listing)},
+        {.Name = "--update-jumps", .Take = SetFlag(options.UpdateJumps)},
         {.Name = "-o",
          .NoValue = "после -o нужно имя образа",
          .Twice = "параметр -o указан дважды",
@@ -140,6 +147,19 @@ TCompileResult CompileToIntelHex(TCompileTarget& target, const std::string& imag
     return result;
 }
 
+// Puts every labelled goto of the program right, in rawLines, lines and the file, which is
+// written only when an address changes. Returns how many changed; raises EFCreateError.
+int UpdateJumps(const std::string& program, std::vector<std::string>& rawLines,
+                std::vector<std::string>& lines) {
+    std::vector<TJumpRewrite> rewrites = FindJumpRewrites(TLinesCompileTarget(lines));
+    if (rewrites.empty())
+        return 0;
+    ApplyJumpRewrites(rawLines, rewrites);
+    ApplyJumpRewrites(lines, rewrites);
+    WriteTextFile(program, rawLines);
+    return static_cast<int>(rewrites.size());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -171,7 +191,19 @@ int main(int argc, char** argv) {
     for (const auto& line : rawLines)
         lines.push_back(ExpandTabs(line, kDefaultTabSize));
 
+    if (options.UpdateJumps) {
+        try {
+            int changed = UpdateJumps(options.Program, rawLines, lines);
+            std::cout << "Обновлено адресов переходов: " << changed << "\n";
+        } catch (const ERuntimeError& e) {
+            std::cerr << options.Program << ": ошибка: не удалось записать программу: " << e.what()
+                      << "\n";
+            return kExitUsage;
+        }
+    }
+
     TLinesCompileTarget target(std::move(lines));
+    std::vector<TCompileWarning> passedOver = PassedOverWarnings(target);
     TCompileCounters counters;
     std::vector<TListingEntry> listing;
     TCompileResult result;
@@ -186,6 +218,7 @@ int main(int argc, char** argv) {
         std::cerr << image << ": ошибка: не удалось записать образ: " << e.what() << "\n";
         return kExitUsage;
     }
+    MergeWarnings(result.Warnings, std::move(passedOver));
 
     if (!result.Succeeded()) {
         PrintFailedCompile(options.Program, rawLines, kDefaultTabSize, result);

@@ -170,6 +170,102 @@ TEST(Tovixc, GotoTargetWarnings) {
     EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"w.tovix"});
 }
 
+// Labels and lines the compile passes over warn as gotos do: the image is written, the status
+// is 0, the column is the file's.
+TEST(Tovixc, PassedOverWarnings) {
+    struct Row {
+        std::vector<std::string> lines;
+        std::string err;
+        int commands;
+        int size;
+    };
+    const Row rows[] = {
+        {{"\tPAUSE_64", "alond", "alloffd pause_10", "stopper", "loop:", "goto_0003 loop",
+          "goto_0000 nowhere", "end:"},
+         "p.tovix:1:2: предупреждение: команды пишутся строчными буквами: pause\n"
+         "p.tovix:2:1: предупреждение: нет команды alond — возможно, allond\n"
+         "p.tovix:3:9: предупреждение: вторая команда в строке не компилируется: pause_10\n"
+         "p.tovix:4:1: предупреждение: строка читается как stop\n"
+         "p.tovix:6:6: предупреждение: переход внутрь команды в строке 6\n"
+         "p.tovix:6:6: предупреждение: адрес устарел: метка loop на адресе 0002\n"
+         "p.tovix:7:11: предупреждение: нет метки nowhere\n"
+         "p.tovix:8:1: предупреждение: после метки end нет команды\n",
+         4,
+         8},
+        {{"delay_64"},
+         "p.tovix:1:1: предупреждение: нет команды delay — возможно, pause, 10xpause\n",
+         0,
+         0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.lines.front());
+        TempDir dir;
+        WriteBytes(dir / "p.tovix", Program(row.lines));
+        RunResult run = Tovixc(dir, {"p.tovix"});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, row.err);
+        EXPECT_EQ(run.out,
+                  "Компиляция завершена!  Количество команд " + std::to_string(row.commands) +
+                      "\n" + "Размер программы составляет " + std::to_string(row.size) + " байт\n");
+        EXPECT_EQ(ReadFile(dir / "p.bin").size(), static_cast<std::size_t>(row.size));
+    }
+}
+
+// A command inserted above a label: --update-jumps makes the goto follow it, in the file too;
+// without it, the stale address is compiled and warned about. A file with nothing to change is
+// not written (its LF line ends stay).
+TEST(Tovixc, UpdateJumps) {
+    const std::vector<std::string> inserted = {
+        "configd_FF", "alloffd", "loop:", "\tallond", "pause_64", "goto_0002 loop // back"};
+    std::vector<std::string> followed = inserted;
+    followed.back() = "goto_0003 loop // back";
+    const std::string done = "Компиляция завершена!  Количество команд 5\n"
+                             "Размер программы составляет 9 байт\n";
+    const std::string lf = "loop:\nstop\ngoto_0000 loop\n";
+    struct Row {
+        std::string before;
+        std::vector<std::string> args;
+        std::string after;
+        std::string out;
+        std::string err;
+        int target; // the image's goto address
+    };
+    const Row rows[] = {
+        {Program(inserted),
+         {"--update-jumps", "p.tovix"},
+         Program(followed),
+         "Обновлено адресов переходов: 1\n" + done,
+         "",
+         3},
+        {Program(inserted),
+         {"p.tovix"},
+         Program(inserted),
+         done,
+         "p.tovix:6:6: предупреждение: адрес устарел: метка loop на адресе 0003\n",
+         2},
+        {lf,
+         {"p.tovix", "--update-jumps"},
+         lf,
+         "Обновлено адресов переходов: 0\nКомпиляция завершена!  Количество команд 2\n"
+         "Размер программы составляет 4 байт\n",
+         "",
+         0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args.front());
+        TempDir dir;
+        WriteBytes(dir / "p.tovix", row.before);
+        RunResult run = Tovixc(dir, row.args);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, row.out);
+        EXPECT_EQ(run.err, row.err);
+        EXPECT_EQ(ReadFile(dir / "p.tovix"), row.after);
+        std::string image = ReadFile(dir / "p.bin");
+        EXPECT_EQ(image.substr(image.size() - 3), Bytes({0x03, 0, row.target}));
+        EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{"p.bin", "p.tovix"}));
+    }
+}
+
 TEST(Tovixc, UsageErrors) {
     const std::pair<std::vector<std::string>, std::string> rows[] = {
         {{}, "не указана программа"},
@@ -184,8 +280,9 @@ TEST(Tovixc, UsageErrors) {
         {{"-f", "bin", "--format=ihex", "p.tovix"}, "формат образа указан дважды"},
     };
     const std::string usage =
-        "использование: tovixc ПРОГРАММА [-o ОБРАЗ] [-f bin|ihex] [--listing]\n"
-        "  -f, --format=ФОРМАТ  bin: байты образа (по умолчанию), ihex: Intel HEX\n";
+        "использование: tovixc ПРОГРАММА [-o ОБРАЗ] [-f bin|ihex] [--listing] [--update-jumps]\n"
+        "  -f, --format=ФОРМАТ  bin: байты образа (по умолчанию), ihex: Intel HEX\n"
+        "  --update-jumps       сначала исправить в файле адреса переходов по меткам\n";
     for (const auto& [args, problem] : rows) {
         SCOPED_TRACE(problem);
         TempDir dir;

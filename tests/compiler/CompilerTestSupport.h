@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -67,3 +68,18 @@ struct Editor {
 struct FileFaultsOff {
     ~FileFaultsOff() { FileFaults::FailAt(0, 0); }
 };
+
+// The source tree, for the program files kept in it.
+inline std::filesystem::path SourceDir() {
+    const char* source = std::getenv("TOVIX_SOURCE_DIR");
+    return source ? source : TOVIX_DEFAULT_SOURCE_DIR;
+}
+
+// The example programs of data/examples, by path relative to the source tree.
+inline std::vector<std::string> ExamplePrograms() {
+    std::vector<std::string> names;
+    for (const auto& name : FilesIn((SourceDir() / "data/examples").string()))
+        if (name.ends_with(".tovix"))
+            names.push_back("data/examples/" + name);
+    return names;
+}
