@@ -9,6 +9,7 @@
 #include "compiler/CompileMessages.h"
 #include "compiler/ImageName.h"
 #include "compiler/IntelHex.h"
+#include "compiler/ProgramWarnings.h"
 #include "platform/CodeMemoWidget.h"
 #include "platform/Dialogs.h"
 #include "workbench/MemoCompileTarget.h"
@@ -75,7 +76,11 @@ void TMainWindow::CompileProgram(
     TChangedFlagKeeper keeper(FProgram.Changed, AnyLineIndented(memo.Lines()));
 
     TMemoCompileTarget target(memo);
-    const TCompileResult result = compile(target, FCounters);
+    // Labels and lines that look like mistakes are read as the user wrote them, before the
+    // compile tidies the lines; they only add warnings.
+    std::vector<TCompileWarning> passedOver = PassedOverWarnings(target);
+    TCompileResult result = compile(target, FCounters);
+    MergeWarnings(result.Warnings, std::move(passedOver));
     if (!result.Succeeded()) {
         // The caret goes to the start of the first faulty line, which stays in view behind the
         // message.

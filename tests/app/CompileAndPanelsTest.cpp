@@ -89,7 +89,7 @@ private slots:
     void F9WarnsOfGotosThatLandWrongly() {
         TempDir dir;
         WriteBytes(dir.File("jumps.tovix"),
-                   "allond\r\npause_64\r\n// back\r\n  goto_0002\r\ngoto_0009\r\n");
+                   "allond\r\npause_64\r\n// back\r\n  goto_0002\r\ngoto_0009\r\nPAUSE_64\r\n");
         Workbench w;
         QVERIFY(w.Show());
         w.Open(dir.File("jumps.tovix"));
@@ -99,7 +99,8 @@ private slots:
                  QStringList{"Компиляция завершена!  Количество команд 4\n"
                              "Предупреждения:\n"
                              "Строка 4: goto_0002 — переход внутрь команды в строке 2\n"
-                             "Строка 5: goto_0009 — переход за конец программы"});
+                             "Строка 5: goto_0009 — переход за конец программы\n"
+                             "Строка 6: PAUSE_64 — команды пишутся строчными буквами: pause"});
         QCOMPARE(w.Main.Editor().CurY(), 3);
         QCOMPARE(w.Main.Editor().CurX(), 0);
         QCOMPARE(w.Errors.Texts, QStringList());
