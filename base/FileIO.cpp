@@ -200,6 +200,8 @@ std::string ReadFailureReason(int code) {
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
+    if (a == b)
+        return true;
     struct stat sa, sb;
     if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0)
         return false;

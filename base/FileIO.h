@@ -100,8 +100,8 @@ private:
 // earlier file stays as it was and no temporary file is left.
 int WriteFileAtomically(const std::string& path, const std::function<int(AtomicFileWriter&)>& fill);
 
-// True when both paths name one existing file, however they are spelt (links, "./", hard
-// links: the same device and inode); false when either does not exist.
+// True when both paths name one file: spelt alike, or existing files however they are spelt
+// (links, "./", hard links: the same device and inode).
 bool SameFile(const std::string& a, const std::string& b);
 
 // A seam for tests: makes the k-th fallible file operation (open, write, sync, rename) from now

@@ -1,6 +1,8 @@
 // The compile's messages for the command-line tools.
 #include "cli/CompileReport.h"
 
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "compiler/CompileMessages.h"
 
 #include <iostream>
@@ -53,4 +55,18 @@ void PrintFailedCompile(const std::string& program, const std::vector<std::strin
     for (const auto& warning : result.Warnings)
         PrintWarning(program, rawLines, tabSize, warning);
     std::cerr << "Компиляция не выполнена: неверные данные команды.\n";
+}
+
+std::optional<TProgramLines> ReadProgramLines(const std::string& path) {
+    TProgramLines program;
+    try {
+        program.Raw = SplitTextFile(ReadTextFileBytes(path));
+    } catch (const ERuntimeError& e) {
+        std::cerr << path << ": ошибка: не удалось прочитать программу: " << e.what() << "\n";
+        return std::nullopt;
+    }
+    program.Expanded.reserve(program.Raw.size());
+    for (const auto& line : program.Raw)
+        program.Expanded.push_back(ExpandTabs(line, kDefaultTabSize));
+    return program;
 }

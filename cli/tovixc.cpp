@@ -172,24 +172,16 @@ int main(int argc, char** argv) {
     }
     TImageFormat format = options.Format.value_or(TImageFormat::Binary);
     std::string image = options.Image ? *options.Image : DefaultImageName(options.Program, format);
-    if (image == options.Program || SameFile(image, options.Program)) {
+    if (SameFile(image, options.Program)) {
         std::cerr << image << ": ошибка: образ не может заменить файл программы\n";
         return kExitUsage;
     }
 
-    // The file as written (TABs intact), for the columns of error messages, and as compiled.
-    std::vector<std::string> rawLines;
-    try {
-        rawLines = SplitTextFile(ReadTextFileBytes(options.Program));
-    } catch (const ERuntimeError& e) {
-        std::cerr << options.Program << ": ошибка: не удалось прочитать программу: " << e.what()
-                  << "\n";
+    std::optional<TProgramLines> program = ReadProgramLines(options.Program);
+    if (!program)
         return kExitUsage;
-    }
-    std::vector<std::string> lines;
-    lines.reserve(rawLines.size());
-    for (const auto& line : rawLines)
-        lines.push_back(ExpandTabs(line, kDefaultTabSize));
+    std::vector<std::string>& rawLines = program->Raw;
+    std::vector<std::string>& lines = program->Expanded;
 
     if (options.UpdateJumps) {
         try {

@@ -123,21 +123,13 @@ std::optional<int> LoadProgram(const std::string& path, std::optional<TBoardSess
         session->Reset();
         return std::nullopt;
     }
-    std::vector<std::string> rawLines;
-    try {
-        rawLines = SplitTextFile(ReadTextFileBytes(path));
-    } catch (const ERuntimeError& e) {
-        std::cerr << path << ": ошибка: не удалось прочитать программу: " << e.what() << "\n";
+    std::optional<TProgramLines> program = ReadProgramLines(path);
+    if (!program)
         return kExitUsage;
-    }
-    std::vector<std::string> lines;
-    lines.reserve(rawLines.size());
-    for (const auto& line : rawLines)
-        lines.push_back(ExpandTabs(line, kDefaultTabSize));
-    session.emplace([lines = std::move(lines)] { return lines; });
+    session.emplace([lines = std::move(program->Expanded)] { return lines; });
     session->Reset();
     if (!session->CompileResult().Succeeded()) {
-        PrintFailedCompile(path, rawLines, kDefaultTabSize, session->CompileResult());
+        PrintFailedCompile(path, program->Raw, kDefaultTabSize, session->CompileResult());
         return kExitProgramErrors;
     }
     return std::nullopt;
@@ -197,8 +189,7 @@ int main(int argc, char** argv) {
     if (auto status = LoadProgram(options.Program, session))
         return *status;
 
-    if (options.Vcd &&
-        (*options.Vcd == options.Program || SameFile(*options.Vcd, options.Program))) {
+    if (options.Vcd && SameFile(*options.Vcd, options.Program)) {
         std::cerr << *options.Vcd << ": ошибка: файл VCD не может заменить файл программы\n";
         return kExitUsage;
     }
