@@ -2,7 +2,9 @@
 #include "workbench/WorkbenchDisplay.h"
 
 #include "compiler/CommandSet.h"
+#include "compiler/ProgramListing.h"
 #include "editor/CodeMemo.h"
+#include "editor/style/CodePasStyler.h"
 #include "editor/view/Gutter.h"
 
 void ConfigureWorkbenchDisplay(TCodeCustomMemo& memo) {
@@ -30,4 +32,18 @@ void ConfigureWorkbenchDisplay(TCodeCustomMemo& memo) {
 
 std::vector<std::string> WorkbenchCommandWords() {
     return KeywordsSorted();
+}
+
+bool IsCompiledCommandWord(std::string_view line, int column, int length) {
+    std::string_view tidy = TidyLine(line);
+    const TCommand* command = RecognizeCommand(tidy);
+    if (!command)
+        return false;
+    const auto start = static_cast<int>(line.size() - tidy.size());
+    return column >= start && column + length <= start + static_cast<int>(command->Mnemonic.size());
+}
+
+void ConfigureCommandStyler(TCodePascalMemoStyler& styler) {
+    ConfigureWorkbenchStyler(styler, WorkbenchCommandWords());
+    styler.SetKeywordFilter(IsCompiledCommandWord);
 }

@@ -4,11 +4,22 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TCodeCustomMemo;
+class TCodePascalMemoStyler;
 
 void ConfigureWorkbenchDisplay(TCodeCustomMemo& memo);
 
 // The interpreter's command words, sorted: the keywords of the workbench's styler.
 std::vector<std::string> WorkbenchCommandWords();
+
+// True when the word at column (0-based) of that length lies in the mnemonic of the command the
+// compile reads on line: a command word in capitals, a second command on a line and a word of a
+// comment line are not commands, and are not painted as commands.
+bool IsCompiledCommandWord(std::string_view line, int column, int length);
+
+// Configures styler as the workbench's styler with the command words as keywords, painted as
+// such only where the compile reads a command.
+void ConfigureCommandStyler(TCodePascalMemoStyler& styler);

@@ -83,7 +83,7 @@ void TMainWindow::CreateControls() {
     FEditor = new TCodeMemoWidget(client);
     Place(FEditor, "Memo1", {8, 8, 425, 353});
     TCodeMemo& memo = Editor();
-    ConfigureWorkbenchStyler(FStyler, KeywordsSorted());
+    ConfigureCommandStyler(FStyler);
     ConfigureWorkbenchDisplay(memo);
     memo.SetSyntaxStyles(&FStyler);
     FEditor->MeasureFont();

@@ -12,7 +12,7 @@
 int main(int argc, char** argv) {
     GuardedApplication app(argc, argv);
     TCodePascalMemoStyler styler;
-    ConfigureWorkbenchStyler(styler, KeywordsSorted());
+    ConfigureCommandStyler(styler);
 
     QMainWindow window;
     auto* editor = new TCodeMemoWidget(&window); // owned by the window

@@ -4,7 +4,7 @@
 #include "workbench/WorkbenchDisplay.h"
 
 RenderedEditor::RenderedEditor(int width, int height) : HostWindow(width, height) {
-    ConfigureWorkbenchStyler(Styler, WorkbenchCommandWords());
+    ConfigureCommandStyler(Styler);
     ConfigureWorkbenchDisplay(Memo);
     Memo.SetSyntaxStyles(&Styler);
 }

@@ -8,8 +8,10 @@
 #include "editor/Graphics.h"
 #include "editor/style/StringList.h"
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TCodeCustomMemo;
@@ -196,6 +198,15 @@ public:
     TRegionDefinitions& RegionDefinitions() { return FRegionDefinitions; }
     const TRegionDefinitions& RegionDefinitions() const { return FRegionDefinitions; }
 
+    // Decides where in a line a keyword is styled as one: given the whole line and the keyword's
+    // 0-based column and length. Without a filter every keyword is. The answer must depend on
+    // the line's text alone, as painting keeps what it learnt of a line until the line changes.
+    using TKeywordFilter = std::function<bool(std::string_view line, int column, int length)>;
+    void SetKeywordFilter(TKeywordFilter filter) { FKeywordFilter = std::move(filter); }
+    bool KeywordAllowed(std::string_view line, int column, int length) const {
+        return !FKeywordFilter || FKeywordFilter(line, column, length);
+    }
+
     // The end of configuring the styler from a stored description: when no default item was
     // ever destroyed (the description held no style list), the style list is emptied.
     void Loaded();
@@ -223,5 +234,6 @@ private:
     std::string FDescription;
     std::string FStylerName;
     TRegionDefinitions FRegionDefinitions;
+    TKeywordFilter FKeywordFilter;
     std::vector<TCodeCustomMemo*> FNotified;
 };

@@ -80,8 +80,13 @@ bool IsUrlPiece(std::string_view piece, bool urlAware) {
 // pending run and offset of a cursor and gives them back.
 class TLineTokenizer::Collector {
 public:
-    Collector(const TTokenizeCursor& cursor, const std::function<void(const TRun&)>& sink)
-        : FPending(cursor.Pending), FOffset(cursor.Offset), FSink(sink) {}
+    Collector(std::string_view line, const TTokenizeCursor& cursor,
+              const std::function<void(const TRun&)>& sink)
+        : FLine(line), FPending(cursor.Pending), FOffset(cursor.Offset), FSink(sink) {}
+
+    // The whole line, and where in it the next emission starts.
+    std::string_view Line() const { return FLine; }
+    int Offset() const { return FOffset; }
 
     // Emits the next length bytes of the line in state s, then clears s's run flags.
     void Emit(std::size_t length, ScanState& s) {
@@ -103,6 +108,7 @@ public:
     void SaveTo(TTokenizeCursor& cursor) const { cursor.Pending = FPending; }
 
 private:
+    std::string_view FLine;
     TRun FPending;
     int FOffset;
     const std::function<void(const TRun&)>& FSink;
@@ -343,7 +349,8 @@ void TLineTokenizer::TokenizePiece(std::string_view piece, ScanState& s, bool& l
                    !isSymbolChar(rest[end]))
                 ++end;
             int index = FindKeyword(rest.substr(0, end));
-            if (index >= 0) {
+            if (index >= 0 &&
+                FStyler->KeywordAllowed(out.Line(), out.Offset(), static_cast<int>(end))) {
                 s.IsKeyword = true;
                 s.StyleIndex = index;
                 out.Emit(end, s);
@@ -370,7 +377,7 @@ void TLineTokenizer::Advance(std::string_view line, TTokenizeCursor& cursor, int
                              const std::function<void(const TRun&)>& sink) const {
     if (cursor.Done)
         return;
-    Collector out(cursor, sink);
+    Collector out(line, cursor, sink);
     ScanState& state = cursor.State;
     auto from = static_cast<std::size_t>(cursor.Offset);
     bool ended = true;

@@ -88,6 +88,30 @@ TEST_F(WorkbenchTokens, LinesOfCommands) {
     }
 }
 
+// The workbench paints a word as a command only where the compile reads one.
+TEST(CommandStyler, PaintsOnlyTheCommandTheCompileReads) {
+    TCodePascalMemoStyler styler;
+    ConfigureCommandStyler(styler);
+    struct Case {
+        const char* Line;
+        const char* Expected;
+    } table[] = {
+        {"pause_64", "K:pause S:_ N:64"},
+        {"  10xpause_05", "P:   N:10 S:x K:pause S:_ N:05"},
+        {"PAUSE_64", "P:PAUSE S:_ N:64"},
+        {"Stop", "P:Stop"},
+        {"alloffd pause_10", "K:alloffd P: pause S:_ N:10"},
+        {"nop pause", "K:nop P: pause"},
+        {"\xCF\xE0\xF3\xE7\xE0 pause_10", "P:\xCF\xE0\xF3\xE7\xE0 pause S:_ N:10"},
+        {"pause_loop:", "K:pause S:_ P:loop:"},
+        {"nopx", "K:nop S:x"},
+    };
+    for (const Case& c : table) {
+        SCOPED_TRACE(c.Line);
+        EXPECT_EQ(Runs(&styler, {c.Line}), c.Expected);
+    }
+}
+
 TEST_F(WorkbenchTokens, CommentsAcrossLines) {
     struct Case {
         std::vector<std::string> Lines;
