@@ -199,6 +199,9 @@ std::vector<TCompileWarning> LabelWarnings(const TCompileTarget& text) {
         const TLabel* label = scan.Find(jump.Name);
         if (!label)
             warn(jump.Line, jump.Indent, jump.NameColumn, "нет метки " + Utf8(jump.Name));
+        else if (label->Offset > kLargestAddress && label->Offset < scan.ProgramSize)
+            warn(jump.Line, jump.Indent, jump.NameColumn,
+                 "метка " + Utf8(jump.Name) + " за адресом FFFF: goto туда не достаёт");
         else if (ReachableLabel(scan, jump) && jump.Address != label->Offset)
             warn(jump.Line, jump.Indent, kAddressColumn,
                  "адрес устарел: метка " + Utf8(jump.Name) + " на адресе " +

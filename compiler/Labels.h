@@ -74,7 +74,8 @@ int ApplyJumpRewrites(std::vector<std::string>& lines, const std::vector<TJumpRe
 
 // The label warnings of text (in line order; Text is the tidied line, Indent its leading
 // spaces): a label no command follows, a second label of one name, a goto naming an unknown
-// label, a labelled goto with a stale address, and a label line that reads as a command.
+// label or one beyond the addresses a goto holds, a labelled goto with a stale address, and a
+// label line that reads as a command.
 std::vector<TCompileWarning> LabelWarnings(const TCompileTarget& text);
 
 // "Назвать переходы": the lines with a label line "mN:" above every command a goto lands on (or

@@ -89,7 +89,12 @@ TEST(Labels, RewritesAndWarnings) {
         std::vector<std::string> rewrites;
         std::vector<std::string> warnings;
     };
+    // A label beyond the addresses a goto can hold.
+    std::vector<std::string> far(65536, "stop");
+    far.insert(far.begin(), "goto_0000 far");
+    far.insert(far.end(), {"far:", "nop"});
     const Row rows[] = {
+        {far, {}, {"1:11: метка far за адресом FFFF: goto туда не достаёт"}},
         {{"loop:", "allond", "goto_0000 loop"}, {}, {}},
         // A command inserted above the label.
         {{"stop", "loop:", "allond", "goto_0000 loop"},
