@@ -25,6 +25,41 @@ std::string CompletionMessage(int commandCount, const std::vector<TCompileWarnin
     return message;
 }
 
+namespace {
+
+// "\nСтрока N: goto_0018 → goto_0019 (loop)" per rewrite, at most kMaxFaultLinesShown.
+std::string RewriteLines(const std::vector<TJumpRewrite>& rewrites) {
+    std::string lines;
+    int shown = 0;
+    for (const auto& rewrite : rewrites) {
+        if (shown == kMaxFaultLinesShown) {
+            lines += "\n…";
+            break;
+        }
+        lines += "\nСтрока " + std::to_string(rewrite.Line + 1) + ": " + rewrite.OldText + " → " +
+                 rewrite.NewText + " (" + Cp1251ToUtf8(rewrite.Label) + ")";
+        ++shown;
+    }
+    return lines;
+}
+
+} // namespace
+
+std::string CompletionMessage(int commandCount, const std::vector<TCompileWarning>& warnings,
+                              const std::vector<TJumpRewrite>& rewrites) {
+    std::string message = CompletionMessage(commandCount, warnings);
+    if (rewrites.empty())
+        return message;
+    return message + "\nОбновлены адреса переходов:" + RewriteLines(rewrites);
+}
+
+std::string JumpUpdateMessage(const std::vector<TJumpRewrite>& rewrites) {
+    if (rewrites.empty())
+        return "Адреса переходов верны.";
+    return "Обновлено адресов переходов: " + std::to_string(rewrites.size()) +
+           RewriteLines(rewrites);
+}
+
 std::string FaultReason(const TCommand& command, std::string_view tidyText, int column) {
     std::size_t start = static_cast<std::size_t>(column - 1);
     std::string found = start >= tidyText.size()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "compiler/Compiler.h"
+#include "compiler/Labels.h"
 
 #include <string>
 #include <string_view>
@@ -17,6 +18,16 @@ std::string CompletionMessage(int commandCount);
 // most kMaxFaultLinesShown of them, then "…" when there are more. Without warnings it is
 // CompletionMessage(commandCount) alone.
 std::string CompletionMessage(int commandCount, const std::vector<TCompileWarning>& warnings);
+
+// The completion message with its warnings, then, when gotos were rewritten before the compile,
+// a line "Обновлены адреса переходов:" and one line "Строка N: goto_0018 → goto_0019 (loop)" per
+// rewrite (N counted from 1, the label decoded from Windows-1251), at most kMaxFaultLinesShown
+// of them, then "…". Without rewrites it is CompletionMessage(commandCount, warnings).
+std::string CompletionMessage(int commandCount, const std::vector<TCompileWarning>& warnings,
+                              const std::vector<TJumpRewrite>& rewrites);
+// What "Обновить адреса переходов" tells: "Адреса переходов верны." when nothing was rewritten,
+// else "Обновлено адресов переходов: K" followed by the rewrite lines as above.
+std::string JumpUpdateMessage(const std::vector<TJumpRewrite>& rewrites);
 
 // Why the operand at the 1-based column of a command's tidied line is faulty: "неверные данные
 // команды MNEMONIC: нужны две шестнадцатеричные цифры, найдено «XY»" (XY decoded from

@@ -51,6 +51,7 @@ public:
     using TKeyEvent = std::function<void(TCodeCustomMemo&, int& key, TShiftState shift)>;
     using TKeyPressEvent = std::function<void(TCodeCustomMemo&, char& key)>;
     using TUndoChangeEvent = std::function<void(TCodeCustomMemo&, bool canUndo, bool canRedo)>;
+    using TCellEvent = std::function<void(TCodeCustomMemo&, int line, int column)>;
 
     explicit TCodeCustomMemo(Host& host);
     virtual ~TCodeCustomMemo();
@@ -100,7 +101,8 @@ public:
     // Mouse and scroll bars. Coordinates are client pixels.
     // The cell (column, row) of the text area under a point, relative to LeftCol and TopLine.
     TPoint PointToCell(int x, int y);
-    void MouseDown(TMouseButton button, bool shift, int x, int y);
+    // With ctrl (and no shift) a click in the text places the caret and raises OnCtrlClick.
+    void MouseDown(TMouseButton button, bool shift, int x, int y, bool ctrl = false);
     void MouseMove(bool leftDown, int x, int y);
     void MouseUp(TMouseButton button, int x, int y);
     void DoubleClick();
@@ -303,6 +305,12 @@ public:
     void DeleteSelection(bool repaint);
     // Inserts s at the caret (after deleting the selection); CR LF breaks lines.
     void InsertText(std::string_view s);
+    // Replaces, inserts and removes whole lines (TLineBatchStep) as one undo step, with one
+    // change notification. Gutter markers and line records go with their lines (a marker on a
+    // removed line goes with it), the caret stays on its line and the selection collapses.
+    void EditLines(std::vector<TLineBatchStep> steps);
+    // EditLines without the undo record; returns the batch that takes it back.
+    std::vector<TLineBatchStep> ApplyLineBatch(std::vector<TLineBatchStep> steps);
     // The word around the caret, bounded by delimiters.
     std::string WordAtCaret() const;
     // Gives a text without lines its empty line and brings the caret line onto the text, as
@@ -396,6 +404,9 @@ public:
     TKeyEvent OnKeyDown;
     TKeyPressEvent OnKeyPress;
     TUndoChangeEvent OnUndoChange;
+    // A left click with Ctrl held on the text: the clicked line and column (0-based, of the
+    // text, past the line's end too).
+    TCellEvent OnCtrlClick;
 
 protected:
     // Change notification off for the length of a scope.

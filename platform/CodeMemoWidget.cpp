@@ -280,7 +280,8 @@ void TCodeMemoWidget::mousePressEvent(QMouseEvent* e) {
                               : e->button() == Qt::RightButton ? TMouseButton::mbRight
                                                                : TMouseButton::mbMiddle;
         QPoint p = e->position().toPoint();
-        FMemo->MouseDown(button, e->modifiers() & Qt::ShiftModifier, p.x(), p.y());
+        FMemo->MouseDown(button, e->modifiers() & Qt::ShiftModifier, p.x(), p.y(),
+                         e->modifiers() & Qt::ControlModifier);
     });
 }
 

@@ -187,10 +187,13 @@ void TBoardWindow::closeEvent(QCloseEvent* e) {
 }
 
 void TBoardWindow::RunOrPause() {
-    if (FRunner->Mode() == TBoardRunner::TMode::Running)
+    if (FRunner->Mode() == TBoardRunner::TMode::Running) {
         FRunner->Pause();
-    else
-        FRunner->Start();
+        return;
+    }
+    if (FRunner->Mode() == TBoardRunner::TMode::Idle && FBeforeRun)
+        FBeforeRun();
+    FRunner->Start();
 }
 
 void TBoardWindow::Show() {

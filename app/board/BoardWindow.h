@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 #include <tuple>
 #include <vector>
 
@@ -36,6 +38,9 @@ public:
     void TextChanged();
     // The editor's stop points have changed.
     void StopPointsChanged();
+    // Runs before Пуск loads the text for a new run (the main window puts the labelled gotos
+    // right there).
+    void SetBeforeRun(std::function<void()> beforeRun) { FBeforeRun = std::move(beforeRun); }
     // Another program is in the editor (open: true) or none (false): the window starts over,
     // and with no program its controls and keys do nothing.
     void ProgramReplaced(bool open);
@@ -68,6 +73,7 @@ private:
 
     TCodeCustomMemo& FMemo;
     TBoardRunner* FRunner;
+    std::function<void()> FBeforeRun;
     TTonePlayer* FTone;
     TLedRow* FLedD;
     TLedRow* FLedB;

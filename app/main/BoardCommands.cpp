@@ -4,6 +4,7 @@
 
 #include "app/board/BoardWindow.h"
 #include "platform/CodeMemoWidget.h"
+#include "workbench/JumpEdits.h"
 
 #include <QMenu>
 
@@ -12,6 +13,8 @@ void TMainWindow::ShowBoard() {
         FBoardWindow = new TBoardWindow(Editor(), this);
         connect(FBoardWindow, &TBoardWindow::LineChosen, this,
                 [this](int line) { CaretToLineStart(line); });
+        // A new run compiles the text as F9 does: labelled gotos are put right first.
+        FBoardWindow->SetBeforeRun([this] { UpdateJumpAddresses(Editor()); });
         // The Program menu's keys work there as in the main window.
         FBoardWindow->addActions(FProgramMenu->actions());
     }

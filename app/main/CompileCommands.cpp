@@ -1,7 +1,8 @@
 // Program > "Компилировать" (F9): compiles the editor's text into the byte image named after the
 // program file, marks the compiled lines and reports the result; Program > "Сохранить образ в
 // Intel HEX…" compiles the same way and saves the image as Intel HEX where the user chooses;
-// "Снять выделение" removes the compile marks.
+// "Снять выделение" removes the compile marks; "Обновить адреса переходов" and "Назвать
+// переходы" edit the labels and gotos.
 #include "app/main/MainWindow.h"
 
 #include "base/Errors.h"
@@ -12,6 +13,7 @@
 #include "compiler/ProgramWarnings.h"
 #include "platform/CodeMemoWidget.h"
 #include "platform/Dialogs.h"
+#include "workbench/JumpEdits.h"
 #include "workbench/MemoCompileTarget.h"
 
 #include <QFile>
@@ -73,6 +75,9 @@ void TMainWindow::CompileProgram(
     const std::function<TCompileResult(TCompileTarget&, TCompileCounters&)>& compile,
     const std::function<void()>& afterSuccess) {
     TCodeMemo& memo = Editor();
+    // Labelled gotos are put right first, in the editor as one undo step: the image then holds
+    // the addresses their labels have now.
+    const std::vector<TJumpRewrite> rewrites = UpdateJumpAddresses(memo);
     TChangedFlagKeeper keeper(FProgram.Changed, AnyLineIndented(memo.Lines()));
 
     TMemoCompileTarget target(memo);
@@ -92,8 +97,16 @@ void TMainWindow::CompileProgram(
     // A goto that lands wrongly: the caret goes to the start of the first such line.
     if (!result.Warnings.empty())
         CaretToLineStart(result.Warnings.front().Line);
-    FDialogs.ShowMessage(
-        QString::fromStdString(CompletionMessage(FCounters.CommandCount, result.Warnings)));
+    FDialogs.ShowMessage(QString::fromStdString(
+        CompletionMessage(FCounters.CommandCount, result.Warnings, rewrites)));
+}
+
+void TMainWindow::UpdateJumps() {
+    FDialogs.ShowMessage(QString::fromStdString(JumpUpdateMessage(UpdateJumpAddresses(Editor()))));
+}
+
+void TMainWindow::NameJumps() {
+    NameJumpsInEditor(Editor());
 }
 
 void TMainWindow::CaretToLineStart(int line) {

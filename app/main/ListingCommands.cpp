@@ -1,13 +1,16 @@
-// Program > "Листинг" (Ctrl+L) and the tooltip over a goto's address: both read the listing the
-// follower keeps of the editor's text.
+// Program > "Листинг" (Ctrl+L), the tooltip over a goto's address and label, and the way to the
+// line a goto leads to (F12, Ctrl+click): they read the listing the follower keeps of the
+// editor's text.
 #include "app/main/MainWindow.h"
 
 #include "app/listing/JumpNote.h"
 #include "app/listing/ListingFollower.h"
 #include "app/listing/ListingWindow.h"
+#include "base/Cp1251.h"
 #include "compiler/ProgramListing.h"
 #include "platform/CodeMemoWidget.h"
 #include "platform/HexText.h"
+#include "workbench/JumpEdits.h"
 
 #include <QMenu>
 
@@ -32,9 +35,13 @@ QString TMainWindow::GotoToolTip(int line, int column) {
     const TCommand* command = RecognizeCommand(tidy);
     if (!command || command->Form != TOperandForm::Address)
         return QString();
-    // Over the four digits of the address only.
-    int first = static_cast<int>(text.size() - tidy.size()) + command->Operand[0] - 1;
-    if (column < first || column >= first + 4)
+    // Over the four digits of the address, or the name of the label after them.
+    const int indent = static_cast<int>(text.size() - tidy.size());
+    int first = indent + command->Operand[0] - 1;
+    const std::optional<TJumpLabel> label = JumpLabel(tidy);
+    const bool onName = label && column >= indent + label->Column - 1 &&
+                        column < indent + label->Column - 1 + static_cast<int>(label->Name.size());
+    if ((column < first || column >= first + 4) && !onName)
         return QString();
 
     FListingFollower->MakeCurrent();
@@ -51,8 +58,23 @@ QString TMainWindow::GotoToolTip(int line, int column) {
         return QString::fromUtf8("Переход на %1: %2").arg(address, note.Problem);
     if (note.TargetLine < 0)
         return QString();
-    return QString::fromUtf8("Переход на %1: строка %2, %3")
-        .arg(address)
-        .arg(note.TargetLine + 1)
-        .arg(note.TargetText);
+    QString tip = QString::fromUtf8("Переход на %1: строка %2, %3")
+                      .arg(address)
+                      .arg(note.TargetLine + 1)
+                      .arg(note.TargetText);
+    if (label)
+        tip +=
+            QString::fromUtf8(" (метка %1)").arg(QString::fromStdString(Cp1251ToUtf8(label->Name)));
+    return tip;
+}
+
+void TMainWindow::GoToJumpTarget() {
+    GoToJumpTargetAt(Editor().CurY(), Editor().CurX());
+}
+
+void TMainWindow::GoToJumpTargetAt(int line, int column) {
+    FListingFollower->MakeCurrent();
+    if (std::optional<int> target =
+            JumpTargetLine(Editor(), FListingFollower->Listing(), line, column))
+        CaretToLineStart(*target);
 }

@@ -73,6 +73,10 @@ void TMainWindow::CreateMenu() {
                  {"N19", "Модель платы", QKeySequence(Qt::CTRL | Qt::Key_F9), &W::ShowBoard},
                  {"N20", "Точка остановки", QKeySequence(Qt::CTRL | Qt::Key_B),
                   &W::ToggleStopPointAtCaret},
+                 {"NUpdateJumps", "Обновить адреса переходов", QKeySequence(), &W::UpdateJumps},
+                 {"NNameJumps", "Назвать переходы", QKeySequence(), &W::NameJumps},
+                 {"NJumpTarget", "Перейти к цели перехода", QKeySequence(Qt::Key_F12),
+                  &W::GoToJumpTarget},
              });
 
     addItems(AddMenu(bar, "N4", "Помощь"),

@@ -8,12 +8,14 @@
 #include "app/panels/InsertionPanel.h"
 #include "app/panels/PortPanel.h"
 #include "compiler/CommandSet.h"
+#include "compiler/Labels.h"
 #include "platform/CodeMemoWidget.h"
 #include "platform/ControlPlacement.h"
 #include "platform/ErrorGuard.h"
 #include "platform/WindowStyle.h"
 #include "windows/AboutWindow.h"
 #include "windows/TextWindow.h"
+#include "workbench/MemoCompileTarget.h"
 #include "workbench/WorkbenchDisplay.h"
 
 #include <QAction>
@@ -71,6 +73,7 @@ TMainWindow::~TMainWindow() {
     // The editor is a child widget and outlives the members: leave it nothing of ours.
     Editor().OnChange = nullptr;
     Editor().OnCursorChange = nullptr;
+    Editor().OnCtrlClick = nullptr;
     Editor().SetSyntaxStyles(nullptr);
 }
 
@@ -101,6 +104,9 @@ void TMainWindow::CreateControls() {
     };
     memo.MarkerList().SetMarkerImageList(&FStopPointImages);
     FEditor->SetToolTipSource([this](int line, int column) { return GotoToolTip(line, column); });
+    memo.OnCtrlClick = [this](TCodeCustomMemo&, int line, int column) {
+        GoToJumpTargetAt(line, column);
+    };
 
     auto* clearMarks = new QPushButton(QStringLiteral("Снять выделение"), client);
     Place(clearMarks, "Button3", {448, 16, 105, 25});
@@ -109,6 +115,12 @@ void TMainWindow::CreateControls() {
     auto* portPanel = new TPortPanel(client);
     FInsertionPanel = new TInsertionPanel(FDialogs, client);
     connect(portPanel, &TPortPanel::ValueMade, FInsertionPanel, &TInsertionPanel::SetData);
+    FInsertionPanel->SetLabelOffsets([this](std::string_view name) -> std::optional<int> {
+        TMemoCompileTarget target(Editor());
+        const TLabelScan scan = ScanLabels(target);
+        const TLabel* label = scan.Find(name);
+        return label ? std::optional<int>(label->Offset) : std::nullopt;
+    });
     connect(FInsertionPanel, &TInsertionPanel::LineBuilt, this,
             [this](const std::string& line) { Editor().Lines().Add(line); });
 

@@ -89,6 +89,14 @@ private:
     void ShowAbout();
     // "Снять выделение": the compile marks go, the text comes back as it was.
     void ClearMarks();
+    // "Обновить адреса переходов": the labelled gotos put right without a compile, and a word
+    // of how many were; "Назвать переходы": labels for every goto target. One undo step each.
+    void UpdateJumps();
+    void NameJumps();
+    // "Перейти к цели перехода" (F12) with the caret on a goto's address or label name, and
+    // Ctrl+click there: the caret goes to the line the goto leads to.
+    void GoToJumpTarget();
+    void GoToJumpTargetAt(int line, int column);
 
     // Asked before the window closes, whatever the cause.
     bool MayClose();

@@ -3,6 +3,7 @@
 
 #include "base/Cp1251.h"
 #include "base/Errors.h"
+#include "base/HexDigits.h"
 
 #include <array>
 
@@ -62,4 +63,46 @@ std::optional<std::string> BuildInsertionLine(const std::vector<std::string>& ca
         break;
     }
     return Utf8ToCp1251(line);
+}
+
+namespace {
+
+bool IsNameStart(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c >= 0xC0 || c == 0xA8 ||
+           c == 0xB8;
+}
+
+bool IsHexDigit(unsigned char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// A label name in Windows-1251 that cannot be read as an address.
+bool IsLabelNameNotAddress(std::string_view name) {
+    if (name.empty() || !IsNameStart(static_cast<unsigned char>(name[0])))
+        return false;
+    bool hex = name.size() == 4;
+    for (char c : name) {
+        auto u = static_cast<unsigned char>(c);
+        if (!IsNameStart(u) && !(u >= '0' && u <= '9'))
+            return false;
+        hex = hex && IsHexDigit(u);
+    }
+    return !hex;
+}
+
+} // namespace
+
+std::optional<std::string> ResolveGotoField(const std::string& field, const TLabelOffsets& labels) {
+    const std::string name = Utf8ToCp1251(field);
+    if (!labels || !IsLabelNameNotAddress(name))
+        return field;
+    const std::optional<int> offset = labels(name);
+    if (!offset)
+        return std::nullopt;
+    return HexDigits(static_cast<unsigned>(*offset), 4) + " " + field;
+}
+
+std::string UnknownLabelMessage(const std::string& field) {
+    return "Нет метки " + field + ": поставьте строку «" + field +
+           ":» над командой, на которую нужен переход.";
 }

@@ -108,7 +108,8 @@ TInsertionPanel::TInsertionPanel(Dialogs& dialogs, QWidget* parent)
     connect(FPin, &QComboBox::activated, this, Guarded([this] { FPinTypedOver = false; }));
 
     PlaceLabel(this, "Label9", QStringLiteral("Данные goto"), {8, 136}, 13, true);
-    FGotoAddress = PlaceEdit(this, "Edit2", {112, 136, 33, 21}, "0000", 4);
+    // Four hex digits, or a label name (see ResolveGotoField).
+    FGotoAddress = PlaceEdit(this, "Edit2", {112, 136, 33, 21}, "0000", kGotoFieldLength);
 
     FInsert = new QPushButton(QStringLiteral("Вставить"), this);
     Place(FInsert, "Button2", {8, 168, 75, 25});
@@ -159,7 +160,17 @@ void TInsertionPanel::Insert() {
     for (int i = 0; i < FCatalogue->count(); ++i)
         catalogue.push_back(FCatalogue->item(i)->text().toStdString());
 
-    const InsertionFields fields{FData->text().toStdString(), FGotoAddress->text().toStdString(),
+    std::string address = FGotoAddress->text().toStdString();
+    const int entry = SelectedEntry();
+    if (entry >= 0 && entry < FCatalogue->count() && FCatalogue->item(entry)->text() == "goto") {
+        std::optional<std::string> resolved = ResolveGotoField(address, FLabels);
+        if (!resolved) {
+            FDialogs.ShowMessage(QString::fromStdString(UnknownLabelMessage(address)));
+            return;
+        }
+        address = *resolved;
+    }
+    const InsertionFields fields{FData->text().toStdString(), address,
                                  FPeriod->text().toStdString(), PinDigit().toStdString()};
     const std::optional<std::string> line = BuildInsertionLine(catalogue, SelectedEntry(), fields);
     if (!line) {

@@ -2,6 +2,8 @@
 // data, pin, goto address) and "Вставить", which builds the line to append to the program.
 #pragma once
 
+#include "app/panels/InsertionLine.h"
+
 #include <QFrame>
 #include <QString>
 
@@ -25,6 +27,8 @@ public:
     void SetData(const QString& digits);
     // "Вставить" works only while a program is open.
     void SetInsertEnabled(bool enabled);
+    // Where a label name in the goto address field finds its offset.
+    void SetLabelOffsets(TLabelOffsets labels) { FLabels = std::move(labels); }
 
 signals:
     // A catalogue entry was selected: its description.
@@ -50,4 +54,5 @@ private:
     QListWidget* FCatalogue;
     std::vector<std::string> FDescriptions; // one per catalogue entry
     bool FPinTypedOver = false;
+    TLabelOffsets FLabels;
 };

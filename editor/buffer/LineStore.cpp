@@ -160,6 +160,109 @@ void TCodeMemoStrings::InsertLines(int index, const std::vector<std::string_view
     Changed();
 }
 
+namespace {
+
+// Up to this many insertions and removals are made in place; more rebuild the sequence.
+constexpr std::size_t kFewShifts = 64;
+
+bool BatchOrder(const TLineBatchStep& a, const TLineBatchStep& b) {
+    if (a.Line != b.Line)
+        return a.Line < b.Line;
+    return (a.Kind == TLineBatchStep::Insert) > (b.Kind == TLineBatchStep::Insert);
+}
+
+} // namespace
+
+std::vector<TLineBatchStep> TCodeMemoStrings::ApplyBatch(std::vector<TLineBatchStep> steps) {
+    std::vector<TLineBatchStep> inverse;
+    if (steps.empty())
+        return inverse;
+    std::stable_sort(steps.begin(), steps.end(), BatchOrder);
+    std::size_t shifts = 0;
+    for (TLineBatchStep& step : steps) {
+        bool insert = step.Kind == TLineBatchStep::Insert;
+        if (step.Line < 0 || step.Line > Count() - (insert ? 0 : 1))
+            throw EListError(step.Line);
+        if (step.Text.find('\t') != std::string::npos)
+            step.Text = ExpandTabs(step.Text, FOwner.TabSize());
+        shifts += step.Kind != TLineBatchStep::Replace;
+    }
+
+    // What takes the batch back, in the lines of the new text.
+    inverse.reserve(steps.size());
+    int delta = 0;
+    for (const TLineBatchStep& step : steps) {
+        int at = step.Line + delta;
+        switch (step.Kind) {
+        case TLineBatchStep::Insert:
+            inverse.push_back(TLineBatchStep{at, TLineBatchStep::Remove, {}});
+            ++delta;
+            break;
+        case TLineBatchStep::Remove:
+            inverse.push_back(TLineBatchStep{at, TLineBatchStep::Insert, Get(step.Line)});
+            --delta;
+            break;
+        case TLineBatchStep::Replace:
+            inverse.push_back(TLineBatchStep{at, TLineBatchStep::Replace, Get(step.Line)});
+            break;
+        }
+    }
+    std::stable_sort(inverse.begin(), inverse.end(), BatchOrder);
+
+    const int first = steps.front().Line;
+    FOwner.ChangeAt(first);
+    FOwner.CheckpointsChangedAfter(first - 1);
+    Changing();
+    if (shifts <= kFewShifts) {
+        // From the last step back, so that the lines of the earlier ones stay where they were.
+        for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
+            auto index = static_cast<std::size_t>(it->Line);
+            auto length = static_cast<std::int32_t>(it->Text.size());
+            switch (it->Kind) {
+            case TLineBatchStep::Insert:
+                FLines.insert(index, TEntry{LineText(it->Text), nullptr});
+                FLineLengths.Insert(it->Line, length);
+                break;
+            case TLineBatchStep::Remove:
+                FLines.erase(index);
+                FLineLengths.Delete(it->Line);
+                break;
+            case TLineBatchStep::Replace:
+                FLines[index].Text = LineText(it->Text);
+                FLineLengths.Set(it->Line, length);
+                break;
+            }
+        }
+    } else {
+        TChunkedVector<TEntry> lines;
+        auto step = steps.begin();
+        int index = 0;
+        auto insertions = [&] {
+            for (;
+                 step != steps.end() && step->Line == index && step->Kind == TLineBatchStep::Insert;
+                 ++step)
+                lines.push_back(TEntry{LineText(step->Text), nullptr});
+        };
+        FLines.ForEach([&](TEntry& entry) {
+            insertions();
+            if (step != steps.end() && step->Line == index) {
+                if (step->Kind == TLineBatchStep::Replace)
+                    lines.push_back(TEntry{LineText(step->Text), entry.Object});
+                ++step;
+            } else {
+                lines.push_back(std::move(entry));
+            }
+            ++index;
+        });
+        insertions();
+        FLines = std::move(lines);
+        RebuildLineLengths();
+    }
+    ++FTextVersion;
+    Changed();
+    return inverse;
+}
+
 void TCodeMemoStrings::Clear() {
     FOwner.ResetCaret();
     FLinePropList.Clear();

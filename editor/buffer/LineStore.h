@@ -54,6 +54,17 @@ private:
     int FCount = 0;
 };
 
+// One step of a batch of whole-line edits, at a line of the text as it was before the batch:
+// the line's text replaced (its record and object stay), a new line inserted before it (Line ==
+// Count() appends), or the line removed. A batch is in line order; at one line its insertions
+// come first, then at most one replacement or removal.
+struct TLineBatchStep {
+    enum TKind : std::uint8_t { Replace, Insert, Remove };
+    int Line = 0;
+    TKind Kind = Replace;
+    std::string Text;
+};
+
 class TCodeMemoStrings {
 public:
     using TNotifyEvent = std::function<void(TCodeMemoStrings&)>;
@@ -75,6 +86,10 @@ public:
     void RemoveLines(int first, int count);
     // Inserts lines before index, as InsertLine for each in turn would, in one step.
     void InsertLines(int index, const std::vector<std::string_view>& lines);
+    // Makes a batch of line edits with one change notification and returns the batch that takes
+    // them back (its lines are those of the new text). Many insertions and removals rebuild the
+    // line sequence in one pass instead of shifting the lines after each.
+    std::vector<TLineBatchStep> ApplyBatch(std::vector<TLineBatchStep> steps);
     void Clear();
     std::string Get(int index) const;
     // The line's bytes without a copy; valid until the next change of the list.

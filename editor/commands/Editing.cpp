@@ -297,6 +297,69 @@ void TCodeCustomMemo::InsertText(std::string_view s) {
     FHost.Invalidate();
 }
 
+namespace {
+
+// Where the lines of the text before a batch stand after it: the lines inserted at or above a
+// line push it down, the lines removed above it pull it up.
+class TBatchLineMap {
+public:
+    explicit TBatchLineMap(const std::vector<TLineBatchStep>& steps) {
+        for (const TLineBatchStep& step : steps) {
+            if (step.Kind == TLineBatchStep::Insert)
+                FInserted.push_back(step.Line);
+            else if (step.Kind == TLineBatchStep::Remove)
+                FRemoved.push_back(step.Line);
+        }
+        for (auto* lines : {&FInserted, &FRemoved})
+            std::sort(lines->begin(), lines->end());
+    }
+    bool Removed(int line) const {
+        return std::binary_search(FRemoved.begin(), FRemoved.end(), line);
+    }
+    int NewLine(int line) const {
+        auto inserted = std::upper_bound(FInserted.begin(), FInserted.end(), line);
+        auto removed = std::lower_bound(FRemoved.begin(), FRemoved.end(), line);
+        return line + static_cast<int>(inserted - FInserted.begin()) -
+               static_cast<int>(removed - FRemoved.begin());
+    }
+
+private:
+    std::vector<int> FInserted, FRemoved;
+};
+
+} // namespace
+
+std::vector<TLineBatchStep> TCodeCustomMemo::ApplyLineBatch(std::vector<TLineBatchStep> steps) {
+    if (steps.empty())
+        return {};
+    TBatchLineMap map(steps);
+    std::vector<TLineBatchStep> inverse;
+    {
+        TQuiet quiet(*this);
+        inverse = FLines->ApplyBatch(std::move(steps));
+    }
+    auto& markers = FMarkerList.Markers();
+    std::erase_if(markers, [&](const TCodeMarker& m) { return map.Removed(m.LineNumber); });
+    for (TCodeMarker& marker : markers)
+        marker.LineNumber = map.NewLine(marker.LineNumber);
+    ClearSelection();
+    FSel.Caret.Y = std::clamp(map.NewLine(CurY()), 0, std::max(0, FLines->Count() - 1));
+    LinesChanged();
+    FHost.Invalidate();
+    return inverse;
+}
+
+void TCodeCustomMemo::EditLines(std::vector<TLineBatchStep> steps) {
+    if (FReadOnly || steps.empty())
+        return;
+    int x0 = CurX();
+    int y0 = CurY();
+    std::vector<TLineBatchStep> inverse = ApplyLineBatch(std::move(steps));
+    auto record = std::make_unique<TLineBatchUndo>(x0, y0, std::string(), CurX(), CurY());
+    record->Steps = std::move(inverse);
+    AddUndo(std::move(record));
+}
+
 std::string TCodeCustomMemo::WordAtCaret() const {
     if (CurY() < 0 || CurY() >= FLines->Count())
         return {};

@@ -240,6 +240,14 @@ void TPasteUndo::Redo() {
     Memo->InsertText(Text);
 }
 
+void TLineBatchUndo::Undo() {
+    Steps = Memo->ApplyLineBatch(std::move(Steps));
+}
+
+void TLineBatchUndo::Redo() {
+    Steps = Memo->ApplyLineBatch(std::move(Steps));
+}
+
 // ---- TCodeUndoList --------------------------------------------------------------------------
 
 TCodeUndoList::~TCodeUndoList() = default;

@@ -2,6 +2,8 @@
 // following record of its kind, kept newest first by TCodeUndoList.
 #pragma once
 
+#include "editor/buffer/LineStore.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -99,6 +101,15 @@ struct TDeleteBufUndo : TSelUndo {
 // Inserting a block of text.
 struct TPasteUndo : TUndo {
     using TUndo::TUndo;
+    void Undo() override;
+    void Redo() override;
+};
+
+// Whole lines replaced, inserted and removed in one step (TCodeCustomMemo::EditLines). Steps is
+// the batch that takes the text the other way; each undo and redo leaves its own reverse there.
+struct TLineBatchUndo : TUndo {
+    using TUndo::TUndo;
+    std::vector<TLineBatchStep> Steps;
     void Undo() override;
     void Redo() override;
 };

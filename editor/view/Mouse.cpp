@@ -69,7 +69,7 @@ void TCodeCustomMemo::PlaceCaretAtCell(TPoint cell) {
     ScrollCaretIntoView();
 }
 
-void TCodeCustomMemo::MouseDown(TMouseButton button, bool shift, int x, int y) {
+void TCodeCustomMemo::MouseDown(TMouseButton button, bool shift, int x, int y, bool ctrl) {
     if (!FHost.HasFocus())
         FHost.SetFocus();
     if (button != TMouseButton::mbLeft)
@@ -97,6 +97,12 @@ void TCodeCustomMemo::MouseDown(TMouseButton button, bool shift, int x, int y) {
             }
         }
         PlaceCaretAtCell(cell);
+        if (ctrl && !shift && OnCtrlClick) {
+            // The click places the caret and hands the cell on; it starts no selection.
+            ClearSelection();
+            OnCtrlClick(*this, CurY(), cell.X + FLeftCol);
+            return;
+        }
         if (shift)
             ExtendSelection();
         else

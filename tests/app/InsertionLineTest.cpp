@@ -67,6 +67,40 @@ TEST(InsertionPanel, LineIsProgramTextInWindows1251) {
     EXPECT_EQ(BuildInsertionLine(kCatalogue, 23, {"中1", "", "", ""}), "pause_1");
 }
 
+TEST(InsertionPanel, GotoFieldTakesALabelName) {
+    const TLabelOffsets labels = [](std::string_view name) -> std::optional<int> {
+        if (name == "loop")
+            return 0x19;
+        if (name == "\xF6\xE8\xEA\xEB") // "цикл" in Windows-1251
+            return 0x1A0;
+        if (name == "beef")
+            return 0x30;
+        return std::nullopt;
+    };
+    const struct {
+        std::string field;
+        std::optional<std::string> text;
+    } rows[] = {
+        {"loop", "0019 loop"},
+        {"цикл", "01A0 цикл"},
+        // Four hex digits are an address even when a label has that name.
+        {"beef", "beef"},
+        {"0018", "0018"},
+        // Text that is no name stands as it is.
+        {"12", "12"},
+        {"", ""},
+        {"lo op", "lo op"},
+        {"nowhere", std::nullopt},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ResolveGotoField(row.field, labels), row.text) << row.field;
+    // Without labels to look in, every text stands.
+    EXPECT_EQ(ResolveGotoField("nowhere", {}), "nowhere");
+    EXPECT_EQ(UnknownLabelMessage("nowhere"),
+              "Нет метки nowhere: поставьте строку «nowhere:» над командой, на которую нужен "
+              "переход.");
+}
+
 TEST(InsertionPanel, NoSelectionBuildsNothing) {
     EXPECT_EQ(BuildInsertionLine(kCatalogue, -1, kFields), std::nullopt);
     EXPECT_EQ(BuildInsertionLine({}, -1, kFields), std::nullopt);

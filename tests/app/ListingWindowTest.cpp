@@ -34,22 +34,29 @@ int SelectedRow(QTableView* table) {
     return rows.isEmpty() ? -1 : rows.front().row();
 }
 
+// A point of the editor over line and column, (-1, -1) when none is.
+QPoint CellPoint(TCodeMemoWidget* widget, int line, int column) {
+    TCodeMemo& memo = widget->Memo();
+    for (int y = 0; y < widget->height(); ++y)
+        for (int x = 0; x < widget->width(); ++x) {
+            TPoint cell = memo.PointToCell(x, y);
+            if (cell.Y + memo.TopLine() == line && cell.X + memo.LeftCol() == column)
+                return QPoint(x, y);
+        }
+    return QPoint(-1, -1);
+}
+
 // The tooltip the editor shows with the mouse over line and column.
 QString ToolTipAt(TCodeMemoWidget* widget, int line, int column) {
     QToolTip::hideText();
     if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
         return "the last tooltip stays";
-    TCodeMemo& memo = widget->Memo();
-    for (int y = 0; y < widget->height(); ++y)
-        for (int x = 0; x < widget->width(); ++x) {
-            TPoint cell = memo.PointToCell(x, y);
-            if (cell.Y + memo.TopLine() == line && cell.X + memo.LeftCol() == column) {
-                QHelpEvent event(QEvent::ToolTip, QPoint(x, y), widget->mapToGlobal(QPoint(x, y)));
-                QApplication::sendEvent(widget, &event);
-                return QToolTip::isVisible() ? QToolTip::text() : QString();
-            }
-        }
-    return "no such cell";
+    const QPoint p = CellPoint(widget, line, column);
+    if (p.x() < 0)
+        return "no such cell";
+    QHelpEvent event(QEvent::ToolTip, p, widget->mapToGlobal(p));
+    QApplication::sendEvent(widget, &event);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
 } // namespace
@@ -134,6 +141,56 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window));
         QTest::keyClick(table, Qt::Key_F9, Qt::ControlModifier);
         QVERIFY(w.Main.BoardWindow() && w.Main.BoardWindow()->isVisible());
+    }
+
+    // A command typed above a label: F9 puts the goto naming it right and says so, Undo takes
+    // the rewrite back in one step; the tooltip names the label, and Ctrl+click and F12 lead
+    // from a goto to its target.
+    void LabelledGotosFollowTheirLabels() {
+        TempDir dir;
+        WriteBytes(dir.File("p.tovix"), "configd_FF\r\n"
+                                        "loop:\r\n"
+                                        "allond\r\n"
+                                        "pause_64\r\n"
+                                        "goto_0002 loop // again\r\n"
+                                        "goto_0000\r\n");
+        Workbench w;
+        QVERIFY(w.Show());
+        w.Open(dir.File("p.tovix"));
+        auto* editor = Child<TCodeMemoWidget>(w.Main, "Memo1");
+        TCodeMemo& memo = w.Main.Editor();
+        QTest::keyClicks(editor, "nop");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTest::keyClick(editor, Qt::Key_F9);
+        QCOMPARE(w.Messages(), QStringList{"Компиляция завершена!  Количество команд 6\n"
+                                           "Обновлены адреса переходов:\n"
+                                           "Строка 6: goto_0002 → goto_0003 (loop)"});
+        QCOMPARE(w.Lines()[5], std::string("goto_0003 loop // again"));
+        QCOMPARE(ReadBytes(dir.File("p.bin")).substr(6, 3), std::string("\x03\x00\x03", 3));
+        QCOMPARE(ToolTipAt(editor, 5, 11),
+                 QString("Переход на 0003: строка 4, allond (метка loop)"));
+        QCOMPARE(ToolTipAt(editor, 6, 6), QString("Переход на 0000: строка 1, nop"));
+
+        QTest::keyClick(editor, Qt::Key_Backspace, Qt::AltModifier);
+        QCOMPARE(w.Lines()[5], std::string("goto_0002 loop // again"));
+        QCOMPARE(w.Lines()[0], std::string("nop"));
+        QVERIFY(w.Main.ProgramChanged());
+
+        // Ctrl+click on the label name goes to the label, on an address to its command.
+        QTest::mouseClick(editor, Qt::LeftButton, Qt::ControlModifier, CellPoint(editor, 5, 11));
+        QCOMPARE(memo.CurY(), 2);
+        QTest::mouseClick(editor, Qt::LeftButton, Qt::ControlModifier, CellPoint(editor, 6, 7));
+        QCOMPARE(memo.CurY(), 0);
+        // F12 with the caret on the address; elsewhere on the line it does nothing.
+        memo.SetCurY(5);
+        memo.SetCurX(6);
+        QTest::keyClick(editor, Qt::Key_F12);
+        QCOMPARE(memo.CurY(), 2);
+        memo.SetCurY(5);
+        memo.SetCurX(2);
+        QTest::keyClick(editor, Qt::Key_F12);
+        QCOMPARE(memo.CurY(), 5);
+        QCOMPARE(w.Errors.Texts, QStringList());
     }
 };
 

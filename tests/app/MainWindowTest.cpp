@@ -50,6 +50,9 @@ const QStringList kMenu{
     "N18 Листинг",
     "N19 Модель платы",
     "N20 Точка остановки",
+    "NUpdateJumps Обновить адреса переходов",
+    "NNameJumps Назвать переходы",
+    "NJumpTarget Перейти к цели перехода",
     "N4 Помощь",
     "N10 По командам",
     "N11 По программе",
@@ -116,7 +119,7 @@ private slots:
             QString text;
             int maxLength;
         } edits[] = {{Child<QLineEdit>(f, "Edit1"), "00", 2},
-                     {Child<QLineEdit>(f, "Edit2"), "0000", 4},
+                     {Child<QLineEdit>(f, "Edit2"), "0000", 32},
                      {Child<QLineEdit>(f, "Edit3"), "30", 2}};
         for (const auto& e : edits) {
             QCOMPARE(e.edit->text(), e.text);

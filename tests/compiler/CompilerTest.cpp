@@ -443,4 +443,42 @@ TEST(Compile, Messages) {
     EXPECT_TRUE(withMore.ends_with("переход за конец программы\n…"));
 }
 
+TEST(Compile, JumpRewriteMessages) {
+    const std::string done = "Компиляция завершена!  Количество команд 4";
+    const TJumpRewrite loop{4, "goto_0018", "goto_0019", "loop"};
+    const TJumpRewrite cyrillic{0, "goto_0000", "goto_01A0", Utf8ToCp1251("цикл")};
+    const std::vector<TCompileWarning> warned = {
+        {2, "goto_00F0", 6, 0, "переход за конец программы"}};
+    std::vector<TJumpRewrite> many(21, loop);
+    std::string manyLines;
+    for (int i = 0; i < 20; ++i)
+        manyLines += "\nСтрока 5: goto_0018 → goto_0019 (loop)";
+    struct {
+        std::vector<TCompileWarning> warnings;
+        std::vector<TJumpRewrite> rewrites;
+        std::string box, update;
+    } rows[] = {
+        {{}, {}, done, "Адреса переходов верны."},
+        {{},
+         {loop, cyrillic},
+         done + "\nОбновлены адреса переходов:\nСтрока 5: goto_0018 → goto_0019 (loop)"
+                "\nСтрока 1: goto_0000 → goto_01A0 (цикл)",
+         "Обновлено адресов переходов: 2\nСтрока 5: goto_0018 → goto_0019 (loop)"
+         "\nСтрока 1: goto_0000 → goto_01A0 (цикл)"},
+        {warned,
+         {loop},
+         done + "\nПредупреждения:\nСтрока 3: goto_00F0 — переход за конец программы"
+                "\nОбновлены адреса переходов:\nСтрока 5: goto_0018 → goto_0019 (loop)",
+         "Обновлено адресов переходов: 1\nСтрока 5: goto_0018 → goto_0019 (loop)"},
+        {{},
+         many,
+         done + "\nОбновлены адреса переходов:" + manyLines + "\n…",
+         "Обновлено адресов переходов: 21" + manyLines + "\n…"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(CompletionMessage(4, row.warnings, row.rewrites), row.box);
+        EXPECT_EQ(JumpUpdateMessage(row.rewrites), row.update);
+    }
+}
+
 } // namespace

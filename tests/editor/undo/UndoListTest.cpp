@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <numeric>
 
 namespace {
 
@@ -297,3 +299,110 @@ TEST(UndoList, UnreadableFileLeavesHistoryCaretAndSelection) {
 }
 
 } // namespace
+
+namespace {
+
+// One batch over lines "0" .. "n-1": the lines replaced and the lines inserted before (line,
+// text); a stop point on every fourth line and a compile mark on every third.
+struct BatchCase {
+    const char* Name;
+    int Lines;
+    std::vector<std::pair<int, std::string>> Replaced, Inserted;
+    int Caret;
+};
+
+} // namespace
+
+// A batch is one undo step and one change notification: markers, compile marks and the caret go
+// with their lines, and undo and redo give back each text exactly, in place (a few
+// insertions) or rebuilt in one pass (many).
+TEST(UndoList, LineBatchIsOneStep) {
+    std::vector<std::pair<int, std::string>> many;
+    for (int i = 0; i < 300; i += 2)
+        many.push_back({i, "label" + std::to_string(i) + ":"});
+    const BatchCase rows[] = {
+        {"replace only", 6, {{1, "one"}, {4, "four"}}, {}, 4},
+        {"insert above the caret", 6, {{2, "two"}}, {{0, "a:"}, {2, "b:"}, {2, "c:"}}, 3},
+        {"append", 3, {}, {{3, "end"}}, 2},
+        {"many insertions", 300, {{1, "one"}, {298, "x"}}, many, 299},
+    };
+    for (const BatchCase& row : rows) {
+        SCOPED_TRACE(row.Name);
+        FakeHost host;
+        TestMemo memo(host);
+        std::vector<std::string> before;
+        for (int i = 0; i < row.Lines; ++i)
+            before.push_back(std::to_string(i));
+        memo.Lines().Assign(before);
+        for (int i = 0; i < row.Lines; ++i) {
+            if (i % 4 == 0)
+                memo.MarkerList().Add(i);
+            if (i % 3 == 0)
+                memo.SetBreakpoint(i, true);
+        }
+        memo.SetCurY(row.Caret);
+        memo.ClearUndo();
+        int changes = 0;
+        memo.OnChange = [&](TCodeCustomMemo&) { ++changes; };
+
+        // What the text, its marks and the caret are to be: old line i moves by the lines
+        // inserted at or above it.
+        std::vector<std::string> after;
+        std::vector<int> newLine;
+        std::vector<TLineBatchStep> steps;
+        for (int i = 0; i <= row.Lines; ++i) {
+            for (const auto& [line, text] : row.Inserted)
+                if (line == i) {
+                    after.push_back(text);
+                    steps.push_back({line, TLineBatchStep::Insert, text});
+                }
+            if (i == row.Lines)
+                break;
+            newLine.push_back(static_cast<int>(after.size()));
+            std::string text = before[static_cast<std::size_t>(i)];
+            for (const auto& [line, replacement] : row.Replaced)
+                if (line == i) {
+                    text = replacement;
+                    steps.push_back({line, TLineBatchStep::Replace, text});
+                }
+            after.push_back(text);
+        }
+        auto marks = [&](const std::vector<int>& at) {
+            std::vector<int> stops, compiled, expectedStops, expectedCompiled;
+            for (const TCodeMarker& m : memo.MarkerList().Markers())
+                stops.push_back(m.LineNumber);
+            for (int i = 0; i < memo.Lines().Count(); ++i)
+                if (const TLineProp* prop = memo.Lines().GetLineProp(i); prop && prop->Breakpoint)
+                    compiled.push_back(i);
+            for (int i = 0; i < row.Lines; ++i) {
+                if (i % 4 == 0)
+                    expectedStops.push_back(at[static_cast<std::size_t>(i)]);
+                if (i % 3 == 0)
+                    expectedCompiled.push_back(at[static_cast<std::size_t>(i)]);
+            }
+            std::sort(stops.begin(), stops.end());
+            EXPECT_EQ(stops, expectedStops);
+            EXPECT_EQ(compiled, expectedCompiled);
+            EXPECT_EQ(memo.CurY(), at[static_cast<std::size_t>(row.Caret)]);
+        };
+        std::vector<int> same(static_cast<std::size_t>(row.Lines));
+        std::iota(same.begin(), same.end(), 0);
+
+        memo.EditLines(steps);
+        EXPECT_EQ(changes, 1);
+        EXPECT_EQ(memo.UndoList().Count(), 1);
+        EXPECT_EQ(LinesOf(memo), after);
+        marks(newLine);
+        for (int round = 0; round < 2; ++round) {
+            memo.Undo();
+            EXPECT_EQ(LinesOf(memo), before);
+            marks(same);
+            memo.Redo();
+            EXPECT_EQ(LinesOf(memo), after);
+            marks(newLine);
+        }
+        EXPECT_EQ(memo.Lines().LineLengths().Count(), memo.Lines().Count());
+        EXPECT_EQ(memo.Lines().LineLength(newLine.back()),
+                  static_cast<int>(after.at(static_cast<std::size_t>(newLine.back())).size()));
+    }
+}
