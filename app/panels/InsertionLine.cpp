@@ -92,17 +92,12 @@ bool IsLabelNameNotAddress(std::string_view name) {
 
 } // namespace
 
-std::optional<std::string> ResolveGotoField(const std::string& field, const TLabelOffsets& labels) {
+std::string ResolveGotoField(const std::string& field, const TLabelOffsets& labels) {
     const std::string name = Utf8ToCp1251(field);
     if (!labels || !IsLabelNameNotAddress(name))
         return field;
     const std::optional<int> offset = labels(name);
     if (!offset)
-        return std::nullopt;
+        return field;
     return HexDigits(static_cast<unsigned>(*offset), 4) + " " + field;
-}
-
-std::string UnknownLabelMessage(const std::string& field) {
-    return "Нет метки " + field + ": поставьте строку «" + field +
-           ":» над командой, на которую нужен переход.";
 }

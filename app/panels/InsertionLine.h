@@ -29,18 +29,12 @@ inline constexpr std::string_view kNoCommandSelectedText = "Выберите к�
 std::optional<std::string> BuildInsertionLine(const std::vector<std::string>& catalogue,
                                               int itemIndex, const InsertionFields& fields);
 
-// The goto address field takes four hex digits or a label name of up to this many characters.
-inline constexpr int kGotoFieldLength = 32;
-
 // The offset of the label of a name (Windows-1251) in the program as it stands; nothing when no
 // label has that name.
 using TLabelOffsets = std::function<std::optional<int>(std::string_view name)>;
 
-// The goto address field as "Вставить" writes it, in UTF-8: a label name (Latin or Cyrillic
-// letters, digits and "_", from a letter or "_") that is not four hex digits becomes its label's
-// offset in four upper-case hex digits and the name, "0019 loop", so that the line reads
-// "goto_0019 loop". Any other text, or any text without labels, stands as it is. Nothing for a
-// name no label has.
-std::optional<std::string> ResolveGotoField(const std::string& field, const TLabelOffsets& labels);
-// Shown instead of appending for such a name.
-std::string UnknownLabelMessage(const std::string& field);
+// The goto address field as "Вставить" writes it, in UTF-8: the name of a label of the program
+// (Latin or Cyrillic letters, digits and "_", from a letter or "_") that is not four hex digits
+// becomes its label's offset in four upper-case hex digits and the name, "0019 loop", so that
+// the line reads "goto_0019 loop". Any other text stands as it is, a name no label has too.
+std::string ResolveGotoField(const std::string& field, const TLabelOffsets& labels);

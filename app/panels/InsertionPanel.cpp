@@ -108,8 +108,8 @@ TInsertionPanel::TInsertionPanel(Dialogs& dialogs, QWidget* parent)
     connect(FPin, &QComboBox::activated, this, Guarded([this] { FPinTypedOver = false; }));
 
     PlaceLabel(this, "Label9", QStringLiteral("Данные goto"), {8, 136}, 13, true);
-    // Four hex digits, or a label name (see ResolveGotoField).
-    FGotoAddress = PlaceEdit(this, "Edit2", {112, 136, 33, 21}, "0000", kGotoFieldLength);
+    // Four hex digits, or the name of a label (see ResolveGotoField).
+    FGotoAddress = PlaceEdit(this, "Edit2", {112, 136, 33, 21}, "0000", 4);
 
     FInsert = new QPushButton(QStringLiteral("Вставить"), this);
     Place(FInsert, "Button2", {8, 168, 75, 25});
@@ -163,12 +163,7 @@ void TInsertionPanel::Insert() {
     std::string address = FGotoAddress->text().toStdString();
     const int entry = SelectedEntry();
     if (entry >= 0 && entry < FCatalogue->count() && FCatalogue->item(entry)->text() == "goto") {
-        std::optional<std::string> resolved = ResolveGotoField(address, FLabels);
-        if (!resolved) {
-            FDialogs.ShowMessage(QString::fromStdString(UnknownLabelMessage(address)));
-            return;
-        }
-        address = *resolved;
+        address = ResolveGotoField(address, FLabels);
     }
     const InsertionFields fields{FData->text().toStdString(), address,
                                  FPeriod->text().toStdString(), PinDigit().toStdString()};

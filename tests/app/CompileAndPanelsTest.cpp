@@ -250,6 +250,8 @@ private slots:
              "pause_ab"},
             {"empty", 10, [](TMainWindow& f) { Retype(Child<QLineEdit>(f, "Edit1"), ""); },
              "portdwrite_"},
+            {"length limit", 3,
+             [](TMainWindow& f) { Retype(Child<QLineEdit>(f, "Edit2"), "12345"); }, "goto_1234"},
             {"sound", 34,
              [](TMainWindow& f) {
                  Retype(Child<QLineEdit>(f, "Edit1"), "10");

@@ -119,7 +119,7 @@ private slots:
             QString text;
             int maxLength;
         } edits[] = {{Child<QLineEdit>(f, "Edit1"), "00", 2},
-                     {Child<QLineEdit>(f, "Edit2"), "0000", 32},
+                     {Child<QLineEdit>(f, "Edit2"), "0000", 4},
                      {Child<QLineEdit>(f, "Edit3"), "30", 2}};
         for (const auto& e : edits) {
             QCOMPARE(e.edit->text(), e.text);
