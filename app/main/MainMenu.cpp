@@ -73,6 +73,7 @@ void TMainWindow::CreateMenu() {
                  {"N19", "Модель платы", QKeySequence(Qt::CTRL | Qt::Key_F9), &W::ShowBoard},
                  {"N20", "Точка остановки", QKeySequence(Qt::CTRL | Qt::Key_B),
                   &W::ToggleStopPointAtCaret},
+                 {"NLcdText", "Вставить текст для ЖКИ…", QKeySequence(), &W::InsertLcdText},
              });
 
     addItems(AddMenu(bar, "N4", "Помощь"),

@@ -100,7 +100,10 @@ void TMainWindow::CreateControls() {
             FListingWindow->ShowCaretLine(m.CurY());
     };
     memo.MarkerList().SetMarkerImageList(&FStopPointImages);
-    FEditor->SetToolTipSource([this](int line, int column) { return GotoToolTip(line, column); });
+    FEditor->SetToolTipSource([this](int line, int column) {
+        QString tip = GotoToolTip(line, column);
+        return tip.isEmpty() ? OperandToolTip(line, column) : tip;
+    });
 
     auto* clearMarks = new QPushButton(QStringLiteral("Снять выделение"), client);
     Place(clearMarks, "Button3", {448, 16, 105, 25});
@@ -111,6 +114,8 @@ void TMainWindow::CreateControls() {
     connect(portPanel, &TPortPanel::ValueMade, FInsertionPanel, &TInsertionPanel::SetData);
     connect(FInsertionPanel, &TInsertionPanel::LineBuilt, this,
             [this](const std::string& line) { Editor().Lines().Add(line); });
+    connect(FInsertionPanel, &TInsertionPanel::LcdTextAsked, this,
+            Guarded([this] { InsertLcdText(); }));
 
     PlaceLabel(client, "Label3", QStringLiteral("Описание:"), {8, 368}, 13, true);
     FDescription = PlaceLabel(client, "Label4", QString(), {104, 368}, 13, true);
