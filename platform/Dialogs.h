@@ -6,6 +6,8 @@
 
 #include <optional>
 
+class QDialog;
+
 enum class TYesNoCancel { Yes, No, Cancel };
 enum class TSaveChanges { Save, Discard, Cancel };
 
@@ -38,6 +40,8 @@ public:
     virtual TSaveChanges AskSaveChanges(const QString& text) = 0;
     // A one-line text question with OK and Cancel; nothing when the user cancels.
     virtual std::optional<QString> AskText(const QString& label) = 0;
+    // Runs a dialog of the workbench's own modally; true when the user accepted it.
+    virtual bool RunModal(QDialog& dialog) = 0;
 };
 
 // name with extension appended, unless it already ends in it (in any letter case).

@@ -98,6 +98,10 @@ TSaveChanges QtDialogs::AskSaveChanges(const QString& text) {
     }
 }
 
+bool QtDialogs::RunModal(QDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted;
+}
+
 std::optional<QString> QtDialogs::AskText(const QString& label) {
     bool ok = false;
     QString text =

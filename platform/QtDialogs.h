@@ -20,6 +20,7 @@ public:
     TYesNoCancel AskYesNoCancel(const QString& text) override;
     TSaveChanges AskSaveChanges(const QString& text) override;
     std::optional<QString> AskText(const QString& label) override;
+    bool RunModal(QDialog& dialog) override;
 
 private:
     QWidget* FParent;

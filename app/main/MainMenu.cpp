@@ -77,6 +77,7 @@ void TMainWindow::CreateMenu() {
                  {"NNameJumps", "Назвать переходы", QKeySequence(), &W::NameJumps},
                  {"NJumpTarget", "Перейти к цели перехода", QKeySequence(Qt::Key_F12),
                   &W::GoToJumpTarget},
+                 {"NLcdText", "Вставить текст для ЖКИ…", QKeySequence(), &W::InsertLcdText},
              });
 
     addItems(AddMenu(bar, "N4", "Помощь"),

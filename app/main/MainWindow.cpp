@@ -103,7 +103,10 @@ void TMainWindow::CreateControls() {
             FListingWindow->ShowCaretLine(m.CurY());
     };
     memo.MarkerList().SetMarkerImageList(&FStopPointImages);
-    FEditor->SetToolTipSource([this](int line, int column) { return GotoToolTip(line, column); });
+    FEditor->SetToolTipSource([this](int line, int column) {
+        QString tip = GotoToolTip(line, column);
+        return tip.isEmpty() ? OperandToolTip(line, column) : tip;
+    });
     memo.OnCtrlClick = [this](TCodeCustomMemo&, int line, int column) {
         GoToJumpTargetAt(line, column);
     };
@@ -123,6 +126,8 @@ void TMainWindow::CreateControls() {
     });
     connect(FInsertionPanel, &TInsertionPanel::LineBuilt, this,
             [this](const std::string& line) { Editor().Lines().Add(line); });
+    connect(FInsertionPanel, &TInsertionPanel::LcdTextAsked, this,
+            Guarded([this] { InsertLcdText(); }));
 
     PlaceLabel(client, "Label3", QStringLiteral("Описание:"), {8, 368}, 13, true);
     FDescription = PlaceLabel(client, "Label4", QString(), {104, 368}, 13, true);

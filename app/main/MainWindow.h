@@ -116,6 +116,10 @@ private:
     void CaretToLineStart(int line);
     // The tooltip over the address of a goto at line and column: its target or warning.
     QString GotoToolTip(int line, int column);
+    // The tooltip over a command's operands: their meaning on the board.
+    QString OperandToolTip(int line, int column);
+    // "Вставить текст для ЖКИ…": the LCD text dialog's lines above the caret's line.
+    void InsertLcdText();
     // A new text has come in (Open, New, Close): its stop points are gone.
     void ForgetStopPoints();
     // Another program, or none, is in the editor (New, Open, Close): the board window starts

@@ -3,6 +3,7 @@
 
 #include "app/panels/InsertionLine.h"
 #include "base/Errors.h"
+#include "board/OperandMeaning.h"
 #include "compiler/CommandSet.h"
 #include "platform/ControlPlacement.h"
 #include "platform/Dialogs.h"
@@ -79,6 +80,13 @@ TInsertionPanel::TInsertionPanel(Dialogs& dialogs, QWidget* parent)
     : QFrame(parent), FDialogs(dialogs), FDescriptions(CatalogueDescriptions()) {
     Place(this, "Panel2", {448, 152, 369, 209});
     StylePanel(*this, kPanelColour);
+    // The meaning of the operands of the line "Вставить" would build, beside the fields, in the
+    // room between them and the catalogue.
+    FMeaning = new QLabel(this);
+    Place(FMeaning, "PanelMeaning", {116, 64, 66, 70});
+    FMeaning->setFont(WindowFont(kWindowFontFamily, 11));
+    FMeaning->setWordWrap(true);
+    FMeaning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceLabel(this, "Label2", QStringLiteral("Команда"), {8, 8}, 16, true);
     PlaceLabel(this, "Label11", QStringLiteral("Период (00-FF)"), {8, 40}, 13, true);
     FPeriod = PlaceEdit(this, "Edit3", {128, 40, 33, 21}, "30", 2);
@@ -102,10 +110,16 @@ TInsertionPanel::TInsertionPanel(Dialogs& dialogs, QWidget* parent)
                 if (index >= 0)
                     FPin->setCurrentIndex(index);
                 FPinTypedOver = index < 0;
+                ShowMeaning();
             }));
-    connect(FPin, &QComboBox::currentIndexChanged, this,
-            Guarded([this] { FPinTypedOver = false; }));
-    connect(FPin, &QComboBox::activated, this, Guarded([this] { FPinTypedOver = false; }));
+    connect(FPin, &QComboBox::currentIndexChanged, this, Guarded([this] {
+                FPinTypedOver = false;
+                ShowMeaning();
+            }));
+    connect(FPin, &QComboBox::activated, this, Guarded([this] {
+                FPinTypedOver = false;
+                ShowMeaning();
+            }));
 
     PlaceLabel(this, "Label9", QStringLiteral("Данные goto"), {8, 136}, 13, true);
     // Four hex digits, or the name of a label (see ResolveGotoField).
@@ -114,6 +128,9 @@ TInsertionPanel::TInsertionPanel(Dialogs& dialogs, QWidget* parent)
     FInsert = new QPushButton(QStringLiteral("Вставить"), this);
     Place(FInsert, "Button2", {8, 168, 75, 25});
     connect(FInsert, &QPushButton::clicked, this, Guarded([this] { Insert(); }));
+    FLcdText = new QPushButton(QString::fromUtf8("Текст ЖКИ…"), this);
+    Place(FLcdText, "Button4", {91, 168, 85, 25});
+    connect(FLcdText, &QPushButton::clicked, this, &TInsertionPanel::LcdTextAsked);
 
     FCatalogue =
         PlaceList<TCatalogueList>(this, "ListBox1", {184, 16, 169, 185}, CatalogueMnemonics());
@@ -121,8 +138,13 @@ TInsertionPanel::TInsertionPanel(Dialogs& dialogs, QWidget* parent)
     FCatalogue->setItemDelegate(new TFixedRowDelegate(16, FCatalogue));
     FCatalogue->setUniformItemSizes(true);
     // Mouse and keyboard alike change the selection.
-    connect(FCatalogue, &QListWidget::itemSelectionChanged, this,
-            Guarded([this] { ShowDescription(); }));
+    connect(FCatalogue, &QListWidget::itemSelectionChanged, this, Guarded([this] {
+                ShowDescription();
+                ShowMeaning();
+            }));
+
+    for (QLineEdit* field : {FPeriod, FData, FGotoAddress})
+        connect(field, &QLineEdit::textChanged, this, Guarded([this] { ShowMeaning(); }));
 }
 
 void TInsertionPanel::SetData(const QString& digits) {
@@ -131,6 +153,7 @@ void TInsertionPanel::SetData(const QString& digits) {
 
 void TInsertionPanel::SetInsertEnabled(bool enabled) {
     FInsert->setEnabled(enabled);
+    FLcdText->setEnabled(enabled);
 }
 
 int TInsertionPanel::SelectedEntry() const {
@@ -154,7 +177,7 @@ void TInsertionPanel::ShowDescription() {
     emit DescriptionChosen(QString::fromStdString(FDescriptions[static_cast<std::size_t>(index)]));
 }
 
-void TInsertionPanel::Insert() {
+std::optional<std::string> TInsertionPanel::Line() const {
     std::vector<std::string> catalogue;
     catalogue.reserve(static_cast<std::size_t>(FCatalogue->count()));
     for (int i = 0; i < FCatalogue->count(); ++i)
@@ -167,7 +190,18 @@ void TInsertionPanel::Insert() {
     }
     const InsertionFields fields{FData->text().toStdString(), address,
                                  FPeriod->text().toStdString(), PinDigit().toStdString()};
-    const std::optional<std::string> line = BuildInsertionLine(catalogue, SelectedEntry(), fields);
+    return BuildInsertionLine(catalogue, SelectedEntry(), fields);
+}
+
+void TInsertionPanel::ShowMeaning() {
+    const std::optional<std::string> line = Line();
+    const QString meaning = line ? QString::fromStdString(LineMeaning(*line)) : QString();
+    FMeaning->setText(meaning);
+    FMeaning->setToolTip(meaning);
+}
+
+void TInsertionPanel::Insert() {
+    const std::optional<std::string> line = Line();
     if (!line) {
         FDialogs.ShowMessage(QString::fromUtf8(
             kNoCommandSelectedText.data(), static_cast<qsizetype>(kNoCommandSelectedText.size())));

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -243,35 +244,40 @@ private slots:
             int row;
             std::function<void(TMainWindow&)> fill;
             std::string line;
+            QString meaning; // under the catalogue, as typed
         } cases[] = {
             {"data", 8, [](TMainWindow& f) { Retype(Child<QLineEdit>(f, "Edit1"), "5"); },
-             "configd_5"},
+             "configd_5", ""},
             {"letters", 23, [](TMainWindow& f) { Retype(Child<QLineEdit>(f, "Edit1"), "ab"); },
-             "pause_ab"},
+             "pause_ab", "171 мс"},
             {"empty", 10, [](TMainWindow& f) { Retype(Child<QLineEdit>(f, "Edit1"), ""); },
-             "portdwrite_"},
+             "portdwrite_", ""},
             {"length limit", 3,
-             [](TMainWindow& f) { Retype(Child<QLineEdit>(f, "Edit2"), "12345"); }, "goto_1234"},
+             [](TMainWindow& f) { Retype(Child<QLineEdit>(f, "Edit2"), "12345"); }, "goto_1234",
+             ""},
             {"sound", 34,
              [](TMainWindow& f) {
                  Retype(Child<QLineEdit>(f, "Edit1"), "10");
                  Retype(Child<QLineEdit>(f, "Edit3"), "FF");
              },
-             "sound_10_FF"},
+             "sound_10_FF", "0,16 с, 392 Гц"},
             {"pin picked by keyboard", 21,
              [](TMainWindow& f) {
                  for (int i = 0; i < 7; ++i)
                      QTest::keyClick(Child<QComboBox>(f, "ComboBox1"), Qt::Key_Down);
              },
-             "offpinb_07"},
+             "offpinb_07", "вывод B.7"},
             // The press takes the focus from the pin field, as a user's click does.
-            {"pin digit typed", 21, [](TMainWindow& f) { TypePin(f, "7"); }, "offpinb_07"},
-            {"selected pin retyped", 21, [](TMainWindow& f) { TypePin(f, "0"); }, "offpinb_00"},
-            {"pin past 7 typed", 21, [](TMainWindow& f) { TypePin(f, "9"); }, "offpinb_0"},
-            {"letter typed as pin", 18, [](TMainWindow& f) { TypePin(f, "x"); }, "onpind_0"},
-            {"pin cleared", 18, [](TMainWindow& f) { TypePin(f, ""); }, "onpind_0"},
+            {"pin digit typed", 21, [](TMainWindow& f) { TypePin(f, "7"); }, "offpinb_07",
+             "вывод B.7"},
+            {"selected pin retyped", 21, [](TMainWindow& f) { TypePin(f, "0"); }, "offpinb_00",
+             "вывод B.0"},
+            {"pin past 7 typed", 21, [](TMainWindow& f) { TypePin(f, "9"); }, "offpinb_0", ""},
+            {"letter typed as pin", 18, [](TMainWindow& f) { TypePin(f, "x"); }, "onpind_0", ""},
+            {"pin cleared", 18, [](TMainWindow& f) { TypePin(f, ""); }, "onpind_0", ""},
             {"Cyrillic in a field", 26,
-             [](TMainWindow& f) { Retype(Child<QLineEdit>(f, "Edit1"), "ЖК"); }, "lcdout_\xC6\xCA"},
+             [](TMainWindow& f) { Retype(Child<QLineEdit>(f, "Edit1"), "ЖК"); }, "lcdout_\xC6\xCA",
+             ""},
         };
         TempDir dir;
         for (const auto& c : cases) {
@@ -280,12 +286,63 @@ private slots:
             w.New(dir.File(c.what));
             Child<QListWidget>(w.Main, "ListBox1")->setCurrentRow(c.row);
             c.fill(w.Main);
+            QCOMPARE(Child<QLabel>(w.Main, "PanelMeaning")->text(), c.meaning);
             QTest::mouseClick(Child<QPushButton>(w.Main, "Button2"), Qt::LeftButton);
             QTest::mouseClick(Child<QPushButton>(w.Main, "Button2"),
                               Qt::LeftButton); // the same line again
             QVERIFY2(w.Lines() == (std::vector<std::string>{"", c.line, c.line}), c.what);
             QVERIFY2(w.Errors.Texts.isEmpty(), c.what);
         }
+    }
+
+    // Вставить текст для ЖКИ… from the menu: "HELLO" on line 2 goes in above the caret's line as
+    // one undo step and compiles; from the panel's button, a letter the display lacks is named
+    // and nothing goes in.
+    void LcdTextDialog() {
+        TempDir dir;
+        WriteBytes(dir.File("lcd.tovix"), "initlcdd\r\nstop\r\n");
+        Workbench w;
+        QVERIFY(w.Show());
+        w.Open(dir.File("lcd.tovix"));
+        TCaretSelection onStop;
+        onStop.CollapseTo({2, 1});
+        w.Main.Editor().SetCaretSelection(onStop);
+        w.Dialogs.AnswerModal([](QDialog& d) {
+            Retype(Child<QLineEdit>(d, "LcdText"), "HELLO");
+            Child<QComboBox>(d, "LcdRow")->setCurrentIndex(1);
+            QCOMPARE(Child<QLabel>(d, "LcdMessage")->text(), QString());
+            QTest::mouseClick(
+                Child<QDialogButtonBox>(d, "LcdButtons")->button(QDialogButtonBox::Ok),
+                Qt::LeftButton);
+        });
+        Child<QAction>(w.Main, "NLcdText")->trigger();
+        const std::vector<std::string> written{
+            "initlcdd",       "lcdl2",          "lcdout_48 // H", "lcdout_45 // E",
+            "lcdout_4C // L", "lcdout_4C // L", "lcdout_4F // O", "stop",
+        };
+        QCOMPARE(w.Lines(), written);
+        QCOMPARE(w.Dialogs.Calls().back(),
+                 (ScriptedDialogs::TCall{ScriptedDialogs::TKind::Modal, "LcdTextDialog"}));
+        w.Main.Editor().Undo();
+        QCOMPARE(w.Lines(), Strings({"initlcdd", "stop"}));
+        w.Main.Editor().Redo();
+        QTest::keyClick(Child<TCodeMemoWidget>(w.Main, "Memo1"), Qt::Key_F9);
+        QCOMPARE(ReadBytes(dir.File("lcd.bin")), std::string("\x20\x27\x22H\x22"
+                                                             "E\x22L\x22L\x22O\x02"));
+        QCOMPARE(w.Messages().back(), QString("Компиляция завершена!  Количество команд 8"));
+
+        w.Dialogs.AnswerModal([](QDialog& d) {
+            Retype(Child<QLineEdit>(d, "LcdText"), "HЖ");
+            QCOMPARE(Child<QLabel>(d, "LcdMessage")->text(), QString("Нет на дисплее: Ж"));
+            QPushButton* ok =
+                Child<QDialogButtonBox>(d, "LcdButtons")->button(QDialogButtonBox::Ok);
+            QVERIFY(!ok->isEnabled());
+            QTest::mouseClick(ok, Qt::LeftButton);
+        });
+        QTest::mouseClick(Child<QPushButton>(w.Main, "Button4"), Qt::LeftButton);
+        QCOMPARE(w.Lines(), written);
+        QVERIFY(w.Dialogs.AllAnswered());
+        QCOMPARE(w.Errors.Texts, QStringList());
     }
 
     void InsertWithoutSelection() {

@@ -94,13 +94,15 @@ private slots:
         QCOMPARE(window->Footer()->text(),
                  SizeInformationText(5, 12) + ". Строк с неверными данными: 1. Предупреждений: 1");
 
-        // The tooltip over a goto's address only.
+        // The tooltip over a goto's address names its target; over another operand it says
+        // what the operand means.
         QCOMPARE(ToolTipAt(Child<TCodeMemoWidget>(w.Main, "Memo1"), 4, 5),
                  "Переход на 0002: строка 3, portdwrite_0x");
         QCOMPARE(ToolTipAt(Child<TCodeMemoWidget>(w.Main, "Memo1"), 5, 8),
                  "Переход на 0005: переход внутрь команды в строке 4");
         QCOMPARE(ToolTipAt(Child<TCodeMemoWidget>(w.Main, "Memo1"), 4, 4), QString());
-        QCOMPARE(ToolTipAt(Child<TCodeMemoWidget>(w.Main, "Memo1"), 3, 7), QString());
+        QCOMPARE(ToolTipAt(Child<TCodeMemoWidget>(w.Main, "Memo1"), 3, 7), "100 мс");
+        QCOMPARE(ToolTipAt(Child<TCodeMemoWidget>(w.Main, "Memo1"), 3, 4), QString());
 
         // A click on a row puts the caret at the start of its line; the caret's line picks
         // the row, and a line without a command none.

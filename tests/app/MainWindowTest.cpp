@@ -53,6 +53,7 @@ const QStringList kMenu{
     "NUpdateJumps Обновить адреса переходов",
     "NNameJumps Назвать переходы",
     "NJumpTarget Перейти к цели перехода",
+    "NLcdText Вставить текст для ЖКИ…",
     "N4 Помощь",
     "N10 По командам",
     "N11 По программе",

@@ -1,6 +1,8 @@
 // Scripted answers and the call log.
 #include "support/ScriptedDialogs.h"
 
+#include <QDialog>
+
 #include <stdexcept>
 
 namespace {
@@ -17,7 +19,7 @@ template <class T> T Take(std::deque<T>& answers, const char* question) {
 
 bool ScriptedDialogs::AllAnswered() const {
     return FOpen.empty() && FSave.empty() && FReplace.empty() && FYesNoCancel.empty() &&
-           FSaveChanges.empty() && FText.empty() && FExport.empty();
+           FSaveChanges.empty() && FText.empty() && FExport.empty() && FModal.empty();
 }
 
 std::optional<QString> ScriptedDialogs::GetOpenFileName(const QString& filter) {
@@ -56,6 +58,16 @@ TSaveChanges ScriptedDialogs::AskSaveChanges(const QString& text) {
 std::optional<QString> ScriptedDialogs::AskText(const QString& label) {
     FCalls.push_back({TKind::Text, label});
     return Take(FText, "the text question");
+}
+
+bool ScriptedDialogs::RunModal(QDialog& dialog) {
+    FCalls.push_back({TKind::Modal, dialog.objectName()});
+    std::function<void(QDialog&)> script = Take(FModal, "the modal dialog");
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    script(dialog);
+    dialog.hide();
+    return dialog.result() == QDialog::Accepted;
 }
 
 std::optional<QString> ScriptedDialogs::GetExportFileName(const QString&,

@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 class ScriptedDialogs final : public Dialogs {
@@ -18,9 +19,11 @@ public:
         YesNoCancel,
         SaveChanges,
         Text,
-        Export
+        Export,
+        Modal
     };
-    // One call: its kind and its text (the filter, the path or the message; empty for Save).
+    // One call: its kind and its text (the filter, the path or the message; empty for Save; the
+    // object name of a modal dialog).
     struct TCall {
         TKind Kind;
         QString Text;
@@ -36,6 +39,9 @@ public:
     void AnswerSaveChanges(TSaveChanges answer) { FSaveChanges.push_back(answer); }
     void AnswerText(std::optional<QString> text) { FText.push_back(std::move(text)); }
     void AnswerExport(std::optional<QString> name) { FExport.push_back(std::move(name)); }
+    // A modal dialog of the workbench's own is shown, not run: the script fills its controls
+    // and presses its buttons as the user would, and the dialog's result is the answer.
+    void AnswerModal(std::function<void(QDialog&)> script) { FModal.push_back(std::move(script)); }
 
     const std::vector<TCall>& Calls() const { return FCalls; }
     // True when every queued answer has been asked for.
@@ -54,11 +60,13 @@ public:
     TYesNoCancel AskYesNoCancel(const QString& text) override;
     TSaveChanges AskSaveChanges(const QString& text) override;
     std::optional<QString> AskText(const QString& label) override;
+    bool RunModal(QDialog& dialog) override;
 
 private:
     std::deque<std::optional<QString>> FOpen, FSave, FText, FExport;
     std::deque<bool> FReplace;
     std::deque<TYesNoCancel> FYesNoCancel;
     std::deque<TSaveChanges> FSaveChanges;
+    std::deque<std::function<void(QDialog&)>> FModal;
     std::vector<TCall> FCalls;
 };
