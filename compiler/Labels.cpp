@@ -100,31 +100,28 @@ const TLabel* TLabelScan::Find(std::string_view name) const {
     return it != ByName.end() && Labels[*it].Name == name ? &Labels[*it] : nullptr;
 }
 
-TLabelScan ScanLabels(const TCompileTarget& text) {
-    TLabelScan scan;
-    int count = text.LineCount();
-    for (int i = 0; i < count; ++i) {
-        std::string_view line = text.Line(i);
-        std::string_view tidy = TidyLine(line);
-        int indent = static_cast<int>(line.size() - tidy.size());
-        const TCommand* command = RecognizeCommand(tidy);
-        if (!command) {
-            if (auto name = LabelName(tidy))
-                scan.Labels.push_back(TLabel{std::string(*name), i, indent, scan.ProgramSize});
-            continue;
-        }
-        if (LabelName(tidy))
-            scan.CommandLabels.push_back(i);
-        if (command == &Goto()) {
-            if (auto label = JumpLabel(tidy))
-                scan.Jumps.push_back(TLabelledJump{
-                    i, indent, std::string(label->Name), label->Column,
-                    std::string(tidy.substr(0, std::min(kGotoWidth, tidy.size()))),
-                    tidy.size() >= kGotoWidth ? FourHexDigits(tidy.substr(5, 4)) : std::nullopt});
-        }
-        scan.ProgramSize += command->Size;
+void ScanLabelLine(TLabelScan& scan, int index, std::string_view tidy, int indent,
+                   const TCommand* command) {
+    if (!command) {
+        if (auto name = LabelName(tidy))
+            scan.Labels.push_back(TLabel{std::string(*name), index, indent, scan.ProgramSize});
+        return;
     }
+    if (LabelName(tidy))
+        scan.CommandLabels.push_back(index);
+    if (command == &Goto()) {
+        if (auto label = JumpLabel(tidy))
+            scan.Jumps.push_back(TLabelledJump{
+                index, indent, std::string(label->Name), label->Column,
+                std::string(tidy.substr(0, std::min(kGotoWidth, tidy.size()))),
+                tidy.size() >= kGotoWidth ? FourHexDigits(tidy.substr(5, 4)) : std::nullopt});
+    }
+    scan.ProgramSize += command->Size;
+}
+
+void FinishLabelScan(TLabelScan& scan) {
     // The first label of each name, sorted by name.
+    scan.ByName.clear();
     for (std::size_t i = 0; i < scan.Labels.size(); ++i)
         scan.ByName.push_back(i);
     std::stable_sort(scan.ByName.begin(), scan.ByName.end(), [&](std::size_t a, std::size_t b) {
@@ -135,6 +132,18 @@ TLabelScan ScanLabels(const TCompileTarget& text) {
                                       return scan.Labels[a].Name == scan.Labels[b].Name;
                                   }),
                       scan.ByName.end());
+}
+
+TLabelScan ScanLabels(const TCompileTarget& text) {
+    TLabelScan scan;
+    int count = text.LineCount();
+    for (int i = 0; i < count; ++i) {
+        std::string_view line = text.Line(i);
+        std::string_view tidy = TidyLine(line);
+        ScanLabelLine(scan, i, tidy, static_cast<int>(line.size() - tidy.size()),
+                      RecognizeCommand(tidy));
+    }
+    FinishLabelScan(scan);
     return scan;
 }
 
@@ -180,7 +189,10 @@ int ApplyJumpRewrites(std::vector<std::string>& lines, const std::vector<TJumpRe
 }
 
 std::vector<TCompileWarning> LabelWarnings(const TCompileTarget& text) {
-    TLabelScan scan = ScanLabels(text);
+    return LabelWarnings(ScanLabels(text), text);
+}
+
+std::vector<TCompileWarning> LabelWarnings(const TLabelScan& scan, const TCompileTarget& text) {
     std::vector<TCompileWarning> warnings;
     auto warn = [&](int line, int indent, int column, std::string message) {
         warnings.push_back(TCompileWarning{line, std::string(TidyLine(text.Line(line))), column,

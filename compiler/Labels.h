@@ -55,6 +55,11 @@ struct TLabelScan {
     const TLabel* Find(std::string_view name) const;
 };
 TLabelScan ScanLabels(const TCompileTarget& text);
+// ScanLabels in pieces: each line in order (tidied, its leading spaces and the command it is,
+// if any), then FinishLabelScan once.
+void ScanLabelLine(TLabelScan& scan, int index, std::string_view tidy, int indent,
+                   const TCommand* command);
+void FinishLabelScan(TLabelScan& scan);
 
 // A labelled goto whose address is not its label's offset, and the text that puts it right.
 struct TJumpRewrite {
@@ -76,6 +81,8 @@ int ApplyJumpRewrites(std::vector<std::string>& lines, const std::vector<TJumpRe
 // spaces): a label no command follows, a second label of one name, a goto naming an unknown
 // label, a labelled goto with a stale address, and a label line that reads as a command.
 std::vector<TCompileWarning> LabelWarnings(const TCompileTarget& text);
+// The same of a finished scan of text.
+std::vector<TCompileWarning> LabelWarnings(const TLabelScan& scan, const TCompileTarget& text);
 
 // "Назвать переходы": the lines with a label line "mN:" above every command a goto lands on (or
 // the label already marking it) and its name appended to each such goto. Gotos that already

@@ -3,6 +3,8 @@
 
 #include "compiler/GotoCheck.h"
 #include "compiler/ImageWriter.h"
+#include "compiler/LineLint.h"
+#include "compiler/ProgramWarnings.h"
 
 #include <algorithm>
 #include <climits>
@@ -68,6 +70,19 @@ const TCompileWarning* TProgramListing::WarningOf(int line) const {
     return it != Warnings.end() && it->Line == line ? &*it : nullptr;
 }
 
+std::span<const TCompileWarning> TProgramListing::PassedOverOf(int line) const {
+    auto less = [](const TCompileWarning& w, int at) { return w.Line < at; };
+    auto first = std::lower_bound(PassedOver.begin(), PassedOver.end(), line, less);
+    auto last = std::lower_bound(first, PassedOver.end(), line + 1, less);
+    return {first, last};
+}
+
+const TLabel* TProgramListing::LabelOf(int line) const {
+    auto it = std::lower_bound(Labels.begin(), Labels.end(), line,
+                               [](const TLabel& l, int at) { return l.Line < at; });
+    return it != Labels.end() && it->Line == line ? &*it : nullptr;
+}
+
 int TProgramListing::JumpTargetOf(int entry) const {
     if (entry < 0 || static_cast<std::size_t>(entry) >= Entries.size())
         return -1;
@@ -82,6 +97,8 @@ int TProgramListing::JumpTargetOf(int entry) const {
 
 void TListingBuilder::Restart() {
     FListing = TProgramListing{};
+    FLabels = TLabelScan{};
+    FLint.clear();
     FNextLine = 0;
     FDone = false;
 }
@@ -95,7 +112,14 @@ bool TListingBuilder::Continue(const TCompileTarget& text, int maxLines) {
     for (int i = FNextLine; i < end; ++i) {
         TListingEntry entry{counters.ProgramSize, i, {}, 0};
         int faultColumn = 0;
-        const TCommand* command = ListCommand(TidyLine(text.Line(i)), entry, faultColumn);
+        const std::string_view line = text.Line(i);
+        const std::string_view tidy = TidyLine(line);
+        const int indent = static_cast<int>(line.size() - tidy.size());
+        const TCommand* command = ListCommand(tidy, entry, faultColumn);
+        ScanLabelLine(FLabels, i, tidy, indent, command);
+        if (auto finding = LintLine(line))
+            FLint.push_back(TCompileWarning{i, std::string(tidy), finding->Column, indent,
+                                            std::move(finding->Message)});
         if (!command)
             continue;
         if (faultColumn != 0)
@@ -109,6 +133,11 @@ bool TListingBuilder::Continue(const TCompileTarget& text, int maxLines) {
     if (FNextLine < count)
         return false;
     FListing.Warnings = CheckGotoTargets(FListing.Entries, counters.ProgramSize);
+    // The labels need the offsets of the whole text: resolved once every line is read.
+    FinishLabelScan(FLabels);
+    FListing.PassedOver = LabelWarnings(FLabels, text);
+    MergeWarnings(FListing.PassedOver, std::move(FLint));
+    FListing.Labels = std::move(FLabels.Labels);
     FDone = true;
     return true;
 }
