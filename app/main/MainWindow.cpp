@@ -100,7 +100,17 @@ void TMainWindow::CreateControls() {
             FListingWindow->ShowCaretLine(m.CurY());
     };
     memo.MarkerList().SetMarkerImageList(&FStopPointImages);
-    FEditor->SetToolTipSource([this](int line, int column) { return GotoToolTip(line, column); });
+    connect(FListingFollower.get(), &TListingFollower::Updated, this,
+            [this] { ShowEditorProblems(); });
+    // A problem's message comes first, then what the text under the mouse says (alone when it
+    // already says the problem, as a goto's tip says its warning).
+    FEditor->SetToolTipSource([this](int line, int column) {
+        QString problem = ProblemToolTip(line, column);
+        QString other = GotoToolTip(line, column);
+        if (problem.isEmpty() || other.endsWith(problem))
+            return other.isEmpty() ? problem : other;
+        return other.isEmpty() ? problem : problem + '\n' + other;
+    });
 
     auto* clearMarks = new QPushButton(QStringLiteral("Снять выделение"), client);
     Place(clearMarks, "Button3", {448, 16, 105, 25});

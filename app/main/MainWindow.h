@@ -108,6 +108,10 @@ private:
     void CaretToLineStart(int line);
     // The tooltip over the address of a goto at line and column: its target or warning.
     QString GotoToolTip(int line, int column);
+    // The listing's faults and warnings become the editor's problems (EditorProblems.cpp),
+    // and the tooltip over a problem is its message.
+    void ShowEditorProblems();
+    QString ProblemToolTip(int line, int column);
     // A new text has come in (Open, New, Close): its stop points are gone.
     void ForgetStopPoints();
     // Another program, or none, is in the editor (New, Open, Close): the board window starts
