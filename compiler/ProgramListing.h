@@ -6,6 +6,7 @@
 #include "compiler/Compiler.h"
 #include "compiler/Labels.h"
 
+#include <array>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -66,8 +67,15 @@ public:
 private:
     TProgramListing FListing;
     TLabelScan FLabels;
+    TLabelWarningBuilder FLabelWarnings;
     std::vector<TCompileWarning> FLint;
+    // The lists of passed-over warnings merged a piece at a time: the labels', the gotos', the
+    // command labels' and the lint's, each in line order, and how far each has gone.
+    std::array<std::vector<TCompileWarning>, 4> FMergeFrom;
+    std::array<std::size_t, 4> FMerged{};
     int FNextLine = 0;
+    bool FLinesDone = false;  // then the labels are resolved, a piece at a time,
+    bool FLabelsDone = false; // then the warnings merged
     bool FDone = false;
 };
 
