@@ -102,14 +102,15 @@ void TMainWindow::CreateControls() {
     memo.MarkerList().SetMarkerImageList(&FStopPointImages);
     connect(FListingFollower.get(), &TListingFollower::Updated, this,
             [this] { ShowEditorProblems(); });
-    // A problem's message comes first, then what the text under the mouse says (alone when it
-    // already says the problem, as a goto's tip says its warning).
+    // The problems' messages come first, then what the text under the mouse says, which may
+    // say a problem already (a goto's tip tells its warning).
     FEditor->SetToolTipSource([this](int line, int column) {
-        QString problem = ProblemToolTip(line, column);
+        QStringList tips = ProblemToolTip(line, column).split('\n', Qt::SkipEmptyParts);
         QString other = GotoToolTip(line, column);
-        if (problem.isEmpty() || other.endsWith(problem))
-            return other.isEmpty() ? problem : other;
-        return other.isEmpty() ? problem : problem + '\n' + other;
+        tips.removeIf([&](const QString& message) { return other.endsWith(message); });
+        if (!other.isEmpty())
+            tips << other;
+        return tips.join('\n');
     });
 
     auto* clearMarks = new QPushButton(QStringLiteral("Снять выделение"), client);
