@@ -165,10 +165,22 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond)
         ->Iterations(3);
 
+    // The problem ranges made from a complete listing and set: what a new listing costs the
+    // GUI thread at once.
+    benchmark::RegisterBenchmark("set_problems/problems",
+                                 [&](benchmark::State& state) {
+                                     shown.Form->ListingFollower().MakeCurrent();
+                                     for (auto _ : state)
+                                         emit shown.Form->ListingFollower().Updated();
+                                 })
+        ->UseRealTime()
+        ->Unit(benchmark::kMillisecond);
+
     TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\n| operation | problems ms | no problems ms | ratio |\n|---|---|---|---|\n");
-    for (const char* op : {"keystroke_to_frame", "listing_longest_piece", "listing_and_problems"}) {
+    for (const char* op :
+         {"keystroke_to_frame", "listing_longest_piece", "set_problems", "listing_and_problems"}) {
         auto& row = reporter.Millis[op];
         double p = row["problems"], n = row.count("no_problems") ? row["no_problems"] : 0.0;
         std::printf("| %s | %.3f | %s | %s |\n", op, p, n > 0 ? std::to_string(n).c_str() : "-",

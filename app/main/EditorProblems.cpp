@@ -12,6 +12,8 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <iterator>
+#include <tuple>
 
 namespace {
 
@@ -29,10 +31,24 @@ std::pair<int, int> WordSpan(std::string_view line, int start) {
     return {start, std::max(stop, std::min(start + 1, length))};
 }
 
+// Merges two lists of problems, each by line and start, into one.
+std::vector<TCodeProblem> Merged(std::vector<TCodeProblem> a, std::vector<TCodeProblem> b) {
+    std::vector<TCodeProblem> out;
+    out.reserve(a.size() + b.size());
+    std::merge(std::make_move_iterator(a.begin()), std::make_move_iterator(a.end()),
+               std::make_move_iterator(b.begin()), std::make_move_iterator(b.end()),
+               std::back_inserter(out), [](const TCodeProblem& x, const TCodeProblem& y) {
+                   return std::tie(x.Line, x.Start) < std::tie(y.Line, y.Start);
+               });
+    return out;
+}
+
+// The problems of the listing over the lines it was made of, by line and start: each list of
+// the listing is in line order, so they are merged rather than sorted.
 std::vector<TCodeProblem> ListingProblems(const TProgramListing& listing,
                                           const TCodeMemoStrings& lines) {
-    std::vector<TCodeProblem> problems;
-    auto add = [&](int line, int column, TProblemKind kind, std::string message, int width = 0) {
+    auto add = [&](std::vector<TCodeProblem>& to, int line, int column, TProblemKind kind,
+                   std::string message, int width = 0) {
         if (line < 0 || line >= lines.Count())
             return;
         std::string_view text = lines.Line(line);
@@ -40,20 +56,24 @@ std::vector<TCodeProblem> ListingProblems(const TProgramListing& listing,
         auto [first, end] = WordSpan(text, start);
         if (width > 0) // an operand: its digits as far as the line goes
             end = std::max(std::min(start + width, static_cast<int>(text.size())), first + 1);
-        problems.push_back(TCodeProblem{line, first, end, kind, std::move(message)});
+        to.push_back(TCodeProblem{line, first, end, kind, std::move(message)});
     };
+    std::vector<TCodeProblem> faults;
     for (const TListingFault& fault : listing.Faults) {
         const TListingEntry& entry = listing.Entries[static_cast<std::size_t>(fault.Entry)];
         std::string_view tidy = TidyLine(lines.Line(entry.Line));
         if (const TCommand* command = RecognizeCommand(tidy))
-            add(entry.Line, fault.Column, TProblemKind::Error,
+            add(faults, entry.Line, fault.Column, TProblemKind::Error,
                 FaultReason(*command, tidy, fault.Column), 2);
     }
+    std::vector<TCodeProblem> gotos;
     for (const TCompileWarning& warning : listing.Warnings)
-        add(warning.Line, warning.Column, TProblemKind::Warning, warning.Message);
+        add(gotos, warning.Line, warning.Column, TProblemKind::Warning, warning.Message);
+    std::vector<TCodeProblem> passedOver;
+    passedOver.reserve(listing.PassedOver.size());
     for (const TCompileWarning& warning : listing.PassedOver)
-        add(warning.Line, warning.Column, TProblemKind::Warning, warning.Message);
-    return problems;
+        add(passedOver, warning.Line, warning.Column, TProblemKind::Warning, warning.Message);
+    return Merged(Merged(std::move(faults), std::move(gotos)), std::move(passedOver));
 }
 
 } // namespace
