@@ -1,6 +1,9 @@
 // The problems of the live listing shown in the editor: after every new listing the faulty
 // operands (errors) and the goto, label and passed-over-line warnings become the editor's
-// problem ranges, and the tooltip over a range is its message.
+// problem ranges (the operand, the address digits, the name or the word flagged), and the
+// tooltip over a range is its message.
+#include "app/main/EditorProblems.h"
+
 #include "app/main/MainWindow.h"
 
 #include "app/listing/ListingFollower.h"
@@ -9,6 +12,7 @@
 #include "editor/CodeMemo.h"
 #include "platform/CodeMemoWidget.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
 
 #include <algorithm>
@@ -43,10 +47,52 @@ std::vector<TCodeProblem> Merged(std::vector<TCodeProblem> a, std::vector<TCodeP
     return out;
 }
 
-// The problems of the listing over the lines it was made of, by line and start: each list of
-// the listing is in line order, so they are merged rather than sorted.
-std::vector<TCodeProblem> ListingProblems(const TProgramListing& listing,
-                                          const TCodeMemoStrings& lines) {
+} // namespace
+
+TEditorProblems::TEditorProblems(TCodeCustomMemo& memo, TListingFollower& follower)
+    : FMemo(memo), FFollower(follower) {
+    FSlice.setSingleShot(true);
+    FSlice.setInterval(0);
+    QObject::connect(&FSlice, &QTimer::timeout, [this] { Slice(); });
+}
+
+void TEditorProblems::Start() {
+    Stop();
+    Slice();
+}
+
+void TEditorProblems::Stop() {
+    FSlice.stop();
+    for (int k = 0; k < 3; ++k) {
+        FNext[k] = 0;
+        FMade[k].clear();
+    }
+}
+
+void TEditorProblems::Slice() {
+    // A listing of an earlier text would put its spans in the wrong places.
+    if (!FFollower.IsCurrent()) {
+        Stop();
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    while (!Continue(kProblemsPerStep)) {
+        if (clock.elapsed() >= kSliceMs) {
+            FSlice.start();
+            return;
+        }
+    }
+    // Each list is in line order: merged rather than sorted.
+    std::vector<TCodeProblem> problems =
+        Merged(Merged(std::move(FMade[0]), std::move(FMade[1])), std::move(FMade[2]));
+    Stop();
+    FMemo.SetProblems(std::move(problems));
+}
+
+bool TEditorProblems::Continue(int count) {
+    const TProgramListing& listing = FFollower.Listing();
+    const TCodeMemoStrings& lines = FMemo.Lines();
     auto add = [&](std::vector<TCodeProblem>& to, int line, int column, TProblemKind kind,
                    std::string message, int width = 0) {
         if (line < 0 || line >= lines.Count())
@@ -58,33 +104,24 @@ std::vector<TCodeProblem> ListingProblems(const TProgramListing& listing,
             end = std::max(std::min(start + width, static_cast<int>(text.size())), first + 1);
         to.push_back(TCodeProblem{line, first, end, kind, std::move(message)});
     };
-    std::vector<TCodeProblem> faults;
-    for (const TListingFault& fault : listing.Faults) {
+    for (; count > 0 && FNext[0] < listing.Faults.size(); --count) {
+        const TListingFault& fault = listing.Faults[FNext[0]++];
         const TListingEntry& entry = listing.Entries[static_cast<std::size_t>(fault.Entry)];
         std::string_view tidy = TidyLine(lines.Line(entry.Line));
         if (const TCommand* command = RecognizeCommand(tidy))
-            add(faults, entry.Line, fault.Column, TProblemKind::Error,
+            add(FMade[0], entry.Line, fault.Column, TProblemKind::Error,
                 FaultReason(*command, tidy, fault.Column), 2);
     }
-    std::vector<TCodeProblem> gotos;
-    for (const TCompileWarning& warning : listing.Warnings)
-        add(gotos, warning.Line, warning.Column, TProblemKind::Warning, warning.Message);
-    std::vector<TCodeProblem> passedOver;
-    passedOver.reserve(listing.PassedOver.size());
-    for (const TCompileWarning& warning : listing.PassedOver)
-        add(passedOver, warning.Line, warning.Column, TProblemKind::Warning, warning.Message);
-    return Merged(Merged(std::move(faults), std::move(gotos)), std::move(passedOver));
-}
-
-} // namespace
-
-void TMainWindow::ShowEditorProblems() {
-    const TProgramListing& listing = FListingFollower->Listing();
-    TCodeMemo& memo = Editor();
-    // A listing of an earlier text would put its spans in the wrong places.
-    if (!FListingFollower->IsCurrent())
-        return;
-    memo.SetProblems(ListingProblems(listing, memo.Lines()));
+    for (; count > 0 && FNext[1] < listing.Warnings.size(); --count) {
+        const TCompileWarning& warning = listing.Warnings[FNext[1]++];
+        add(FMade[1], warning.Line, warning.Column, TProblemKind::Warning, warning.Message);
+    }
+    for (; count > 0 && FNext[2] < listing.PassedOver.size(); --count) {
+        const TCompileWarning& warning = listing.PassedOver[FNext[2]++];
+        add(FMade[2], warning.Line, warning.Column, TProblemKind::Warning, warning.Message);
+    }
+    return FNext[0] == listing.Faults.size() && FNext[1] == listing.Warnings.size() &&
+           FNext[2] == listing.PassedOver.size();
 }
 
 QString TMainWindow::ProblemToolTip(int line, int column) {

@@ -5,6 +5,7 @@
 #include "app/board/BoardWindow.h"
 #include "app/listing/ListingFollower.h"
 #include "app/listing/ListingWindow.h"
+#include "app/main/EditorProblems.h"
 #include "app/panels/InsertionPanel.h"
 #include "app/panels/PortPanel.h"
 #include "compiler/CommandSet.h"
@@ -100,8 +101,11 @@ void TMainWindow::CreateControls() {
             FListingWindow->ShowCaretLine(m.CurY());
     };
     memo.MarkerList().SetMarkerImageList(&FStopPointImages);
+    FEditorProblems = std::make_unique<TEditorProblems>(memo, *FListingFollower);
     connect(FListingFollower.get(), &TListingFollower::Updated, this,
-            [this] { ShowEditorProblems(); });
+            [this] { FEditorProblems->Start(); });
+    connect(FListingFollower.get(), &TListingFollower::Outdated, this,
+            [this] { FEditorProblems->Stop(); });
     // The problems' messages come first, then what the text under the mouse says, which may
     // say a problem already (a goto's tip tells its warning).
     FEditor->SetToolTipSource([this](int line, int column) {

@@ -24,6 +24,7 @@ class TAboutWindow;
 class TBoardWindow;
 class TCodeMemo;
 class TCodeMemoWidget;
+class TEditorProblems;
 class TInsertionPanel;
 class TListingFollower;
 class TListingWindow;
@@ -108,9 +109,7 @@ private:
     void CaretToLineStart(int line);
     // The tooltip over the address of a goto at line and column: its target or warning.
     QString GotoToolTip(int line, int column);
-    // The listing's faults and warnings become the editor's problems (EditorProblems.cpp),
-    // and the tooltip over a problem is its message.
-    void ShowEditorProblems();
+    // The messages of the editor's problems at line and column (EditorProblems.cpp).
     QString ProblemToolTip(int line, int column);
     // A new text has come in (Open, New, Close): its stop points are gone.
     void ForgetStopPoints();
@@ -129,6 +128,8 @@ private:
     TTextWindow* FCommands = nullptr;
     TTextWindow* FHelp = nullptr;
     std::unique_ptr<TListingFollower> FListingFollower;
+    // The listing's faults and warnings made into the editor's problems.
+    std::unique_ptr<TEditorProblems> FEditorProblems;
     TListingWindow* FListingWindow = nullptr;
     TBoardWindow* FBoardWindow = nullptr;
     TStopPointImages FStopPointImages;
