@@ -6,8 +6,10 @@
 #include "compiler/ImageWriter.h"
 #include "compiler/LinesCompileTarget.h"
 #include "compiler/ProgramListing.h"
+#include "compiler/ProgramWarnings.h"
 
 #include <algorithm>
+#include <climits>
 #include <map>
 #include <set>
 
@@ -100,41 +102,58 @@ const TLabel* TLabelScan::Find(std::string_view name) const {
     return it != ByName.end() && Labels[*it].Name == name ? &Labels[*it] : nullptr;
 }
 
+void ScanLabelLine(TLabelScan& scan, int index, std::string_view tidy, int indent,
+                   const TCommand* command) {
+    if (!command) {
+        if (auto name = LabelName(tidy))
+            scan.Labels.push_back(TLabel{std::string(*name), index, indent, scan.ProgramSize});
+        return;
+    }
+    if (LabelName(tidy))
+        scan.CommandLabels.push_back(index);
+    if (command == &Goto()) {
+        if (auto label = JumpLabel(tidy))
+            scan.Jumps.push_back(TLabelledJump{
+                index, indent, std::string(label->Name), label->Column,
+                std::string(tidy.substr(0, std::min(kGotoWidth, tidy.size()))),
+                tidy.size() >= kGotoWidth ? FourHexDigits(tidy.substr(5, 4)) : std::nullopt});
+    }
+    scan.ProgramSize += command->Size;
+}
+
+void IndexLabels(TLabelScan& scan, std::size_t first) {
+    // The new labels sorted by name, then merged behind the earlier ones of each name.
+    const auto middle = static_cast<std::ptrdiff_t>(scan.ByName.size());
+    for (std::size_t i = first; i < scan.Labels.size(); ++i)
+        scan.ByName.push_back(i);
+    auto byName = [&](std::size_t a, std::size_t b) {
+        return scan.Labels[a].Name < scan.Labels[b].Name;
+    };
+    std::stable_sort(scan.ByName.begin() + middle, scan.ByName.end(), byName);
+    std::inplace_merge(scan.ByName.begin(), scan.ByName.begin() + middle, scan.ByName.end(),
+                       byName);
+}
+
+void FinishLabelScan(TLabelScan& scan) {
+    // The first label of each name.
+    scan.ByName.erase(std::unique(scan.ByName.begin(), scan.ByName.end(),
+                                  [&](std::size_t a, std::size_t b) {
+                                      return scan.Labels[a].Name == scan.Labels[b].Name;
+                                  }),
+                      scan.ByName.end());
+}
+
 TLabelScan ScanLabels(const TCompileTarget& text) {
     TLabelScan scan;
     int count = text.LineCount();
     for (int i = 0; i < count; ++i) {
         std::string_view line = text.Line(i);
         std::string_view tidy = TidyLine(line);
-        int indent = static_cast<int>(line.size() - tidy.size());
-        const TCommand* command = RecognizeCommand(tidy);
-        if (!command) {
-            if (auto name = LabelName(tidy))
-                scan.Labels.push_back(TLabel{std::string(*name), i, indent, scan.ProgramSize});
-            continue;
-        }
-        if (LabelName(tidy))
-            scan.CommandLabels.push_back(i);
-        if (command == &Goto()) {
-            if (auto label = JumpLabel(tidy))
-                scan.Jumps.push_back(TLabelledJump{
-                    i, indent, std::string(label->Name), label->Column,
-                    std::string(tidy.substr(0, std::min(kGotoWidth, tidy.size()))),
-                    tidy.size() >= kGotoWidth ? FourHexDigits(tidy.substr(5, 4)) : std::nullopt});
-        }
-        scan.ProgramSize += command->Size;
+        ScanLabelLine(scan, i, tidy, static_cast<int>(line.size() - tidy.size()),
+                      RecognizeCommand(tidy));
     }
-    // The first label of each name, sorted by name.
-    for (std::size_t i = 0; i < scan.Labels.size(); ++i)
-        scan.ByName.push_back(i);
-    std::stable_sort(scan.ByName.begin(), scan.ByName.end(), [&](std::size_t a, std::size_t b) {
-        return scan.Labels[a].Name < scan.Labels[b].Name;
-    });
-    scan.ByName.erase(std::unique(scan.ByName.begin(), scan.ByName.end(),
-                                  [&](std::size_t a, std::size_t b) {
-                                      return scan.Labels[a].Name == scan.Labels[b].Name;
-                                  }),
-                      scan.ByName.end());
+    IndexLabels(scan, 0);
+    FinishLabelScan(scan);
     return scan;
 }
 
@@ -180,44 +199,70 @@ int ApplyJumpRewrites(std::vector<std::string>& lines, const std::vector<TJumpRe
 }
 
 std::vector<TCompileWarning> LabelWarnings(const TCompileTarget& text) {
-    TLabelScan scan = ScanLabels(text);
-    std::vector<TCompileWarning> warnings;
-    auto warn = [&](int line, int indent, int column, std::string message) {
-        warnings.push_back(TCompileWarning{line, std::string(TidyLine(text.Line(line))), column,
-                                           indent, std::move(message)});
+    return LabelWarnings(ScanLabels(text), text);
+}
+
+std::vector<TCompileWarning> LabelWarnings(const TLabelScan& scan, const TCompileTarget& text) {
+    TLabelWarningBuilder builder;
+    builder.Continue(scan, text, INT_MAX);
+    return builder.Take();
+}
+
+bool TLabelWarningBuilder::Continue(const TLabelScan& scan, const TCompileTarget& text, int count) {
+    auto warn = [&](std::vector<TCompileWarning>& to, int line, int indent, int column,
+                    std::string message) {
+        to.push_back(TCompileWarning{line, std::string(TidyLine(text.Line(line))), column, indent,
+                                     std::move(message)});
     };
-    for (const auto& label : scan.Labels) {
+    for (; count > 0 && FLabel < scan.Labels.size(); --count) {
+        const TLabel& label = scan.Labels[FLabel++];
         const TLabel* first = scan.Find(label.Name);
         if (first != &label)
-            warn(label.Line, label.Indent, 1,
+            warn(FLabelWarnings, label.Line, label.Indent, 1,
                  "метка " + Utf8(label.Name) + " уже есть в строке " +
                      std::to_string(first->Line + 1));
         else if (label.Offset >= scan.ProgramSize)
-            warn(label.Line, label.Indent, 1, "после метки " + Utf8(label.Name) + " нет команды");
+            warn(FLabelWarnings, label.Line, label.Indent, 1,
+                 "после метки " + Utf8(label.Name) + " нет команды");
     }
-    for (const auto& jump : scan.Jumps) {
+    for (; count > 0 && FJump < scan.Jumps.size(); --count) {
+        const TLabelledJump& jump = scan.Jumps[FJump++];
         const TLabel* label = scan.Find(jump.Name);
         if (!label)
-            warn(jump.Line, jump.Indent, jump.NameColumn, "нет метки " + Utf8(jump.Name));
+            warn(FJumpWarnings, jump.Line, jump.Indent, jump.NameColumn,
+                 "нет метки " + Utf8(jump.Name));
         else if (label->Offset > kLargestAddress && label->Offset < scan.ProgramSize)
-            warn(jump.Line, jump.Indent, jump.NameColumn,
+            warn(FJumpWarnings, jump.Line, jump.Indent, jump.NameColumn,
                  "метка " + Utf8(jump.Name) + " за адресом FFFF: goto туда не достаёт");
         else if (ReachableLabel(scan, jump) && jump.Address != label->Offset)
-            warn(jump.Line, jump.Indent, kAddressColumn,
+            warn(FJumpWarnings, jump.Line, jump.Indent, kAddressColumn,
                  "адрес устарел: метка " + Utf8(jump.Name) + " на адресе " +
                      HexDigits(static_cast<unsigned>(label->Offset), 4));
     }
-    for (int line : scan.CommandLabels) {
+    for (; count > 0 && FCommandLabel < scan.CommandLabels.size(); --count) {
+        int line = scan.CommandLabels[FCommandLabel++];
         std::string_view tidy = TidyLine(text.Line(line));
-        warn(line, static_cast<int>(text.Line(line).size() - tidy.size()), 1,
+        warn(FCommandLabelWarnings, line, static_cast<int>(text.Line(line).size() - tidy.size()), 1,
              "метка не может начинаться с команды: строка читается как " +
                  std::string(RecognizeCommand(tidy)->Mnemonic));
     }
-    std::stable_sort(warnings.begin(), warnings.end(),
-                     [](const TCompileWarning& a, const TCompileWarning& b) {
-                         return a.Line != b.Line ? a.Line < b.Line : a.Column < b.Column;
-                     });
+    return FLabel == scan.Labels.size() && FJump == scan.Jumps.size() &&
+           FCommandLabel == scan.CommandLabels.size();
+}
+
+std::vector<TCompileWarning> TLabelWarningBuilder::Take() {
+    // Each list is in line order already: merging them is linear.
+    auto [warnings, jumps, commands] = TakeLists();
+    MergeWarnings(warnings, std::move(jumps));
+    MergeWarnings(warnings, std::move(commands));
     return warnings;
+}
+
+std::array<std::vector<TCompileWarning>, 3> TLabelWarningBuilder::TakeLists() {
+    std::array<std::vector<TCompileWarning>, 3> lists{
+        std::move(FLabelWarnings), std::move(FJumpWarnings), std::move(FCommandLabelWarnings)};
+    *this = TLabelWarningBuilder{};
+    return lists;
 }
 
 std::vector<std::string> NameJumps(const std::vector<std::string>& lines) {

@@ -6,6 +6,7 @@
 
 #include "compiler/Compiler.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,6 +56,13 @@ struct TLabelScan {
     const TLabel* Find(std::string_view name) const;
 };
 TLabelScan ScanLabels(const TCompileTarget& text);
+// ScanLabels in pieces: each line in order (tidied, its leading spaces and the command it is,
+// if any); IndexLabels after each piece with the number of labels before it, which adds the
+// piece's labels to ByName; FinishLabelScan once at the end.
+void ScanLabelLine(TLabelScan& scan, int index, std::string_view tidy, int indent,
+                   const TCommand* command);
+void IndexLabels(TLabelScan& scan, std::size_t first);
+void FinishLabelScan(TLabelScan& scan);
 
 // A labelled goto whose address is not its label's offset, and the text that puts it right.
 struct TJumpRewrite {
@@ -77,6 +85,27 @@ int ApplyJumpRewrites(std::vector<std::string>& lines, const std::vector<TJumpRe
 // label or one beyond the addresses a goto holds, a labelled goto with a stale address, and a
 // label line that reads as a command.
 std::vector<TCompileWarning> LabelWarnings(const TCompileTarget& text);
+// The same of a finished scan of text.
+std::vector<TCompileWarning> LabelWarnings(const TLabelScan& scan, const TCompileTarget& text);
+
+// LabelWarnings of a finished scan in pieces: Continue works through at most count more labels
+// and gotos and tells when all are done; Take then gives the warnings and starts over. TakeLists
+// gives them unmerged: those of the labels, of the gotos and of the labels that are commands,
+// each in line order, in the order Take merges them.
+class TLabelWarningBuilder {
+public:
+    bool Continue(const TLabelScan& scan, const TCompileTarget& text, int count);
+    std::vector<TCompileWarning> Take();
+    std::array<std::vector<TCompileWarning>, 3> TakeLists();
+
+private:
+    std::size_t FLabel = 0;
+    std::size_t FJump = 0;
+    std::size_t FCommandLabel = 0;
+    std::vector<TCompileWarning> FLabelWarnings; // each in line order
+    std::vector<TCompileWarning> FJumpWarnings;
+    std::vector<TCompileWarning> FCommandLabelWarnings;
+};
 
 // "Назвать переходы": the lines with a label line "mN:" above every command a goto lands on (or
 // the label already marking it) and its name appended to each such goto. Gotos that already

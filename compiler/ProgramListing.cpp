@@ -3,10 +3,13 @@
 
 #include "compiler/GotoCheck.h"
 #include "compiler/ImageWriter.h"
+#include "compiler/LineLint.h"
+#include "compiler/ProgramWarnings.h"
 
 #include <algorithm>
 #include <climits>
 #include <span>
+#include <tuple>
 
 namespace {
 
@@ -68,6 +71,19 @@ const TCompileWarning* TProgramListing::WarningOf(int line) const {
     return it != Warnings.end() && it->Line == line ? &*it : nullptr;
 }
 
+std::span<const TCompileWarning> TProgramListing::PassedOverOf(int line) const {
+    auto less = [](const TCompileWarning& w, int at) { return w.Line < at; };
+    auto first = std::lower_bound(PassedOver.begin(), PassedOver.end(), line, less);
+    auto last = std::lower_bound(first, PassedOver.end(), line + 1, less);
+    return {first, last};
+}
+
+const TLabel* TProgramListing::LabelOf(int line) const {
+    auto it = std::lower_bound(Labels.begin(), Labels.end(), line,
+                               [](const TLabel& l, int at) { return l.Line < at; });
+    return it != Labels.end() && it->Line == line ? &*it : nullptr;
+}
+
 int TProgramListing::JumpTargetOf(int entry) const {
     if (entry < 0 || static_cast<std::size_t>(entry) >= Entries.size())
         return -1;
@@ -82,33 +98,96 @@ int TProgramListing::JumpTargetOf(int entry) const {
 
 void TListingBuilder::Restart() {
     FListing = TProgramListing{};
+    FLabels = TLabelScan{};
+    FLabelWarnings = TLabelWarningBuilder{};
+    FLint.clear();
+    FMergeFrom = {};
+    FMerged = {};
     FNextLine = 0;
+    FLinesDone = false;
+    FLabelsDone = false;
     FDone = false;
 }
 
 bool TListingBuilder::Continue(const TCompileTarget& text, int maxLines) {
     if (FDone)
         return true;
-    int count = text.LineCount();
-    int end = FNextLine + std::min(maxLines, count - FNextLine);
     TCompileCounters& counters = FListing.Counters;
-    for (int i = FNextLine; i < end; ++i) {
-        TListingEntry entry{counters.ProgramSize, i, {}, 0};
-        int faultColumn = 0;
-        const TCommand* command = ListCommand(TidyLine(text.Line(i)), entry, faultColumn);
-        if (!command)
-            continue;
-        if (faultColumn != 0)
-            FListing.Faults.push_back(
-                TListingFault{static_cast<int>(FListing.Entries.size()), faultColumn});
-        FListing.Entries.push_back(entry);
-        ++counters.CommandCount;
-        counters.ProgramSize += command->Size;
+    if (!FLinesDone) {
+        const int count = text.LineCount();
+        const int first = FNextLine;
+        const int end = first + std::min(maxLines, count - first);
+        // Growing by copies of a million entries would make one piece long.
+        if (first == 0)
+            FListing.Entries.reserve(static_cast<std::size_t>(count));
+        const std::size_t labelsBefore = FLabels.Labels.size();
+        for (int i = first; i < end; ++i) {
+            TListingEntry entry{counters.ProgramSize, i, {}, 0};
+            int faultColumn = 0;
+            const std::string_view line = text.Line(i);
+            const std::string_view tidy = TidyLine(line);
+            const int indent = static_cast<int>(line.size() - tidy.size());
+            const TCommand* command = ListCommand(tidy, entry, faultColumn);
+            ScanLabelLine(FLabels, i, tidy, indent, command);
+            if (auto finding = LintLine(line))
+                FLint.push_back(TCompileWarning{i, std::string(tidy), finding->Column, indent,
+                                                std::move(finding->Message)});
+            if (!command)
+                continue;
+            if (faultColumn != 0)
+                FListing.Faults.push_back(
+                    TListingFault{static_cast<int>(FListing.Entries.size()), faultColumn});
+            FListing.Entries.push_back(entry);
+            ++counters.CommandCount;
+            counters.ProgramSize += command->Size;
+        }
+        IndexLabels(FLabels, labelsBefore);
+        FNextLine = end;
+        if (FNextLine < count)
+            return false;
+        FListing.Warnings = CheckGotoTargets(FListing.Entries, counters.ProgramSize);
+        FinishLabelScan(FLabels);
+        FLinesDone = true;
+        maxLines -= end - first;
     }
-    FNextLine = end;
-    if (FNextLine < count)
-        return false;
-    FListing.Warnings = CheckGotoTargets(FListing.Entries, counters.ProgramSize);
+    // The labels need the offsets of the whole text: resolved once every line is read, as
+    // many labels and gotos a call as lines (what the lines left of it).
+    if (!FLabelsDone) {
+        if (!FLabelWarnings.Continue(FLabels, text, maxLines))
+            return false;
+        auto lists = FLabelWarnings.TakeLists();
+        for (std::size_t k = 0; k < lists.size(); ++k)
+            FMergeFrom[k] = std::move(lists[k]);
+        FMergeFrom[3] = std::move(FLint);
+        std::size_t total = 0;
+        for (const auto& list : FMergeFrom)
+            total += list.size();
+        FListing.PassedOver.reserve(total);
+        FLabelsDone = true;
+    }
+    // As MergeWarnings would merge them one after the other: by line and column, and of two on
+    // one place, the one of the earlier list first.
+    for (; maxLines > 0; --maxLines) {
+        std::size_t next = FMergeFrom.size();
+        for (std::size_t k = 0; k < FMergeFrom.size(); ++k) {
+            if (FMerged[k] == FMergeFrom[k].size())
+                continue;
+            const TCompileWarning& w = FMergeFrom[k][FMerged[k]];
+            if (next == FMergeFrom.size())
+                next = k;
+            else if (const TCompileWarning& best = FMergeFrom[next][FMerged[next]];
+                     std::tie(w.Line, w.Column) < std::tie(best.Line, best.Column))
+                next = k;
+        }
+        if (next == FMergeFrom.size())
+            break;
+        FListing.PassedOver.push_back(std::move(FMergeFrom[next][FMerged[next]++]));
+    }
+    for (std::size_t k = 0; k < FMergeFrom.size(); ++k)
+        if (FMerged[k] < FMergeFrom[k].size())
+            return false;
+    FMergeFrom = {};
+    FListing.Labels = std::move(FLabels.Labels);
     FDone = true;
     return true;
 }

@@ -4,7 +4,10 @@
 #pragma once
 
 #include "compiler/Compiler.h"
+#include "compiler/Labels.h"
 
+#include <array>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -28,6 +31,10 @@ struct TProgramListing {
     std::vector<TListingEntry> Entries;    // in line order, with nominal offsets
     std::vector<TListingFault> Faults;     // in entry order
     std::vector<TCompileWarning> Warnings; // in line order; Text and Indent stay empty
+    // The label and passed-over-line warnings (those of PassedOverWarnings), in line and
+    // column order, and the labels.
+    std::vector<TCompileWarning> PassedOver;
+    std::vector<TLabel> Labels;
     TCompileCounters Counters;
 
     // The index of the entry of line, -1 when line holds no command.
@@ -36,6 +43,10 @@ struct TProgramListing {
     const TListingFault* FaultOf(int entry) const;
     // The goto warning of line, or nullptr.
     const TCompileWarning* WarningOf(int line) const;
+    // The label and passed-over-line warnings of line.
+    std::span<const TCompileWarning> PassedOverOf(int line) const;
+    // The first label of line, or nullptr.
+    const TLabel* LabelOf(int line) const;
     // For a goto entry without a warning or a fault: the index of the entry its address names;
     // -1 otherwise.
     int JumpTargetOf(int entry) const;
@@ -47,7 +58,7 @@ class TListingBuilder {
 public:
     void Restart();
     // Lists at most maxLines more lines of text; true when every line is done and the listing
-    // is complete (the goto checks made).
+    // is complete (the goto checks made, the labels resolved).
     bool Continue(const TCompileTarget& text, int maxLines);
     bool Done() const { return FDone; }
     // The complete listing, moved out; the builder then starts over.
@@ -55,7 +66,16 @@ public:
 
 private:
     TProgramListing FListing;
+    TLabelScan FLabels;
+    TLabelWarningBuilder FLabelWarnings;
+    std::vector<TCompileWarning> FLint;
+    // The lists of passed-over warnings merged a piece at a time: the labels', the gotos', the
+    // command labels' and the lint's, each in line order, and how far each has gone.
+    std::array<std::vector<TCompileWarning>, 4> FMergeFrom;
+    std::array<std::size_t, 4> FMerged{};
     int FNextLine = 0;
+    bool FLinesDone = false;  // then the labels are resolved, a piece at a time,
+    bool FLabelsDone = false; // then the warnings merged
     bool FDone = false;
 };
 

@@ -48,6 +48,26 @@ void TCodeCustomMemo::ChangeAt(int line) {
         InvalidateTopStateCache();
 }
 
+void TCodeCustomMemo::LinesInsertedAt(int index, int count) {
+    if (!FProblemsMovedByCommand)
+        FProblems.LinesInserted(index, count);
+}
+
+void TCodeCustomMemo::LinesRemovedAt(int first, int count) {
+    if (!FProblemsMovedByCommand)
+        FProblems.LinesRemoved(first, count);
+}
+
+void TCodeCustomMemo::LineEdited(int line, int at, int removed, int inserted) {
+    if (!FProblemsMovedByCommand && !FProblems.Empty())
+        FProblems.LineEdited(line, at, removed, inserted);
+}
+
+void TCodeCustomMemo::SetProblems(std::vector<TCodeProblem> problems) {
+    FProblems.Set(std::move(problems));
+    FHost.Invalidate();
+}
+
 void TCodeCustomMemo::ResetCaret() {
     SetSelectionBounds(0, 0, 0, 0);
     SetCurY(0);

@@ -17,6 +17,7 @@
 #include "editor/view/FoldingAndCompletion.h"
 #include "editor/view/Markers.h"
 #include "editor/view/Mouse.h"
+#include "editor/view/Problems.h"
 
 #include <functional>
 #include <memory>
@@ -383,6 +384,13 @@ public:
     TAutoCompletion& AutoCompletion() { return FAutoCompletion; }
     TCodeMarkerList& MarkerList() { return FMarkerList; }
     const TCodeMarkerList& MarkerList() const { return FMarkerList; }
+    // The problem ranges shown under the text and in the gutter; edits keep them in step.
+    const TCodeProblemList& Problems() const { return FProblems; }
+    // Replaces every problem range and repaints.
+    void SetProblems(std::vector<TCodeProblem> problems);
+    // Puts the caret on the start of the next problem after it (direction 1) or the previous
+    // one (-1), wrapping around the text, and scrolls it into view.
+    void GoToProblem(int direction);
 
     // The matching block keywords found around the caret (Line -1: none).
     const TBlockMatch& BlockStartMatch() const { return FBlockStart; }
@@ -439,6 +447,9 @@ protected:
 
     std::unique_ptr<TCodeUndoList> FUndoList;
     TCodeMarkerList FMarkerList;
+    TCodeProblemList FProblems;
+    // Set while an editing command moves the problems itself (a line broken or joined).
+    bool FProblemsMovedByCommand = false;
     TCodeFolding FCodeFolding{[this] { FHost.Invalidate(); }};
     TAutoCompletion FAutoCompletion;
     TAutoCorrect FAutoCorrect;
@@ -537,6 +548,9 @@ private:
     void TextAssigned() override;
     void TextLoading() override;
     void TextLoaded() override;
+    void LinesInsertedAt(int index, int count) override;
+    void LinesRemovedAt(int first, int count) override;
+    void LineEdited(int line, int at, int removed, int inserted) override;
 };
 
 class TCodeMemo : public TCodeCustomMemo {

@@ -32,6 +32,9 @@ public:
     virtual void Rectangle(const TRect& r, TColor pen, TColor brush) = 0;
     virtual void Ellipse(const TRect& r, TColor pen, TColor brush) = 0;
     virtual void Polygon(const std::vector<TPoint>& points, TColor pen, TColor brush) = 0;
+    // The wavy underline of a problem, from x1 to x2 (excluded): one pixel per column, its
+    // crests on row y and its troughs on row y + 2, a period of four columns.
+    virtual void WavyLine(int x1, int x2, int y, TColor color) = 0;
 
     // The plain colour a system colour stands for; plain colours come back unchanged.
     virtual TColor ResolveColor(TColor color) = 0;

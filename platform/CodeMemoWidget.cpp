@@ -94,6 +94,8 @@ int KeyCodeOf(const QKeyEvent& e) {
         return vkInsert;
     case Qt::Key_Delete:
         return vkDelete;
+    case Qt::Key_F2:
+        return vkF2;
     default:
         break;
     }
@@ -132,8 +134,11 @@ std::string CharactersOf(const QKeyEvent& e, int key) {
 
 // Keys that the editor answers itself; the window's shortcuts get the others.
 bool EditorClaims(const QKeyEvent& e, int key) {
-    if (key == 0 || (e.key() >= Qt::Key_F1 && e.key() <= Qt::Key_F35))
+    if (key == 0)
         return false;
+    // Function keys are the window's, but for those the editor's key map binds.
+    if (e.key() >= Qt::Key_F1 && e.key() <= Qt::Key_F35)
+        return FindKeyBinding(key, ShiftOf(e.modifiers())) != nullptr;
     return EditorClaimsKey(key, ShiftOf(e.modifiers()));
 }
 

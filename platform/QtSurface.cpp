@@ -187,6 +187,29 @@ void QtSurface::Polygon(const std::vector<TPoint>& points, TColor pen, TColor br
     FPainter.drawPolygon(polygon);
 }
 
+void QtSurface::WavyLine(int x1, int x2, int y, TColor color) {
+    if (x2 <= x1)
+        return;
+    // Column x lies on row y + 0, 1, 2, 1, 0, ... as (x - x1) counts up: straight strokes
+    // between the crests and troughs give exactly that.
+    auto row = [&](int x) {
+        int phase = (x - x1) % 4;
+        return y + (phase <= 2 ? phase : 4 - phase);
+    };
+    QPolygon wave;
+    for (int x = x1; x < x2 - 1; x += 2)
+        wave << QPoint(x, row(x));
+    wave << QPoint(x2 - 1, row(x2 - 1));
+    FPainter.save();
+    FPainter.setRenderHint(QPainter::Antialiasing, false);
+    FPainter.setPen(QPen(ToQColor(color), 0));
+    if (wave.size() == 1)
+        FPainter.drawPoint(wave.front());
+    else
+        FPainter.drawPolyline(wave);
+    FPainter.restore();
+}
+
 void QtSurface::BeginImage(const TRect& rect) {
     FPainter.save();
     FPainter.setClipRect(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()),

@@ -33,6 +33,7 @@ public:
     void Rectangle(const TRect& r, TColor pen, TColor brush) override;
     void Ellipse(const TRect& r, TColor pen, TColor brush) override;
     void Polygon(const std::vector<TPoint>& points, TColor pen, TColor brush) override;
+    void WavyLine(int x1, int x2, int y, TColor color) override;
 
     TColor ResolveColor(TColor color) override;
     void BeginImage(const TRect& rect) override;

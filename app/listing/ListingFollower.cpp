@@ -7,13 +7,6 @@
 
 #include <climits>
 
-namespace {
-
-// Lines listed between two looks at the clock.
-constexpr int kLinesPerStep = 4096;
-
-} // namespace
-
 TListingFollower::TListingFollower(TCodeCustomMemo& memo, QObject* parent)
     : QObject(parent), FMemo(memo), FText(memo) {
     FDebounce.setSingleShot(true);

@@ -20,6 +20,9 @@ public:
     // Quiet time after the last edit before listing again, and the length of one slice.
     static constexpr int kDebounceMs = 150;
     static constexpr int kSliceMs = 6;
+    // Lines listed (or labels resolved, warnings merged) between two looks at the clock: a line
+    // the lint reads closely costs a few microseconds.
+    static constexpr int kLinesPerStep = 1024;
 
     explicit TListingFollower(TCodeCustomMemo& memo, QObject* parent = nullptr);
 

@@ -1,5 +1,5 @@
-// The listing's cells: hex offsets and bytes, line numbers, the editor's live line texts and the
-// goto targets, with faults and warnings in red.
+// The listing's cells: hex offsets and bytes, line numbers, the editor's live line texts after
+// the labels that mark their commands, and the goto targets, with faults and warnings in red.
 #include "app/listing/ListingModel.h"
 
 #include "app/listing/JumpNote.h"
@@ -10,6 +10,8 @@
 
 #include <QBrush>
 #include <QColor>
+
+#include <algorithm>
 
 namespace {
 
@@ -68,6 +70,19 @@ bool TListingModel::Warned(int row) const {
     return FListing.WarningOf(LineOfRow(row)) != nullptr;
 }
 
+QString TListingModel::LabelsOfRow(int row) const {
+    // The labels between the previous command's line and this one's mark this command.
+    const int line = LineOfRow(row);
+    const int previous = row > 0 ? LineOfRow(row - 1) : -1;
+    const std::vector<TLabel>& labels = FListing.Labels;
+    auto it = std::upper_bound(labels.begin(), labels.end(), previous,
+                               [](int at, const TLabel& l) { return at < l.Line; });
+    QString text;
+    for (; it != labels.end() && it->Line < line; ++it)
+        text += QString::fromStdString(Cp1251ToUtf8(it->Name)) + QStringLiteral(": ");
+    return text;
+}
+
 QString TListingModel::JumpText(int row) const {
     TJumpNote note = JumpNote(FListing, FMemo, row);
     if (note.TargetLine < 0)
@@ -94,7 +109,7 @@ QVariant TListingModel::data(const QModelIndex& index, int role) const {
         case colLine:
             return entry.Line + 1;
         case colText:
-            return LineText(entry.Line);
+            return LabelsOfRow(row) + LineText(entry.Line);
         case colJump:
             return JumpText(row);
         default:

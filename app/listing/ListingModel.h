@@ -29,6 +29,8 @@ public:
 
 private:
     QString LineText(int line) const;
+    // "loop: " for each label that marks row's command.
+    QString LabelsOfRow(int row) const;
     // The Переход cell: the target of a goto, its warning, or a faulty operand's reason.
     QString JumpText(int row) const;
     bool Faulty(int row) const;

@@ -98,6 +98,14 @@ void TListingWindow::UpdateFooter(bool outdated) {
         text += QString::fromUtf8(". Строк с неверными данными: %1").arg(listing.Faults.size());
     if (!listing.Warnings.empty())
         text += QString::fromUtf8(". Предупреждений: %1").arg(listing.Warnings.size());
+    // Everything the editor underlines: faulty operands, and the goto, label and
+    // passed-over-line warnings.
+    const std::size_t warnings = listing.Warnings.size() + listing.PassedOver.size();
+    if (!listing.Faults.empty() || warnings > 0)
+        text += QString::fromUtf8(". Проблем: %1 (ошибок: %2, предупреждений: %3)")
+                    .arg(listing.Faults.size() + warnings)
+                    .arg(listing.Faults.size())
+                    .arg(warnings);
     if (outdated)
         text += QString::fromUtf8(" (обновляется…)");
     FFooter->setText(text);

@@ -5,6 +5,7 @@
 #include "app/board/BoardWindow.h"
 #include "app/listing/ListingFollower.h"
 #include "app/listing/ListingWindow.h"
+#include "app/main/EditorProblems.h"
 #include "app/panels/InsertionPanel.h"
 #include "app/panels/PortPanel.h"
 #include "compiler/CommandSet.h"
@@ -103,9 +104,22 @@ void TMainWindow::CreateControls() {
             FListingWindow->ShowCaretLine(m.CurY());
     };
     memo.MarkerList().SetMarkerImageList(&FStopPointImages);
+    FEditorProblems = std::make_unique<TEditorProblems>(memo, *FListingFollower);
+    connect(FListingFollower.get(), &TListingFollower::Updated, this,
+            [this] { FEditorProblems->Start(); });
+    connect(FListingFollower.get(), &TListingFollower::Outdated, this,
+            [this] { FEditorProblems->Stop(); });
+    // The problems' messages come first, then what the text under the mouse says: a goto's
+    // target (which may tell a problem already: its warning) or an operand's meaning.
     FEditor->SetToolTipSource([this](int line, int column) {
-        QString tip = GotoToolTip(line, column);
-        return tip.isEmpty() ? OperandToolTip(line, column) : tip;
+        QStringList tips = ProblemToolTip(line, column).split('\n', Qt::SkipEmptyParts);
+        QString other = GotoToolTip(line, column);
+        if (other.isEmpty())
+            other = OperandToolTip(line, column);
+        tips.removeIf([&](const QString& message) { return other.endsWith(message); });
+        if (!other.isEmpty())
+            tips << other;
+        return tips.join('\n');
     });
     memo.OnCtrlClick = [this](TCodeCustomMemo&, int line, int column) {
         GoToJumpTargetAt(line, column);

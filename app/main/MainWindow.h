@@ -24,6 +24,7 @@ class TAboutWindow;
 class TBoardWindow;
 class TCodeMemo;
 class TCodeMemoWidget;
+class TEditorProblems;
 class TInsertionPanel;
 class TListingFollower;
 class TListingWindow;
@@ -120,6 +121,8 @@ private:
     QString OperandToolTip(int line, int column);
     // "Вставить текст для ЖКИ…": the LCD text dialog's lines above the caret's line.
     void InsertLcdText();
+    // The messages of the editor's problems at line and column (EditorProblems.cpp).
+    QString ProblemToolTip(int line, int column);
     // A new text has come in (Open, New, Close): its stop points are gone.
     void ForgetStopPoints();
     // Another program, or none, is in the editor (New, Open, Close): the board window starts
@@ -137,6 +140,8 @@ private:
     TTextWindow* FCommands = nullptr;
     TTextWindow* FHelp = nullptr;
     std::unique_ptr<TListingFollower> FListingFollower;
+    // The listing's faults and warnings made into the editor's problems.
+    std::unique_ptr<TEditorProblems> FEditorProblems;
     TListingWindow* FListingWindow = nullptr;
     TBoardWindow* FBoardWindow = nullptr;
     TStopPointImages FStopPointImages;

@@ -53,6 +53,7 @@ void TCodeMemoStrings::RawInsert(int index, std::string_view s, TObject* obj) {
     Changing();
     FLines.insert(static_cast<std::size_t>(index), TEntry{LineText(s), obj});
     ++FTextVersion;
+    FOwner.LinesInsertedAt(index, 1);
     Changed();
 }
 
@@ -61,6 +62,7 @@ void TCodeMemoStrings::RawDelete(int index) {
     Changing();
     FLines.erase(static_cast<std::size_t>(index));
     ++FTextVersion;
+    FOwner.LinesRemovedAt(index, 1);
     Changed();
 }
 
@@ -68,6 +70,7 @@ void TCodeMemoStrings::RawClear() {
     if (FLines.empty())
         return;
     Changing();
+    FOwner.LinesRemovedAt(0, Count());
     FLines.clear();
     ++FTextVersion;
     Changed();
@@ -133,6 +136,7 @@ void TCodeMemoStrings::RemoveLines(int first, int count) {
     FLineLengths.DeleteRange(first, count);
     FLines.erase(static_cast<std::size_t>(first), static_cast<std::size_t>(count));
     ++FTextVersion;
+    FOwner.LinesRemovedAt(first, count);
     Changed();
 }
 
@@ -157,6 +161,7 @@ void TCodeMemoStrings::InsertLines(int index, const std::vector<std::string_view
     FLineLengths.InsertRange(index, std::move(lengths));
     FLines.insert(static_cast<std::size_t>(index), std::move(entries));
     ++FTextVersion;
+    FOwner.LinesInsertedAt(index, static_cast<int>(lines.size()));
     Changed();
 }
 
@@ -346,6 +351,7 @@ void TCodeMemoStrings::PutEdited(int index, std::string_view text, int at, int r
     if (FLineEdits.size() == kLineEditsKept)
         FLineEdits.erase(FLineEdits.begin());
     FLineEdits.push_back(TLineEdit{++FTextVersion, index, at, removed, inserted});
+    FOwner.LineEdited(index, at, removed, inserted);
     Changed();
     FOwner.ChangeAt(index);
 }
@@ -503,6 +509,7 @@ std::vector<std::int32_t> TCodeMemoStrings::StripLeadingSpaces() {
     FLinePropList.Clear();
     RebuildLineLengths();
     FOwner.CheckpointsChangedAfter(-1);
+    FOwner.LinesRemovedAt(0, Count());
     ++FTextVersion;
     // The lines added back do not move the view.
     FOwner.ShowTopLeft();

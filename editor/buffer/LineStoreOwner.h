@@ -39,6 +39,14 @@ public:
     virtual void TextLoading() = 0;
     virtual void TextLoaded() = 0;
 
+    // The shape of the text changed, for what the owner keeps by line and column: count lines
+    // were inserted before index, count lines from first on were removed (every line when the
+    // text is cleared or each line loses its leading spaces), or bytes of one line were
+    // replaced (removed bytes from column at gave way to inserted others).
+    virtual void LinesInsertedAt(int /*index*/, int /*count*/) {}
+    virtual void LinesRemovedAt(int /*first*/, int /*count*/) {}
+    virtual void LineEdited(int /*line*/, int /*at*/, int /*removed*/, int /*inserted*/) {}
+
 protected:
     ~TLineStoreOwner() = default;
 };

@@ -108,8 +108,13 @@ void TCodeCustomMemo::NewLine() {
     std::string indentText(indent, ' ');
     {
         TQuiet quiet(*this);
-        FLines->Put(y0, before);
-        FLines->InsertLine(y0 + 1, indentText + rest);
+        {
+            // The problems after the break go down with their text.
+            TScopedValue moved(FProblemsMovedByCommand, true);
+            FLines->Put(y0, before);
+            FLines->InsertLine(y0 + 1, indentText + rest);
+        }
+        FProblems.LineSplit(y0, x0 + static_cast<int>(trim.Right.size()), static_cast<int>(indent));
         if (FMarkerList.AnyAfter(y0))
             FMarkerList.LinesInserted(y0);
         SetCurY(y0 + 1);
@@ -145,9 +150,11 @@ void TCodeCustomMemo::DeleteCharAt(int x, int y, bool backspace) {
         line += FLines->Line(CurY() + 1);
         {
             TQuiet quiet(*this);
+            TScopedValue moved(FProblemsMovedByCommand, true);
             FLines->Put(CurY(), line);
             FLines->RemoveLine(CurY() + 1);
         }
+        FProblems.LinesJoined(CurY(), std::max(length, CurX()));
         AddUndo(std::make_unique<TDeleteCharUndo>(x, y, "\r", CurX(), CurY(), backspace));
     }
     LinesChanged();

@@ -29,6 +29,7 @@ constexpr int vkRight = 39;
 constexpr int vkDown = 40;
 constexpr int vkInsert = 45;
 constexpr int vkDelete = 46;
+constexpr int vkF2 = 113;
 // Letters are their upper-case ASCII codes, 'A' (65) ... 'Z' (90).
 constexpr int vkKey(char letter) {
     return static_cast<unsigned char>(letter);

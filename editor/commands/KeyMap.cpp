@@ -38,6 +38,8 @@ constexpr TKeyBinding kKeyMap[] = {
     {vkTab, 0, 0, Tab, kEditsLine},
     {vkTab, ssShift, 0, TabBack},
     {vkSpace, ssCtrl | ssShift, ssAlt, ParameterHint, kfSwallowsChar},
+    {vkF2, 0, 0, NextProblem},
+    {vkF2, ssShift, 0, PreviousProblem},
     // Ctrl+H delivers the Backspace character.
     {vkKey('H'), ssCtrl, ssShift, Replace, kfSwallowsChar},
 

@@ -35,6 +35,8 @@ enum class TKeyCommand : std::uint8_t {
     Find,
     Replace,
     ParameterHint,
+    NextProblem,
+    PreviousProblem,
 };
 
 // What the keyboard handler does around a command.

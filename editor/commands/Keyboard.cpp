@@ -183,6 +183,12 @@ void TCodeCustomMemo::RunKeyCommand(const TKeyBinding& binding, TShiftState shif
     case TKeyCommand::ParameterHint:
         UpdateParameterHint(true);
         break;
+    case TKeyCommand::NextProblem:
+        GoToProblem(1);
+        break;
+    case TKeyCommand::PreviousProblem:
+        GoToProblem(-1);
+        break;
     }
     if (binding.Flags & kfMarksLine)
         MarkCaretLineModified();

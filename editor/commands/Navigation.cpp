@@ -119,3 +119,17 @@ void TCodeCustomMemo::PageKey(int direction, TShiftState shift) {
         }
     });
 }
+
+void TCodeCustomMemo::GoToProblem(int direction) {
+    const TCodeProblem* problem =
+        direction < 0 ? FProblems.Previous(CurY(), CurX()) : FProblems.Next(CurY(), CurX());
+    if (!problem || problem->Line >= FLines->Count())
+        return;
+    const int line = problem->Line;
+    const int col = problem->Start;
+    MoveByKey(0, false, [&] {
+        SetCurY(line);
+        SetCurX(col);
+    });
+    FHost.Invalidate();
+}

@@ -221,6 +221,7 @@ void TCodeGutter::PaintLine(Surface& surface, int lineNo, const TRect& rct) {
     }
     if (prop && prop->Breakpoint)
         surface.Ellipse(TRect{x + 2, y + 4, x + 12, y + 14}, clBlack, clRed);
+    PaintProblemSign(surface, lineNo, rct);
     if (lineNo == FMemo.ActiveLine() && FMemo.ActiveLineSettings().ShowActiveLineIndicator())
         surface.Polygon({{x + 13, y + 7},
                          {x + 13, y + 11},
@@ -230,4 +231,18 @@ void TCodeGutter::PaintLine(Surface& surface, int lineNo, const TRect& rct) {
                          {x + 16, y + 4},
                          {x + 16, y + 7}},
                         clGray, clLime);
+}
+
+void TCodeGutter::PaintProblemSign(Surface& surface, int lineNo, const TRect& rct) {
+    std::span<const TCodeProblem> problems = FMemo.Problems().OfLine(lineNo);
+    if (problems.empty())
+        return;
+    const bool error = std::ranges::any_of(
+        problems, [](const TCodeProblem& p) { return p.Kind == TProblemKind::Error; });
+    // A small triangle pointing up at the gutter's right edge, clear of the numbers' digits,
+    // the compiled-line disc and the stop points at the left.
+    const int right = rct.Right - 2;
+    const int bottom = rct.Top + std::min(rct.Height(), 15) - 2;
+    surface.Polygon({{right - 8, bottom}, {right - 4, bottom - 8}, {right, bottom}}, clBlack,
+                    ProblemColor(error ? TProblemKind::Error : TProblemKind::Warning));
 }

@@ -1,5 +1,6 @@
 // The gutter: the column at the editor's left edge with line numbers on a gradient, the red
-// disc of every compiled line, and (when switched on) the modified bar and active-line arrow.
+// disc of every compiled line, the sign of a line with problems, and (when switched on) the
+// modified bar and active-line arrow.
 #pragma once
 
 #include "editor/Font.h"
@@ -76,6 +77,8 @@ public:
     void Paint(Surface& surface);
     // The built-in row painter: line number, modified bar, compiled-line disc, active arrow.
     void PaintLine(Surface& surface, int lineNo, const TRect& rct);
+    // The sign of a line with problems: a red triangle when one is an error, else amber.
+    void PaintProblemSign(Surface& surface, int lineNo, const TRect& rct);
     // Asks the host to repaint the gutter rectangle.
     void Invalidate();
 

@@ -1,6 +1,7 @@
 // Painting of the editor control: the gutter, every visible line composed in its line image
-// with styled runs, the selection, compile-marked rows, the active line and block marks, then
-// the blank area, the left margin, the scroll-bar corners, the right margin and the border.
+// with styled runs, the selection, compile-marked rows, the active line, block marks and the
+// wavy underlines of problems, then the blank area, the left margin, the scroll-bar corners,
+// the right margin and the border.
 #include "editor/CodeMemo.h"
 
 #include "editor/style/LongLineScans.h"
@@ -250,6 +251,14 @@ void TPainter::PaintLine(int line, int row, ScanState& state, bool nextLinePaint
             FSurface.FillRect(TRect{x1, lineHeight - 2, x2, lineHeight - 1},
                               FMemo.BlockLineColor());
         }
+    }
+    // The problems of the line: a wave under each span, over whatever the line shows.
+    for (const TCodeProblem& problem : FMemo.Problems().OfLine(line)) {
+        const int first = std::max(problem.Start, FFirstCol);
+        const int end = std::min(problem.End, FEndCol);
+        if (first < end)
+            FSurface.WavyLine((first - leftCol) * charWidth, (end - leftCol) * charWidth,
+                              lineHeight - 3, ProblemColor(problem.Kind));
     }
     FSurface.EndImage();
 }

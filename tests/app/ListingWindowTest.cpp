@@ -68,7 +68,7 @@ private slots:
     void FollowsTheProgram() {
         TempDir dir;
         WriteBytes(dir.File("p.tovix"), "configd_FF\r\n"
-                                        "// loop\r\n"
+                                        "loop:\r\n"
                                         "  portdwrite_0x\r\n"
                                         "pause_64\r\n"
                                         "goto_0002\r\n"
@@ -86,13 +86,14 @@ private slots:
                               "шестнадцатеричные цифры, найдено «0x»";
         QCOMPARE(Row(table, 0), (QStringList{"0000", "04 FF", "1", "configd_FF", ""}));
         QCOMPARE(Row(table, 1),
-                 (QStringList{"red:0002", "red:0A", "red:3", "red:  portdwrite_0x", fault}));
+                 (QStringList{"red:0002", "red:0A", "red:3", "red:loop:   portdwrite_0x", fault}));
         QCOMPARE(Row(table, 3),
                  (QStringList{"0006", "03 00 02", "5", "goto_0002", "строка 3: portdwrite_0x"}));
         QCOMPARE(Row(table, 4), (QStringList{"0009", "03 00 05", "6", "goto_0005",
                                              "red:переход внутрь команды в строке 4"}));
-        QCOMPARE(window->Footer()->text(),
-                 SizeInformationText(5, 12) + ". Строк с неверными данными: 1. Предупреждений: 1");
+        QCOMPARE(window->Footer()->text(), SizeInformationText(5, 12) +
+                                               ". Строк с неверными данными: 1. Предупреждений: 1. "
+                                               "Проблем: 2 (ошибок: 1, предупреждений: 1)");
 
         // The tooltip over a goto's address names its target; over another operand it says
         // what the operand means.
@@ -130,8 +131,9 @@ private slots:
                                              "red:переход внутрь команды в строке 2"}));
         QCOMPARE(Row(table, 5),
                  (QStringList{"000A", "03 00 05", "7", "goto_0005", "строка 5: pause_64"}));
-        QCOMPARE(window->Footer()->text(),
-                 SizeInformationText(6, 13) + ". Строк с неверными данными: 1. Предупреждений: 1");
+        QCOMPARE(window->Footer()->text(), SizeInformationText(6, 13) +
+                                               ". Строк с неверными данными: 1. Предупреждений: 1. "
+                                               "Проблем: 2 (ошибок: 1, предупреждений: 1)");
 
         // Neither the window nor the tooltip compiles: no marks, no image.
         QVERIFY(w.MarkedLines().empty());
@@ -193,6 +195,32 @@ private slots:
         QTest::keyClick(editor, Qt::Key_F12);
         QCOMPARE(memo.CurY(), 5);
         QCOMPARE(w.Errors.Texts, QStringList());
+    }
+
+    // A typo typed into a program is underlined once typing pauses, with its message as the
+    // tooltip, and F2 takes the caret to it.
+    void ProblemsShowWhileTyping() {
+        TempDir dir;
+        WriteBytes(dir.File("p.tovix"), "configd_FF\r\nstop\r\n");
+        Workbench w;
+        QVERIFY(w.Show());
+        w.Open(dir.File("p.tovix"));
+        auto* editor = Child<TCodeMemoWidget>(w.Main, "Memo1");
+        TCodeMemo& memo = w.Main.Editor();
+        QTest::keyClick(editor, Qt::Key_Down);
+        QTest::keyClicks(editor, "  alond");
+        QTest::keyClick(editor, Qt::Key_Return);
+        const QString message = "нет команды alond — возможно, allond";
+        QTRY_COMPARE(memo.Problems().Count(), 1);
+        const TCodeProblem& problem = memo.Problems().All().front();
+        QCOMPARE(QString("%1:%2-%3").arg(problem.Line).arg(problem.Start).arg(problem.End),
+                 "1:2-7");
+        QVERIFY(problem.Kind == TProblemKind::Warning);
+        QCOMPARE(QString::fromStdString(problem.Message), message);
+        QCOMPARE(ToolTipAt(editor, 1, 4), message);
+
+        QTest::keyClick(editor, Qt::Key_F2);
+        QCOMPARE(QPoint(memo.CurX(), memo.CurY()), QPoint(2, 1));
     }
 };
 

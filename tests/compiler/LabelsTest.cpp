@@ -6,6 +6,8 @@
 #include "base/TextFile.h"
 #include "compiler/Labels.h"
 #include "compiler/LinesCompileTarget.h"
+#include "compiler/ProgramListing.h"
+#include "compiler/ProgramWarnings.h"
 
 namespace {
 
@@ -122,6 +124,10 @@ TEST(Labels, RewritesAndWarnings) {
          {},
          {"1:1: метка не может начинаться с команды: строка читается как stop",
           "2:11: нет метки stopper"}},
+        // A line the compile passes over warns as well, but not among the labels.
+        {{"PAUSE_64", "stop", "loop:", "nop", "goto_0000 loop"},
+         {"5: goto_0000 -> goto_0001 (loop)"},
+         {"5:6: адрес устарел: метка loop на адресе 0001"}},
         // The value counts, not the case of its digits.
         {{"stop", "stop", "stop", "stop", "stop", "stop", "stop", "stop", "stop", "stop",
           "x:", "nop", "goto_000a x", "goto_000A x"},
@@ -134,6 +140,11 @@ TEST(Labels, RewritesAndWarnings) {
         std::vector<TJumpRewrite> rewrites = FindJumpRewrites(text);
         EXPECT_EQ(RewriteTexts(rewrites), row.rewrites);
         EXPECT_EQ(WarningTexts(LabelWarnings(text)), row.warnings);
+        // The live listing, built a line at a time, holds them with the line warnings.
+        TListingBuilder builder;
+        while (!builder.Continue(text, 1)) {
+        }
+        EXPECT_EQ(WarningTexts(builder.Take().PassedOver), WarningTexts(PassedOverWarnings(text)));
 
         std::vector<std::string> lines = row.lines;
         EXPECT_EQ(ApplyJumpRewrites(lines, rewrites), static_cast<int>(rewrites.size()));

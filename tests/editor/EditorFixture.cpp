@@ -19,7 +19,7 @@ constexpr TKeyName kKeys[] = {
     {"Left", vkLeft, 0},     {"Right", vkRight, 0}, {"Up", vkUp, 0},         {"Down", vkDown, 0},
     {"Home", vkHome, 0},     {"End", vkEnd, 0},     {"PgUp", vkPrior, 0},    {"PgDn", vkNext, 0},
     {"Ins", vkInsert, 0},    {"Del", vkDelete, 0},  {"BS", vkBack, 8},       {"Tab", vkTab, 9},
-    {"Enter", vkReturn, 13}, {"Esc", vkEscape, 27}, {"Space", vkSpace, ' '},
+    {"Enter", vkReturn, 13}, {"Esc", vkEscape, 27}, {"Space", vkSpace, ' '}, {"F2", vkF2, 0},
 };
 
 void Press(TCodeCustomMemo& memo, int key, TShiftState shift, char ch) {

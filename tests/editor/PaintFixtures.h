@@ -99,6 +99,14 @@ public:
             moved.push_back({p.X + FOrigin.X, p.Y + FOrigin.Y});
         Shapes.push_back({ShapeCall::Polygon, {}, pen, brush, moved});
     }
+    void WavyLine(int x1, int x2, int y, TColor color) override {
+        for (int x = x1; x < x2; ++x) {
+            int phase = (x - x1) % 4;
+            FillRect(
+                TRect{x, y + (phase == 3 ? 1 : phase), x + 1, y + (phase == 3 ? 2 : phase + 1)},
+                color);
+        }
+    }
     TColor ResolveColor(TColor c) override { return Resolve(c); }
     void BeginImage(const TRect& rect) override {
         FOrigin = {rect.Left, rect.Top};

@@ -178,7 +178,7 @@ TEST(Keyboard, ReadmeListsTheKeyMap) {
                  {"Down", vkDown},     {"Home", vkHome},      {"End", vkEnd},
                  {"Page Up", vkPrior}, {"Page Down", vkNext}, {"Insert", vkInsert},
                  {"Delete", vkDelete}, {"Backspace", vkBack}, {"Tab", vkTab},
-                 {"Enter", vkReturn},  {"Space", vkSpace}};
+                 {"Enter", vkReturn},  {"Space", vkSpace},    {"F2", vkF2}};
     const char* root = std::getenv("TOVIX_SOURCE_DIR");
     ASSERT_NE(root, nullptr);
     std::ifstream readme(std::string(root) + "/README.md");
