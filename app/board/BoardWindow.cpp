@@ -132,10 +132,9 @@ TBoardWindow::TBoardWindow(TCodeCustomMemo& memo, QWidget* parent)
     resize(content->sizeHint().expandedTo(content->minimumSizeHint()));
 
     connect(RunButton, &QPushButton::clicked, this, Guarded([this] { RunOrPause(); }));
-    connect(StepButton, &QPushButton::clicked, this, Guarded([this] { FRunner->Step(); }));
-    connect(RunToCursorButton, &QPushButton::clicked, this,
-            Guarded([this] { FRunner->RunToLine(FMemo.CurY()); }));
-    connect(ResetButton, &QPushButton::clicked, this, Guarded([this] { FRunner->Reset(); }));
+    connect(StepButton, &QPushButton::clicked, this, Guarded([this] { Step(); }));
+    connect(RunToCursorButton, &QPushButton::clicked, this, Guarded([this] { RunToCaretLine(); }));
+    connect(ResetButton, &QPushButton::clicked, this, Guarded([this] { Reset(); }));
     connect(SpeedBox, &QComboBox::currentIndexChanged, this,
             [this](int index) { FRunner->SetSpeed(static_cast<TBoardRunner::TSpeed>(index)); });
     connect(SoundBox, &QCheckBox::toggled, this, [this](bool on) { FTone->SetEnabled(on); });
@@ -146,9 +145,9 @@ TBoardWindow::TBoardWindow(TCodeCustomMemo& memo, QWidget* parent)
     });
     FKeys = {
         AddKey(*this, QKeySequence(Qt::Key_F5), [this] { RunOrPause(); }),
-        AddKey(*this, QKeySequence(Qt::Key_F8), [this] { FRunner->Step(); }),
-        AddKey(*this, QKeySequence(Qt::Key_F4), [this] { FRunner->RunToLine(FMemo.CurY()); }),
-        AddKey(*this, QKeySequence(Qt::CTRL | Qt::Key_F2), [this] { FRunner->Reset(); }),
+        AddKey(*this, QKeySequence(Qt::Key_F8), [this] { Step(); }),
+        AddKey(*this, QKeySequence(Qt::Key_F4), [this] { RunToCaretLine(); }),
+        AddKey(*this, QKeySequence(Qt::CTRL | Qt::Key_F2), [this] { Reset(); }),
     };
     connect(FRunner, &TBoardRunner::Changed, this, &TBoardWindow::Show);
     FRunner->SetStopLineSource([this] { return StopPointLines(FMemo); });
@@ -191,9 +190,30 @@ void TBoardWindow::RunOrPause() {
         FRunner->Pause();
         return;
     }
+    BeforeNewRun();
+    FRunner->Start();
+}
+
+void TBoardWindow::Step() {
+    BeforeNewRun();
+    FRunner->Step();
+}
+
+void TBoardWindow::RunToCaretLine() {
+    BeforeNewRun();
+    FRunner->RunToLine(FMemo.CurY());
+}
+
+void TBoardWindow::Reset() {
+    // Сброс loads the text again whatever the run was doing.
+    if (FBeforeRun)
+        FBeforeRun();
+    FRunner->Reset();
+}
+
+void TBoardWindow::BeforeNewRun() {
     if (FRunner->Mode() == TBoardRunner::TMode::Idle && FBeforeRun)
         FBeforeRun();
-    FRunner->Start();
 }
 
 void TBoardWindow::Show() {

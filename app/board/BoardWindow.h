@@ -38,8 +38,8 @@ public:
     void TextChanged();
     // The editor's stop points have changed.
     void StopPointsChanged();
-    // Runs before Пуск loads the text for a new run (the main window puts the labelled gotos
-    // right there).
+    // Runs before Пуск, Шаг or До курсора loads the text for a new run, and before Сброс loads
+    // it again (the main window puts the labelled gotos right there).
     void SetBeforeRun(std::function<void()> beforeRun) { FBeforeRun = std::move(beforeRun); }
     // Another program is in the editor (open: true) or none (false): the window starts over,
     // and with no program its controls and keys do nothing.
@@ -68,6 +68,11 @@ protected:
 
 private:
     void RunOrPause();
+    void Step();
+    void RunToCaretLine();
+    void Reset();
+    // A run that is about to start from no run first lets the main window prepare the text.
+    void BeforeNewRun();
     void Show();
     void ShowMessages();
 

@@ -46,7 +46,8 @@ private slots:
     // The run's rules are the session's table tests; this is the user's one flow through the
     // window: steps light the LEDs, stop points and До курсора after a pause and a tone pause a
     // run at every speed, another program empties the window, an edit ends the run, a faulty one
-    // does not start, and a loop without pauses leaves the window responsive.
+    // does not start, and a loop without pauses leaves the window responsive (its labelled goto
+    // put right by Пуск).
     void OneFlow() {
         TempDir dir;
         WriteBytes(dir.File("p.tovix"), "configd_FF\r\n"
@@ -56,7 +57,7 @@ private slots:
                                         "portdwrite_02\r\n"
                                         "stop\r\n"
                                         "// end\r\n");
-        WriteBytes(dir.File("loop.tovix"), "incd\r\ngoto_0000\r\n");
+        WriteBytes(dir.File("loop.tovix"), "nop\r\nloop:\r\nincd\r\ngoto_0000 loop\r\n");
         Board b;
         QVERIFY(b.Open(dir.File("p.tovix")));
         QCOMPARE(b.ActiveLine(), -1);
@@ -135,6 +136,8 @@ private slots:
             b.Key(Qt::Key_F2, Qt::ControlModifier);
             b.Key(Qt::Key_F5);
             QCOMPARE(b.Status(), "работает");
+            // Пуск put the labelled goto right first.
+            QCOMPARE(b.w.Lines()[3], std::string("goto_0001 loop"));
             int ticks = 0;
             QTimer clock;
             QObject::connect(&clock, &QTimer::timeout, [&ticks] { ++ticks; });
