@@ -68,6 +68,11 @@ void TCodeCustomMemo::SetProblems(std::vector<TCodeProblem> problems) {
     FHost.Invalidate();
 }
 
+void TCodeCustomMemo::SetSearchHighlight(TSearchPattern pattern) {
+    FSearchHighlight.Pattern = std::move(pattern);
+    FHost.Invalidate();
+}
+
 void TCodeCustomMemo::ResetCaret() {
     SetSelectionBounds(0, 0, 0, 0);
     SetCurY(0);

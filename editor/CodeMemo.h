@@ -18,6 +18,7 @@
 #include "editor/view/Markers.h"
 #include "editor/view/Mouse.h"
 #include "editor/view/Problems.h"
+#include "editor/view/SearchHighlight.h"
 
 #include <functional>
 #include <memory>
@@ -391,6 +392,11 @@ public:
     // Puts the caret on the start of the next problem after it (direction 1) or the previous
     // one (-1), wrapping around the text, and scrolls it into view.
     void GoToProblem(int direction);
+    // The matches painted with a background of their own (an empty pattern: none).
+    const TSearchHighlight& SearchHighlight() const { return FSearchHighlight; }
+    void SetSearchHighlight(TSearchPattern pattern);
+    // Selects columns start to end of line with the caret at end, scrolled into view.
+    void SelectInLine(int line, int start, int end);
 
     // The matching block keywords found around the caret (Line -1: none).
     const TBlockMatch& BlockStartMatch() const { return FBlockStart; }
@@ -448,6 +454,7 @@ protected:
     std::unique_ptr<TCodeUndoList> FUndoList;
     TCodeMarkerList FMarkerList;
     TCodeProblemList FProblems;
+    TSearchHighlight FSearchHighlight;
     // Set while an editing command moves the problems itself (a line broken or joined).
     bool FProblemsMovedByCommand = false;
     TCodeFolding FCodeFolding{[this] { FHost.Invalidate(); }};

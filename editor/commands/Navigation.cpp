@@ -120,6 +120,17 @@ void TCodeCustomMemo::PageKey(int direction, TShiftState shift) {
     });
 }
 
+void TCodeCustomMemo::SelectInLine(int line, int start, int end) {
+    if (line < 0 || line >= FLines->Count())
+        return;
+    MoveByKey(0, false, [&] {
+        SetCurY(line);
+        SetCurX(start);
+    });
+    MoveByKey(ssShift, false, [&] { SetCurX(end); });
+    FHost.Invalidate();
+}
+
 void TCodeCustomMemo::GoToProblem(int direction) {
     const TCodeProblem* problem =
         direction < 0 ? FProblems.Previous(CurY(), CurX()) : FProblems.Next(CurY(), CurX());

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -78,6 +80,10 @@ private:
     void PaintLine(int line, int row, ScanState& state, bool nextLinePainted);
     // Draws the part of text, which starts in column col of the line, that falls in the view.
     void DrawPart(std::string_view text, int col, const TRunColors& colors);
+    // DrawPart with the cells of the line's search matches (FMatches) on their background.
+    void DrawHighlighted(std::string_view text, int col, const TRunColors& colors);
+    // The search matches of line that the view shows, as [start, end) columns, in FMatches.
+    void FindMatches(std::string_view line);
 
     TCodeCustomMemo& FMemo;
     Surface& FSurface;
@@ -87,6 +93,7 @@ private:
     TFontStyles FCurrentStyle = 0xFF;
     int FFirstCol; // the columns of the line that the text area shows
     int FEndCol;
+    std::vector<std::pair<int, int>> FMatches;
 };
 
 TSelection TPainter::OrderedSelection() const {
@@ -161,6 +168,40 @@ void TPainter::DrawPart(std::string_view text, int col, const TRunColors& colors
         colors.Text, colors.Bk);
 }
 
+void TPainter::FindMatches(std::string_view line) {
+    FMatches.clear();
+    const TSearchPattern& pattern = FMemo.SearchHighlight().Pattern;
+    if (pattern.Empty())
+        return;
+    // From the first match that may reach into the view; on a long line only the bytes near
+    // the view are read.
+    const int length = pattern.Length();
+    for (int col = pattern.FindIn(line, FFirstCol - length + 1, FEndCol); col >= 0;
+         col = pattern.FindIn(line, col + length, FEndCol))
+        FMatches.emplace_back(col, col + length);
+}
+
+void TPainter::DrawHighlighted(std::string_view text, int col, const TRunColors& colors) {
+    const int end = col + static_cast<int>(text.size());
+    int at = col;
+    for (auto [start, stop] : FMatches) {
+        if (stop <= at || start >= end)
+            continue;
+        start = std::max(start, at);
+        stop = std::min(stop, end);
+        DrawPart(
+            text.substr(static_cast<std::size_t>(at - col), static_cast<std::size_t>(start - at)),
+            at, colors);
+        TRunColors lit = colors;
+        lit.Bk = FMemo.SearchHighlight().Color;
+        DrawPart(text.substr(static_cast<std::size_t>(start - col),
+                             static_cast<std::size_t>(stop - start)),
+                 start, lit);
+        at = stop;
+    }
+    DrawPart(text.substr(static_cast<std::size_t>(at - col)), at, colors);
+}
+
 void TPainter::PaintLine(int line, int row, ScanState& state, bool nextLinePainted) {
     const int charWidth = FMemo.CharWidth();
     const int lineHeight = FMemo.LineHeight();
@@ -177,6 +218,7 @@ void TPainter::PaintLine(int line, int row, ScanState& state, bool nextLinePaint
     FSurface.FillRect(TRect{0, 0, imageWidth, lineHeight}, FMemo.BkColor());
 
     std::string_view text = FMemo.Lines().Line(line);
+    FindMatches(text);
     const int leftCol = FMemo.LeftCol();
     auto drawRun = [&](const TRun& run) {
         if (run.Offset + run.Length < FFirstCol - 1 || run.Offset > FEndCol)
@@ -206,7 +248,7 @@ void TPainter::PaintLine(int line, int row, ScanState& state, bool nextLinePaint
                 if (mark->Line == line && mark->Col >= 0 && cell == mark->Col)
                     colors.Bk = FMemo.BlockColor();
         }
-        DrawPart(runText.substr(0, static_cast<std::size_t>(b)), run.Offset, colors);
+        DrawHighlighted(runText.substr(0, static_cast<std::size_t>(b)), run.Offset, colors);
         if (e > b) {
             TRunColors selected = colors;
             if (activeLine || breakpoint) {
@@ -218,7 +260,7 @@ void TPainter::PaintLine(int line, int row, ScanState& state, bool nextLinePaint
             DrawPart(runText.substr(static_cast<std::size_t>(b), static_cast<std::size_t>(e - b)),
                      run.Offset + b, selected);
         }
-        DrawPart(runText.substr(static_cast<std::size_t>(e)), run.Offset + e, remembered);
+        DrawHighlighted(runText.substr(static_cast<std::size_t>(e)), run.Offset + e, remembered);
     };
     if (static_cast<int>(text.size()) < TLongLineScans::kMinLength) {
         FTokenizer.TokenizeLine(text, state, drawRun);
