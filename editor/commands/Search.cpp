@@ -143,18 +143,6 @@ long long CountMatches(const TCodeMemoStrings& lines, const TSearchPattern& patt
     return count;
 }
 
-long long CountMatchesBefore(const TCodeMemoStrings& lines, const TSearchPattern& pattern, int line,
-                             int col) {
-    long long count = CountMatches(lines, pattern, 0, line);
-    if (line >= 0 && line < lines.Count()) {
-        const std::string_view text = lines.Line(line);
-        for (int c = pattern.FindIn(text, 0, col); c >= 0;
-             c = pattern.FindIn(text, c + pattern.Length(), col))
-            ++count;
-    }
-    return count;
-}
-
 std::string ReplaceAllInLine(std::string_view line, const TSearchPattern& pattern,
                              std::string_view replacement, int& count) {
     std::string result;
@@ -190,8 +178,11 @@ std::vector<TLineBatchStep> ReplaceAllSteps(const TCodeMemoStrings& lines,
     return steps;
 }
 
-void TMatchCounter::Start(TSearchPattern pattern) {
+void TMatchCounter::Start(TSearchPattern pattern, int line, int col) {
     FPattern = std::move(pattern);
+    FLine = line;
+    FCol = col;
+    FBefore = 0;
     FPending = false;
     FRunning = true;
     FDone = false;
@@ -203,7 +194,17 @@ bool TMatchCounter::Continue(const TCodeMemoStrings& lines, int lineBudget) {
     if (!FRunning)
         return FDone;
     const int end = std::min(lines.Count(), FNextLine + std::max(lineBudget, 1));
-    FCount += CountMatches(lines, FPattern, FNextLine, end);
+    if (FNextLine <= FLine && FLine < end) {
+        FCount += CountMatches(lines, FPattern, FNextLine, FLine);
+        FBefore = FCount;
+        const std::string_view text = lines.Line(FLine);
+        for (int c = FPattern.FindIn(text, 0, FCol); c >= 0;
+             c = FPattern.FindIn(text, c + FPattern.Length(), FCol))
+            ++FBefore;
+        FCount += CountMatches(lines, FPattern, FLine, end);
+    } else {
+        FCount += CountMatches(lines, FPattern, FNextLine, end);
+    }
     FNextLine = end;
     if (FNextLine >= lines.Count()) {
         FRunning = false;

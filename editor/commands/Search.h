@@ -69,10 +69,6 @@ TSearchMatch FindPreviousMatch(const TCodeMemoStrings& lines, const TSearchPatte
 // The matches of lines first up to end, end excluded.
 long long CountMatches(const TCodeMemoStrings& lines, const TSearchPattern& pattern, int first,
                        int end);
-// The matches before (col, line), for "N из M": the match there is number result + 1.
-long long CountMatchesBefore(const TCodeMemoStrings& lines, const TSearchPattern& pattern, int line,
-                             int col);
-
 // line with every match replaced by replacement; count gets the number replaced.
 std::string ReplaceAllInLine(std::string_view line, const TSearchPattern& pattern,
                              std::string_view replacement, int& count);
@@ -98,12 +94,14 @@ public:
     }
     bool Due(long long nowMs) const { return FPending && nowMs - FTouchedAt >= FQuietMs; }
 
-    void Start(TSearchPattern pattern);
+    // Counts from the start of the text; Before() then tells the matches before (col, line).
+    void Start(TSearchPattern pattern, int line = 0, int col = 0);
     // Counts up to lineBudget more lines; true when the count is complete.
     bool Continue(const TCodeMemoStrings& lines, int lineBudget);
     bool Running() const { return FRunning; }
     bool Done() const { return FDone; }
     long long Count() const { return FCount; }
+    long long Before() const { return FBefore; }
 
 private:
     int FQuietMs;
@@ -114,4 +112,7 @@ private:
     TSearchPattern FPattern;
     int FNextLine = 0;
     long long FCount = 0;
+    long long FBefore = 0;
+    int FLine = 0;
+    int FCol = 0;
 };

@@ -34,13 +34,14 @@ struct FindRow {
     int Line, Col; // searched from
     TSearchMatch Next, Previous;
     long long Count;
+    long long Before; // matches before the place
 };
 
 const FindRow kFindRows[] = {
-    {"pause\nPAUSE_64\npause", "pause", kAny, 0, 0, {0, 0, false}, {2, 0, true}, 3},
-    {"pause\nPAUSE_64\npause", "pause", kCase, 0, 1, {2, 0, false}, {0, 0, false}, 2},
-    {"pause\nPAUSE_64\npause", "pause", kWords, 1, 0, {2, 0, false}, {0, 0, false}, 2},
-    {"go goto go_1 go", "go", kWords, 0, 1, {0, 13, false}, {0, 0, false}, 2},
+    {"pause\nPAUSE_64\npause", "pause", kAny, 0, 0, {0, 0, false}, {2, 0, true}, 3, 0},
+    {"pause\nPAUSE_64\npause", "pause", kCase, 0, 1, {2, 0, false}, {0, 0, false}, 2, 1},
+    {"pause\nPAUSE_64\npause", "pause", kWords, 1, 0, {2, 0, false}, {0, 0, false}, 2, 1},
+    {"go goto go_1 go", "go", kWords, 0, 1, {0, 13, false}, {0, 0, false}, 2, 1},
     // Cyrillic case is folded as Latin is; whole words know Cyrillic letters.
     {"\xC4\xE0\xED\xED\xFB\xE5 \xE4\xE0\xED\xED\xFB\xE5\xE9",
      "\xE4\xE0\xED\xED\xFB\xE5",
@@ -49,7 +50,8 @@ const FindRow kFindRows[] = {
      1,
      {0, 7, false},
      {0, 0, false},
-     2},
+     2,
+     1},
     {"\xC4\xE0\xED\xED\xFB\xE5 \xE4\xE0\xED\xED\xFB\xE5\xE9",
      "\xE4\xE0\xED\xED\xFB\xE5",
      kWords,
@@ -57,13 +59,14 @@ const FindRow kFindRows[] = {
      1,
      {0, 0, true},
      {0, 0, false},
+     1,
      1},
     // Going round: the next after the last, and the match at the place itself after all others.
-    {"ab\nxx\nab", "ab", kAny, 2, 1, {0, 0, true}, {2, 0, false}, 2},
-    {"abab", "ab", kAny, 0, 2, {0, 2, false}, {0, 0, false}, 2},
-    {"aaaa", "aa", kAny, 0, 0, {0, 0, false}, {0, 2, true}, 2}, // matches do not overlap
-    {"one\ntwo", "three", kAny, 0, 0, {}, {}, 0},
-    {"one\ntwo", "", kAny, 0, 0, {}, {}, 0},
+    {"ab\nxx\nab", "ab", kAny, 2, 1, {0, 0, true}, {2, 0, false}, 2, 2},
+    {"abab", "ab", kAny, 0, 2, {0, 2, false}, {0, 0, false}, 2, 1},
+    {"aaaa", "aa", kAny, 0, 0, {0, 0, false}, {0, 2, true}, 2, 0}, // matches do not overlap
+    {"one\ntwo", "three", kAny, 0, 0, {}, {}, 0, 0},
+    {"one\ntwo", "", kAny, 0, 0, {}, {}, 0, 0},
 };
 
 TEST(Search, FindsNextPreviousAndCounts) {
@@ -76,10 +79,11 @@ TEST(Search, FindsNextPreviousAndCounts) {
         EXPECT_EQ(CountMatches(s.Lines, pattern, 0, s.Lines.Count()), row.Count);
         // Counted in slices of one line, as the find bar counts.
         TMatchCounter counter(0);
-        counter.Start(pattern);
+        counter.Start(pattern, row.Line, row.Col);
         while (!counter.Continue(s.Lines, 1)) {
         }
         EXPECT_EQ(counter.Count(), row.Count);
+        EXPECT_EQ(counter.Before(), row.Before);
     }
 }
 
