@@ -6,6 +6,7 @@
 #include "app/listing/ListingFollower.h"
 #include "app/listing/ListingWindow.h"
 #include "app/main/EditorProblems.h"
+#include "app/main/FindBar.h"
 #include "app/panels/InsertionPanel.h"
 #include "app/panels/PortPanel.h"
 #include "compiler/CommandSet.h"
@@ -27,6 +28,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QToolBar>
 
 namespace {
 
@@ -63,7 +65,9 @@ TMainWindow::TMainWindow(Dialogs& dialogs, Shell& shell, QWidget* parent)
         scroller->setWidget(takeCentralWidget());
         setCentralWidget(scroller);
     }
+    FBaseSize = fitting;
     setFixedSize(fitting);
+    CreateFindBar();
     MoveToDesktopCentre(*this);
 
     SetProgramOpen(false);
@@ -75,6 +79,8 @@ TMainWindow::~TMainWindow() {
     Editor().OnChange = nullptr;
     Editor().OnCursorChange = nullptr;
     Editor().OnCtrlClick = nullptr;
+    Editor().OnFind = nullptr;
+    Editor().OnReplace = nullptr;
     Editor().SetSyntaxStyles(nullptr);
 }
 
@@ -96,6 +102,8 @@ void TMainWindow::CreateControls() {
     memo.OnChange = [this](TCodeCustomMemo&) {
         FProgram.Changed = true;
         FListingFollower->TextChanged();
+        if (FFindBar)
+            FFindBar->TextChanged();
         if (FBoardWindow)
             FBoardWindow->TextChanged();
     };
@@ -150,6 +158,28 @@ void TMainWindow::CreateControls() {
                 FDescription->setText(description);
                 FDescription->adjustSize();
             });
+}
+
+void TMainWindow::CreateFindBar() {
+    // Below the client area, so that every control keeps its place and the editor shows all its
+    // lines; the window grows by the bar's height while it is open and stays on a 1024 × 768
+    // screen.
+    FFindToolBar = new QToolBar(this);
+    FFindToolBar->setObjectName(QStringLiteral("FindToolBar"));
+    FFindToolBar->setMovable(false);
+    FFindToolBar->setFloatable(false);
+    FFindToolBar->toggleViewAction()->setVisible(false);
+    FFindBar = new TFindBar(*FEditor, *this, FFindToolBar);
+    FFindToolBar->addWidget(FFindBar);
+    addToolBar(Qt::BottomToolBarArea, FFindToolBar);
+    FFindToolBar->hide();
+    connect(FFindBar, &TFindBar::VisibilityChanged, this, [this] {
+        const bool open = FFindBar->IsOpen();
+        FFindToolBar->setVisible(open);
+        setFixedSize(FBaseSize + QSize(0, open ? FFindToolBar->sizeHint().height() : 0));
+    });
+    Editor().OnFind = [this](TCodeCustomMemo&) { FFindBar->Open(false); };
+    Editor().OnReplace = [this](TCodeCustomMemo&) { FFindBar->Open(true); };
 }
 
 void TMainWindow::SetHelpWindows(TAboutWindow& about, TTextWindow& commands, TTextWindow& help) {

@@ -19,12 +19,14 @@ class Dialogs;
 class QAction;
 class QLabel;
 class QMenu;
+class QToolBar;
 class Shell;
 class TAboutWindow;
 class TBoardWindow;
 class TCodeMemo;
 class TCodeMemoWidget;
 class TEditorProblems;
+class TFindBar;
 class TInsertionPanel;
 class TListingFollower;
 class TListingWindow;
@@ -68,6 +70,8 @@ protected:
 private:
     void CreateControls();
     void CreateMenu();
+    // The find bar below the client area: the window grows by its height while it is open.
+    void CreateFindBar();
 
     // ---- The menu's commands ------------------------------------------------------------------
     void NewProgram();
@@ -155,4 +159,8 @@ private:
     TInsertionPanel* FInsertionPanel = nullptr; // "Panel2"
     QMenu* FProgramMenu = nullptr;              // "N3"
     QAction* FSaveAsAction = nullptr;           // "N6"
+    TFindBar* FFindBar = nullptr;               // "FindBar", in the bottom tool bar
+    QToolBar* FFindToolBar = nullptr;           // "FindToolBar"
+    // The window's size without the find bar.
+    QSize FBaseSize;
 };
