@@ -28,6 +28,13 @@ private slots:
         auto* count = Child<QLabel>(w.Main, "FindCount");
         auto* notice = Child<QLabel>(w.Main, "FindNotice");
 
+        for (auto [name, caption] : {std::pair{"FindMatchCase", "Aa"},
+                                     {"FindPrevious", "↑"},
+                                     {"FindNext", "↓"},
+                                     {"ReplaceOne", "Заменить"},
+                                     {"ReplaceAll", "Заменить все"}})
+            QCOMPARE(Child<QAbstractButton>(w.Main, name)->text(), QString(caption));
+
         QTest::keyClick(memo, Qt::Key_F, Qt::ControlModifier);
         QTRY_VERIFY(bar->isVisible());
         QVERIFY(!Child<QWidget>(w.Main, "ReplaceRow")->isVisible());

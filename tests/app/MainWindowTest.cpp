@@ -62,7 +62,7 @@ const QStringList kMenu{
 };
 
 // The README's table of menu keys row by row: "KEY | MENU > ITEM" without the explanation in
-// parentheses, or only the keys for a row of another window's keys.
+// parentheses, or only the keys for a row of another window's or the find bar's keys.
 QStringList ReadmeKeyRows() {
     const QStringList lines = QString::fromUtf8(SourceFile("README.md")).split('\n');
     qsizetype i = lines.indexOf("Menu shortcuts:") + 1;
@@ -139,7 +139,7 @@ private slots:
         Workbench w;
         w.New(dir.File("p"));
         Child<QAction>(w.Main, "N19")->trigger(); // the board window, for its keys
-        QStringList items, paths, keyRows, boardKeys;
+        QStringList items, paths, keyRows, boardKeys, findKeys;
         for (QAction* menu : w.Main.menuBar()->actions()) {
             items << menu->objectName() + ' ' + menu->text();
             for (QAction* item : menu->menu()->actions()) {
@@ -152,10 +152,12 @@ private slots:
         }
         for (QAction* key : w.Main.BoardWindow()->findChildren<QAction*>())
             boardKeys << key->shortcut().toString(QKeySequence::PortableText);
+        for (QAction* key : Child<QWidget>(w.Main, "FindBar")->findChildren<QAction*>())
+            findKeys << key->shortcut().toString(QKeySequence::PortableText);
         QCOMPARE(items, kMenu);
         QStringList readmeRows = ReadmeKeyRows();
         readmeRows.sort(); // the order is kMenu's to check
-        keyRows << boardKeys.join(", ");
+        keyRows << boardKeys.join(", ") << findKeys.join(", ");
         keyRows.sort();
         QCOMPARE(readmeRows, keyRows);
 

@@ -225,9 +225,7 @@ TEST(Keyboard, ReadmeListsTheKeyMap) {
             << "README lists key " << key << " with modifiers " << int(shift);
     }
     for (const TKeyBinding& binding : KeyMap()) {
-        // Ctrl+F and Ctrl+H fire events that nothing in the workbench answers.
-        if (binding.Command == TKeyCommand::None || binding.Command == TKeyCommand::Find ||
-            binding.Command == TKeyCommand::Replace)
+        if (binding.Command == TKeyCommand::None)
             continue;
         EXPECT_TRUE(listed.contains({binding.Key, binding.Shift}))
             << "README misses key " << binding.Key << " with modifiers " << int(binding.Shift);
