@@ -171,6 +171,8 @@ void TFindBar::TextChanged() {
 }
 
 void TFindBar::Find(int direction) {
+    if (!FEditor.isEnabled()) // no program open
+        return;
     const TSearchPattern pattern = Pattern();
     if (!FOpen || pattern.Empty()) {
         Open(false);

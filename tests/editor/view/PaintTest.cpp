@@ -128,6 +128,25 @@ TEST(Painting, SelectionAcrossLines) {
     EXPECT_EQ(selectedText(2), "in");
 }
 
+// Every match of the search on the painted lines has its background; a selected one shows as
+// the selection.
+TEST(Painting, SearchMatchesHaveTheirBackground) {
+    WorkbenchEditor ed({"nop NOP", "stop", "incd"});
+    ed.Memo.SetSearchHighlight(TSearchPattern("op", {}));
+    ed.Memo.SetSelectionBounds(5, 0, 7, 0);
+    RasterSurface s = ed.Paint();
+    auto lit = [&](int row) {
+        std::string out;
+        for (const TextCall& t : s.TextsAt(2 + row * 16))
+            if (t.Bk == ed.Memo.SearchHighlight().Color)
+                out += t.Text;
+        return out;
+    };
+    EXPECT_EQ(lit(0), "op");
+    EXPECT_EQ(lit(1), "op");
+    EXPECT_EQ(lit(2), "");
+}
+
 TEST(Painting, BlankAreaMarginsAndBorder) {
     WorkbenchEditor ed({"nop", "stop"});
     RasterSurface s = ed.Paint();
