@@ -76,6 +76,16 @@ private slots:
         QTRY_COMPARE(count->text(), QString("0 из 0"));
         w.Main.Editor().Undo();
         QCOMPARE(w.Lines(), original);
+
+        // Заменить: the first click selects a match, the next replaces it and selects the next.
+        w.Main.Editor().SelectInLine(0, 0, 0);
+        auto* replaceOne = Child<QPushButton>(w.Main, "ReplaceOne");
+        replaceOne->click();
+        QCOMPARE(w.Lines(), original);
+        replaceOne->click();
+        QCOMPARE(w.Lines(), (std::vector<std::string>{"wait_64", "stop", "Pause_64"}));
+        QCOMPARE(w.Main.Editor().CurY(), 2);
+        QCOMPARE(w.Main.Editor().GetSelText(), std::string("Pause"));
     }
 };
 
