@@ -68,8 +68,10 @@ void TCodeCustomMemo::SetProblems(std::vector<TCodeProblem> problems) {
     FHost.Invalidate();
 }
 
-void TCodeCustomMemo::SetSearchHighlight(TSearchPattern pattern) {
+void TCodeCustomMemo::SetSearchHighlight(TSearchPattern pattern, int currentLine, int currentCol) {
     FSearchHighlight.Pattern = std::move(pattern);
+    FSearchHighlight.CurrentLine = currentLine;
+    FSearchHighlight.CurrentCol = currentCol;
     FHost.Invalidate();
 }
 

@@ -394,7 +394,7 @@ public:
     void GoToProblem(int direction);
     // The matches painted with a background of their own (an empty pattern: none).
     const TSearchHighlight& SearchHighlight() const { return FSearchHighlight; }
-    void SetSearchHighlight(TSearchPattern pattern);
+    void SetSearchHighlight(TSearchPattern pattern, int currentLine = -1, int currentCol = 0);
     // Selects columns start to end of line with the caret at end, scrolled into view.
     void SelectInLine(int line, int start, int end);
 

@@ -190,6 +190,7 @@ void TFindBar::Find(int direction) {
         return;
     }
     memo.SelectInLine(match.Line, match.Col, match.Col + pattern.Length());
+    memo.SetSearchHighlight(pattern, match.Line, match.Col);
     SetNotice(!match.Wrapped  ? QString()
               : direction > 0 ? QStringLiteral("Поиск продолжен с начала")
                               : QStringLiteral("Поиск продолжен с конца"));

@@ -94,6 +94,7 @@ private:
     int FFirstCol; // the columns of the line that the text area shows
     int FEndCol;
     std::vector<std::pair<int, int>> FMatches;
+    int FLine = 0; // the line FMatches are of
 };
 
 TSelection TPainter::OrderedSelection() const {
@@ -184,16 +185,19 @@ void TPainter::FindMatches(std::string_view line) {
 void TPainter::DrawHighlighted(std::string_view text, int col, const TRunColors& colors) {
     const int end = col + static_cast<int>(text.size());
     int at = col;
-    for (auto [start, stop] : FMatches) {
-        if (stop <= at || start >= end)
+    for (auto [first, stop] : FMatches) {
+        if (stop <= at || first >= end)
             continue;
-        start = std::max(start, at);
+        const int start = std::max(first, at);
         stop = std::min(stop, end);
         DrawPart(
             text.substr(static_cast<std::size_t>(at - col), static_cast<std::size_t>(start - at)),
             at, colors);
+        const TSearchHighlight& highlight = FMemo.SearchHighlight();
         TRunColors lit = colors;
-        lit.Bk = FMemo.SearchHighlight().Color;
+        lit.Bk = FLine == highlight.CurrentLine && first == highlight.CurrentCol
+                     ? highlight.CurrentColor
+                     : highlight.Color;
         DrawPart(text.substr(static_cast<std::size_t>(start - col),
                              static_cast<std::size_t>(stop - start)),
                  start, lit);
@@ -218,6 +222,7 @@ void TPainter::PaintLine(int line, int row, ScanState& state, bool nextLinePaint
     FSurface.FillRect(TRect{0, 0, imageWidth, lineHeight}, FMemo.BkColor());
 
     std::string_view text = FMemo.Lines().Line(line);
+    FLine = line;
     FindMatches(text);
     const int leftCol = FMemo.LeftCol();
     auto drawRun = [&](const TRun& run) {

@@ -128,23 +128,25 @@ TEST(Painting, SelectionAcrossLines) {
     EXPECT_EQ(selectedText(2), "in");
 }
 
-// Every match of the search on the painted lines has its background; a selected one shows as
-// the selection.
+// Every match of the search on the painted lines has its background, the current one a
+// stronger one; a selected one shows as the selection.
 TEST(Painting, SearchMatchesHaveTheirBackground) {
     WorkbenchEditor ed({"nop NOP", "stop", "incd"});
-    ed.Memo.SetSearchHighlight(TSearchPattern("op", {}));
+    ed.Memo.SetSearchHighlight(TSearchPattern("op", {}), 1, 2);
     ed.Memo.SetSelectionBounds(5, 0, 7, 0);
     RasterSurface s = ed.Paint();
-    auto lit = [&](int row) {
+    auto lit = [&](int row, TColor bk) {
         std::string out;
         for (const TextCall& t : s.TextsAt(2 + row * 16))
-            if (t.Bk == ed.Memo.SearchHighlight().Color)
+            if (t.Bk == bk)
                 out += t.Text;
         return out;
     };
-    EXPECT_EQ(lit(0), "op");
-    EXPECT_EQ(lit(1), "op");
-    EXPECT_EQ(lit(2), "");
+    const TSearchHighlight& highlight = ed.Memo.SearchHighlight();
+    EXPECT_EQ(lit(0, highlight.Color), "op");
+    EXPECT_EQ(lit(1, highlight.Color), "");
+    EXPECT_EQ(lit(1, highlight.CurrentColor), "op");
+    EXPECT_EQ(lit(2, highlight.Color), "");
 }
 
 TEST(Painting, BlankAreaMarginsAndBorder) {
