@@ -79,6 +79,10 @@ std::optional<std::string_view> LabelName(std::string_view line) {
     return tidy.substr(0, n);
 }
 
+bool IsLabelName(std::string_view text) {
+    return !text.empty() && NameLength(text) == text.size();
+}
+
 bool IsLabelLine(std::string_view line) {
     return LabelName(line) && !RecognizeCommand(TidyLine(line));
 }

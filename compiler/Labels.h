@@ -18,6 +18,8 @@
 // mnemonic is a command all the same: IsLabelLine tells the two apart.
 std::optional<std::string_view> LabelName(std::string_view line);
 bool IsLabelLine(std::string_view line);
+// True when text, all of it, is a name of that form.
+bool IsLabelName(std::string_view text);
 
 // The label a goto names after its address, in a tidied goto line: "goto_0018 loop", the name
 // after spaces and optionally followed by spaces and a "//" comment. Column is 1-based.

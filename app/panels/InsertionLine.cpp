@@ -4,6 +4,7 @@
 #include "base/Cp1251.h"
 #include "base/Errors.h"
 #include "base/HexDigits.h"
+#include "compiler/Labels.h"
 
 #include <array>
 
@@ -67,27 +68,11 @@ std::optional<std::string> BuildInsertionLine(const std::vector<std::string>& ca
 
 namespace {
 
-bool IsNameStart(unsigned char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c >= 0xC0 || c == 0xA8 ||
-           c == 0xB8;
-}
-
-bool IsHexDigit(unsigned char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
 // A label name in Windows-1251 that cannot be read as an address.
 bool IsLabelNameNotAddress(std::string_view name) {
-    if (name.empty() || !IsNameStart(static_cast<unsigned char>(name[0])))
-        return false;
-    bool hex = name.size() == 4;
-    for (char c : name) {
-        auto u = static_cast<unsigned char>(c);
-        if (!IsNameStart(u) && !(u >= '0' && u <= '9'))
-            return false;
-        hex = hex && IsHexDigit(u);
-    }
-    return !hex;
+    const bool address = name.size() == 4 &&
+                         name.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
+    return IsLabelName(name) && !address;
 }
 
 } // namespace
