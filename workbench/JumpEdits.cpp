@@ -50,29 +50,37 @@ bool NameJumpsInEditor(TCodeCustomMemo& memo) {
     return true;
 }
 
+TJumpOperandHit JumpOperandAt(std::string_view line, int column) {
+    TJumpOperandHit hit;
+    std::string_view tidy = TidyLine(line);
+    const TCommand* command = RecognizeCommand(tidy);
+    if (!command || command->Form != TOperandForm::Address)
+        return hit;
+    const int indent = static_cast<int>(line.size() - tidy.size());
+    const int address = indent + command->Operand[0] - 1;
+    hit.OnAddress = column >= address && column < address + 4;
+    hit.Label = JumpLabel(tidy);
+    if (hit.Label) {
+        const int name = indent + hit.Label->Column - 1;
+        hit.OnName = column >= name && column < name + static_cast<int>(hit.Label->Name.size());
+    }
+    return hit;
+}
+
 std::optional<int> JumpTargetLine(const TCodeCustomMemo& memo, const TProgramListing& listing,
                                   int line, int column) {
     const TCodeMemoStrings& lines = memo.Lines();
     if (line < 0 || line >= lines.Count())
         return std::nullopt;
-    std::string_view text = lines.Line(line);
-    std::string_view tidy = TidyLine(text);
-    const TCommand* command = RecognizeCommand(tidy);
-    if (!command || command->Form != TOperandForm::Address)
+    const TJumpOperandHit hit = JumpOperandAt(lines.Line(line), column);
+    if (!hit.Any())
         return std::nullopt;
-    const int indent = static_cast<int>(text.size() - tidy.size());
-    const int address = indent + command->Operand[0] - 1;
-    const bool onAddress = column >= address && column < address + 4;
-    std::optional<TJumpLabel> label = JumpLabel(tidy);
-    const bool onName = label && column >= indent + label->Column - 1 &&
-                        column < indent + label->Column - 1 + static_cast<int>(label->Name.size());
-    if (!onAddress && !onName)
-        return std::nullopt;
-    if (label) {
-        for (int i = 0; i < lines.Count(); ++i)
-            if (LabelName(lines.Line(i)) == label->Name && IsLabelLine(lines.Line(i)))
-                return i;
-        if (onName)
+    if (hit.Label) {
+        // The listing's labels are in line order: the first of the name is the one it means.
+        for (const TLabel& label : listing.Labels)
+            if (label.Name == hit.Label->Name)
+                return label.Line;
+        if (hit.OnName)
             return std::nullopt;
     }
     const int entry = listing.EntryOfLine(line);

@@ -7,6 +7,7 @@
 #include "compiler/Labels.h"
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
 class TCodeCustomMemo;
@@ -19,6 +20,18 @@ std::vector<TJumpRewrite> UpdateJumpAddresses(TCodeCustomMemo& memo);
 // Puts a label above every command a goto lands on and names it in the goto (NameJumps), as one
 // undo step; false when there was nothing to name.
 bool NameJumpsInEditor(TCodeCustomMemo& memo);
+
+// Where a column (0-based, in the line as the editor holds it) lies in a goto line: on the four
+// digits of its address, on the label name after them, or on neither (also for a line that is
+// no goto). Label views the line.
+struct TJumpOperandHit {
+    bool OnAddress = false;
+    bool OnName = false;
+    std::optional<TJumpLabel> Label;
+
+    bool Any() const { return OnAddress || OnName; }
+};
+TJumpOperandHit JumpOperandAt(std::string_view line, int column);
 
 // The line that the goto of line leads to when column (0-based, in the line as the editor holds
 // it) lies on its address or the label name after it: the first line of that label when there

@@ -30,18 +30,9 @@ QString TMainWindow::GotoToolTip(int line, int column) {
     TCodeMemo& memo = Editor();
     if (line < 0 || line >= memo.Lines().Count())
         return QString();
-    std::string_view text = memo.Lines().Line(line);
-    std::string_view tidy = TidyLine(text);
-    const TCommand* command = RecognizeCommand(tidy);
-    if (!command || command->Form != TOperandForm::Address)
-        return QString();
     // Over the four digits of the address, or the name of the label after them.
-    const int indent = static_cast<int>(text.size() - tidy.size());
-    int first = indent + command->Operand[0] - 1;
-    const std::optional<TJumpLabel> label = JumpLabel(tidy);
-    const bool onName = label && column >= indent + label->Column - 1 &&
-                        column < indent + label->Column - 1 + static_cast<int>(label->Name.size());
-    if ((column < first || column >= first + 4) && !onName)
+    const TJumpOperandHit hit = JumpOperandAt(memo.Lines().Line(line), column);
+    if (!hit.Any())
         return QString();
 
     FListingFollower->MakeCurrent();
@@ -62,9 +53,9 @@ QString TMainWindow::GotoToolTip(int line, int column) {
                       .arg(address)
                       .arg(note.TargetLine + 1)
                       .arg(note.TargetText);
-    if (label)
-        tip +=
-            QString::fromUtf8(" (метка %1)").arg(QString::fromStdString(Cp1251ToUtf8(label->Name)));
+    if (hit.Label)
+        tip += QString::fromUtf8(" (метка %1)")
+                   .arg(QString::fromStdString(Cp1251ToUtf8(hit.Label->Name)));
     return tip;
 }
 
