@@ -26,12 +26,14 @@ template <typename T> bool TakeField(std::string_view& bytes, std::string_view n
 
 } // namespace
 
-std::string RecoveryHeader(const TRecoveryRecord& record) {
+std::string RecoveryHeader(std::string_view programPath, std::int64_t changedAtMs,
+                           std::size_t textSize) {
     std::string header(kMagic);
-    header += "path " + std::to_string(record.ProgramPath.size()) + '\n';
-    header += record.ProgramPath + '\n';
-    header += "time " + std::to_string(record.ChangedAtMs) + '\n';
-    header += "text " + std::to_string(record.Text.size()) + '\n';
+    header += "path " + std::to_string(programPath.size()) + '\n';
+    header += programPath;
+    header += '\n';
+    header += "time " + std::to_string(changedAtMs) + '\n';
+    header += "text " + std::to_string(textSize) + '\n';
     return header;
 }
 
@@ -53,9 +55,20 @@ std::optional<TRecoveryRecord> ParseRecovery(std::string_view bytes) {
 }
 
 int WriteRecoveryFile(const std::string& fileName, const TRecoveryRecord& record) {
+    return WriteRecoveryFile(fileName, record.ProgramPath, record.ChangedAtMs,
+                             std::span(&record.Text, 1));
+}
+
+int WriteRecoveryFile(const std::string& fileName, std::string_view programPath,
+                      std::int64_t changedAtMs, std::span<const std::string> text) {
+    std::size_t size = 0;
+    for (const std::string& piece : text)
+        size += piece.size();
     return WriteFileAtomically(fileName, [&](AtomicFileWriter& file) {
-        int failed = file.Write(RecoveryHeader(record));
-        return failed != 0 ? failed : file.Write(record.Text);
+        int failed = file.Write(RecoveryHeader(programPath, changedAtMs, size));
+        for (std::size_t i = 0; failed == 0 && i < text.size(); ++i)
+            failed = file.Write(text[i]);
+        return failed;
     });
 }
 

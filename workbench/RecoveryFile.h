@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,14 +25,18 @@ struct TRecoveryRecord {
     bool operator==(const TRecoveryRecord&) const = default;
 };
 
-// The file's bytes before the text.
-std::string RecoveryHeader(const TRecoveryRecord& record);
+// The file's bytes before a text of textSize bytes.
+std::string RecoveryHeader(std::string_view programPath, std::int64_t changedAtMs,
+                           std::size_t textSize);
 // The record in bytes, or nothing when they are not a whole recovery file.
 std::optional<TRecoveryRecord> ParseRecovery(std::string_view bytes);
 
 // Writes record to fileName with the writer Save uses: atomically, an earlier file stays whole
 // when it fails. Returns 0 or the failure's code (WriteFailureReason tells it).
 int WriteRecoveryFile(const std::string& fileName, const TRecoveryRecord& record);
+// The same with the text in pieces, one after the other, as a snapshot made in slices holds it.
+int WriteRecoveryFile(const std::string& fileName, std::string_view programPath,
+                      std::int64_t changedAtMs, std::span<const std::string> text);
 // The record in fileName; nothing when it cannot be read or is damaged.
 std::optional<TRecoveryRecord> ReadRecoveryFile(const std::string& fileName);
 

@@ -107,7 +107,8 @@ void TMainWindow::CreateControls() {
                 return FProgram.Path;
             return std::nullopt;
         },
-        TRecoveryKeeper::DefaultFolder());
+        TRecoveryKeeper::DefaultFolder(), this);
+    FRecovery->setObjectName(QStringLiteral("Recovery"));
     memo.OnChange = [this](TCodeCustomMemo&) {
         FProgram.Changed = true;
         FRecovery->TextChanged();

@@ -153,7 +153,7 @@ private:
     std::unique_ptr<TListingFollower> FListingFollower;
     // The listing's faults and warnings made into the editor's problems.
     std::unique_ptr<TEditorProblems> FEditorProblems;
-    // The recovery file of the unsaved text.
+    // The recovery file of the unsaved text ("Recovery", a child object: bench_recovery finds it).
     std::unique_ptr<TRecoveryKeeper> FRecovery;
     TListingWindow* FListingWindow = nullptr;
     TBoardWindow* FBoardWindow = nullptr;

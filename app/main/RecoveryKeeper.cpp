@@ -98,9 +98,8 @@ void TRecoveryKeeper::BeginSnapshot() {
     FSnapshotPath = Local(*path);
     FSnapshotVersion = FLines.TextVersion();
     FNextLine = 0;
-    FBuffer.clear();
-    // The last text's size and a little more, so that the buffer rarely grows in a slice.
-    FBuffer.reserve(FLastSize + FLastSize / 8 + 4096);
+    FPieces.clear();
+    FPieces.reserve(static_cast<std::size_t>(FLines.Count()) / 16384 + 1);
     FSnapshotting = true;
     Slice();
 }
@@ -119,7 +118,11 @@ void TRecoveryKeeper::Slice() {
     const int count = FLines.Count();
     while (FNextLine < count) {
         const int to = std::min(count, FNextLine + kLinesPerStep);
-        AppendProgramLines(FBuffer, FLines, FNextLine, to);
+        if (FPieces.empty() || FPieces.back().size() >= kPieceBytes) {
+            FPieces.emplace_back();
+            FPieces.back().reserve(kPieceBytes + kPieceBytes / 4);
+        }
+        AppendProgramLines(FPieces.back(), FLines, FNextLine, to);
         FNextLine = to;
         if (FNextLine < count && clock.elapsed() >= kSliceMs) {
             FSlice.start();
@@ -131,7 +134,7 @@ void TRecoveryKeeper::Slice() {
 }
 
 void TRecoveryKeeper::StartWrite() {
-    // Every change so far is in the buffer.
+    // Every change so far is in the pieces.
     FSchedule.Clear();
     if (!FLock && QDir().mkpath(FFolder)) {
         if (std::optional<TRecoveryLock> lock = TRecoveryLock::TryTake(LockPath(FOwnFile)))
@@ -141,13 +144,11 @@ void TRecoveryKeeper::StartWrite() {
         WriteDone(ENOENT);
         return;
     }
-    TRecoveryRecord record{FSnapshotPath, FChangedAtMs, std::move(FBuffer)};
-    FBuffer = std::string();
-    FLastSize = record.Text.size();
     FWriting = true;
     JoinWriter();
-    FWriter = std::thread([this, record = std::move(record), file = Local(FOwnFile)] {
-        const int code = WriteRecoveryFile(file, record);
+    FWriter = std::thread([this, pieces = std::move(FPieces), path = FSnapshotPath,
+                           changedAt = FChangedAtMs, file = Local(FOwnFile)] {
+        const int code = WriteRecoveryFile(file, path, changedAt, pieces);
         QMetaObject::invokeMethod(
             this, [this, code] { WriteDone(code); }, Qt::QueuedConnection);
     });

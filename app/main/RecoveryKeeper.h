@@ -1,6 +1,6 @@
 // Keeps a recovery file of the program while its text has unsaved changes, so that a crash
 // loses nothing: at most about two seconds after the last change (TRecoverySchedule) the text
-// is copied into one buffer in slices of a few milliseconds on the GUI thread (started again
+// is copied in slices of a few milliseconds on the GUI thread (started again
 // when the text changes meanwhile) and written on a worker thread with the writer Save uses.
 // The file goes when the program is saved or closed and when the workbench ends normally.
 //
@@ -41,6 +41,7 @@ public:
     using TUnsavedPath = std::function<std::optional<QString>()>;
     static constexpr int kLinesPerStep = 4096;
     static constexpr int kSliceMs = 4;
+    static constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
 
     // The application's data folder, where the recovery files live.
     static QString DefaultFolder();
@@ -92,8 +93,8 @@ private:
     std::uint64_t FSnapshotVersion = 0;
     int FNextLine = 0;
     std::string FSnapshotPath;
-    std::string FBuffer;
-    std::size_t FLastSize = 0;
+    // The text in pieces of about kPieceBytes, so that no slice copies a grown buffer whole.
+    std::vector<std::string> FPieces;
 
     std::thread FWriter;
     bool FWriting = false;

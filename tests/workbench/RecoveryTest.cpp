@@ -21,12 +21,17 @@ TEST(RecoveryFile, ReadsBackWhatItWrote) {
     const std::string file = dir.File("a.recovery");
     ASSERT_EQ(WriteRecoveryFile(file, kRecord), 0);
     EXPECT_EQ(ReadRecoveryFile(file), kRecord);
-    EXPECT_EQ(ParseRecovery(RecoveryHeader(TRecoveryRecord{})), TRecoveryRecord{});
+    const std::vector<std::string> pieces{"pause_64 ; \xE6\r", "", "\n\r\nnop\r\n"};
+    ASSERT_EQ(WriteRecoveryFile(file, kRecord.ProgramPath, kRecord.ChangedAtMs, pieces), 0);
+    EXPECT_EQ(ReadRecoveryFile(file), kRecord);
+    EXPECT_EQ(ParseRecovery(RecoveryHeader("", 0, 0)), TRecoveryRecord{});
     EXPECT_EQ(ReadRecoveryFile(dir.File("missing.recovery")), std::nullopt);
 }
 
 TEST(RecoveryFile, DamagedFilesAreNoRecord) {
-    const std::string whole = RecoveryHeader(kRecord) + kRecord.Text;
+    const std::string whole =
+        RecoveryHeader(kRecord.ProgramPath, kRecord.ChangedAtMs, kRecord.Text.size()) +
+        kRecord.Text;
     // Every truncation, a byte more, and header fields spoilt.
     for (std::size_t size = 0; size < whole.size(); ++size)
         EXPECT_EQ(ParseRecovery(whole.substr(0, size)), std::nullopt) << size;
