@@ -7,6 +7,7 @@
 #include "app/listing/ListingWindow.h"
 #include "app/main/EditorProblems.h"
 #include "app/main/FindBar.h"
+#include "app/main/RecoveryKeeper.h"
 #include "app/panels/InsertionPanel.h"
 #include "app/panels/PortPanel.h"
 #include "compiler/CommandSet.h"
@@ -99,8 +100,18 @@ void TMainWindow::CreateControls() {
     FEditor->MeasureFont();
     FEditor->SetShell(FShell);
     FListingFollower = std::make_unique<TListingFollower>(memo);
+    FRecovery = std::make_unique<TRecoveryKeeper>(
+        memo.Lines(),
+        [this]() -> std::optional<QString> {
+            if (FProgram.Open && FProgram.Changed)
+                return FProgram.Path;
+            return std::nullopt;
+        },
+        TRecoveryKeeper::DefaultFolder(), this);
+    FRecovery->setObjectName(QStringLiteral("Recovery"));
     memo.OnChange = [this](TCodeCustomMemo&) {
         FProgram.Changed = true;
+        FRecovery->TextChanged();
         FListingFollower->TextChanged();
         if (FFindBar)
             FFindBar->TextChanged();
@@ -214,5 +225,6 @@ void TMainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    FRecovery->Finish();
     emit Closed();
 }

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class Dialogs;
 class QAction;
@@ -30,6 +31,7 @@ class TFindBar;
 class TInsertionPanel;
 class TListingFollower;
 class TListingWindow;
+class TRecoveryKeeper;
 class TTextWindow;
 
 class TMainWindow : public QMainWindow {
@@ -46,6 +48,9 @@ public:
 
     // Opens fileName as Open does once its dialog has given the name (also `tovix FILE`).
     void OpenProgram(const QString& fileName);
+    // At the start: offers the unsaved changes a crashed instance left, the newest first, and
+    // opens the one the user takes (RecoveryOffer.cpp).
+    void OfferRecovery();
 
     // The current program file's path: the name given at New, Open or Save as.
     const QString& ProgramPath() const { return FProgram.Path; }
@@ -132,6 +137,8 @@ private:
     // Another program, or none, is in the editor (New, Open, Close): the board window starts
     // over.
     void ResetBoardWindow();
+    // The recovered text of the program at path in the editor, changed and not saved.
+    void OpenRecoveredProgram(const QString& path, const std::string& text);
     // Writes the editor's lines to path; the text then counts as saved.
     void SaveProgram(const QString& path);
     // Before Close and Open replace a text changed since it was loaded or saved: asks whether
@@ -146,6 +153,8 @@ private:
     std::unique_ptr<TListingFollower> FListingFollower;
     // The listing's faults and warnings made into the editor's problems.
     std::unique_ptr<TEditorProblems> FEditorProblems;
+    // The recovery file of the unsaved text ("Recovery", a child object: bench_recovery finds it).
+    std::unique_ptr<TRecoveryKeeper> FRecovery;
     TListingWindow* FListingWindow = nullptr;
     TBoardWindow* FBoardWindow = nullptr;
     TStopPointImages FStopPointImages;

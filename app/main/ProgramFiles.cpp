@@ -6,6 +6,7 @@
 // the text then still counts as unsaved.
 #include "app/main/MainWindow.h"
 
+#include "app/main/RecoveryKeeper.h"
 #include "platform/CodeMemoWidget.h"
 #include "platform/Dialogs.h"
 
@@ -32,6 +33,7 @@ std::string LocalPath(const QString& path) {
 void TMainWindow::SaveProgram(const QString& path) {
     Editor().Lines().SaveToFile(LocalPath(path));
     FProgram.Changed = false;
+    FRecovery->Discard(path);
 }
 
 bool TMainWindow::SaveChangesFirst() {
@@ -74,6 +76,7 @@ void TMainWindow::ChooseProgramToOpen() {
 
 void TMainWindow::OpenProgram(const QString& fileName) {
     Editor().Lines().LoadFromFile(LocalPath(fileName));
+    FRecovery->Discard(FProgram.ShownPath());
     ForgetStopPoints();
     FProgram.Changed = false;
     FProgram.Path = fileName;
@@ -103,6 +106,7 @@ void TMainWindow::CloseProgram() {
     ForgetStopPoints();
     // Nothing of the closed program may be undone or redone into the next one.
     Editor().ClearUndo();
+    FRecovery->Discard(FProgram.Path);
     SetProgramOpen(false);
     FSaveAsAction->setEnabled(false);
     FProgram.Path = kClosedProgramPath;

@@ -3,7 +3,8 @@
 //
 //   tovix [PROGRAM]
 //
-// With PROGRAM the workbench starts with that file open, as Open would open it.
+// With PROGRAM the workbench starts with that file open, as Open would open it. Then the unsaved
+// changes a crashed instance left are offered (app/main/RecoveryOffer.cpp).
 #include "app/main/MainWindow.h"
 #include "platform/ErrorGuard.h"
 #include "platform/GuardedApplication.h"
@@ -36,6 +37,8 @@ int main(int argc, char** argv) {
         return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 2;
     }
     GuardedApplication app(argc, argv);
+    // The recovery files live in the application's data folder, ~/.local/share/TOVIX/TOVIX.
+    QApplication::setOrganizationName(QStringLiteral("TOVIX"));
     QApplication::setApplicationName(QStringLiteral("TOVIX"));
     // The interface is Russian: so are the buttons and texts of Qt's own dialogs, where the
     // translations are installed.
@@ -77,6 +80,8 @@ int main(int argc, char** argv) {
     mainWindow->show();
     if (!arguments.isEmpty())
         RunGuarded([&] { mainWindow->OpenProgram(arguments.front()); });
+    // What a crash left unsaved is offered once the window shows, also over the program given.
+    RunGuarded([&] { mainWindow->OfferRecovery(); });
     const int status = QApplication::exec();
     // The windows go in the reverse order of their making, before the application object.
     help.reset();
