@@ -32,6 +32,7 @@ std::string LocalPath(const QString& path) {
 void TMainWindow::SaveProgram(const QString& path) {
     Editor().Lines().SaveToFile(LocalPath(path));
     FProgram.Changed = false;
+    RememberProgram(path);
 }
 
 bool TMainWindow::SaveChangesFirst() {
@@ -74,6 +75,7 @@ void TMainWindow::ChooseProgramToOpen() {
 
 void TMainWindow::OpenProgram(const QString& fileName) {
     Editor().Lines().LoadFromFile(LocalPath(fileName));
+    RememberProgram(fileName);
     ForgetStopPoints();
     FProgram.Changed = false;
     FProgram.Path = fileName;
