@@ -6,6 +6,8 @@
 #include <QFrame>
 #include <QLabel>
 
+#include <algorithm>
+
 QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, QPoint at,
                    int pixelHeight, bool bold) {
     auto* label = new QLabel(text, parent);
@@ -44,4 +46,47 @@ void SetBackground(QWidget* widget, const QColor& colour) {
     palette.setColor(QPalette::AlternateBase, QColor(0xF4, 0xF4, 0xF4));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+QRect AnchoredRect(const QRect& specified, TAnchor anchor, QSize growth) {
+    const int dx = std::max(growth.width(), 0);
+    const int dy = std::max(growth.height(), 0);
+    switch (anchor) {
+    case TAnchor::Right:
+        return specified.translated(dx, 0);
+    case TAnchor::BottomLeft:
+        return specified.translated(0, dy);
+    case TAnchor::Grow:
+        return specified.adjusted(0, 0, dx, dy);
+    }
+    return specified;
+}
+
+TAnchoredArea::TAnchoredArea(QSize specified, QWidget* parent)
+    : QWidget(parent), FSpecified(specified) {
+    setMinimumSize(specified);
+    resize(specified);
+}
+
+void TAnchoredArea::Anchor(QWidget* control, TAnchor anchor) {
+    FControls.push_back({control, control->geometry(), anchor});
+    LayOut();
+}
+
+void TAnchoredArea::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+void TAnchoredArea::LayOut() {
+    const QSize growth = size() - FSpecified;
+    for (const TAnchored& anchored : FControls) {
+        if (!anchored.Control)
+            continue;
+        const QRect place = AnchoredRect(anchored.Specified, anchored.Anchor, growth);
+        if (anchored.Anchor == TAnchor::Grow)
+            anchored.Control->setGeometry(place);
+        else
+            anchored.Control->move(place.topLeft());
+    }
 }

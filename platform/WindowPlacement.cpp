@@ -31,6 +31,14 @@ QRect CentredClientRect(QSize wanted, const QRect& area, const QMargins& frame) 
     return MovedInto(outer, area).marginsRemoved(frame);
 }
 
+QRect FittedClientRect(const QRect& client, const QRect& area, const QMargins& frame,
+                       QSize minimum) {
+    const QSize size = FittingClientSize(client.size(), area, frame)
+                           .expandedTo(FittingClientSize(minimum, area, frame));
+    const QRect outer(client.topLeft() - QPoint(frame.left(), frame.top()), size.grownBy(frame));
+    return MovedInto(outer, area).marginsRemoved(frame);
+}
+
 QRect PlaceBeside(const TBesideRequest& r) {
     QSize client = FittingClientSize(r.Wanted, r.Area, r.Frame);
     client.setHeight(

@@ -14,6 +14,12 @@ QSize FittingClientSize(QSize wanted, const QRect& area, const QMargins& frame);
 // inside it (shrunk to fit first).
 QRect CentredClientRect(QSize wanted, const QRect& area, const QMargins& frame);
 
+// The client rectangle of a window given back its saved client rectangle on a screen whose
+// available area may differ from the one it was saved on: no larger than the area holds, no
+// smaller than minimum (as far as the area holds it), and moved wholly inside the area.
+QRect FittedClientRect(const QRect& client, const QRect& area, const QMargins& frame,
+                       QSize minimum);
+
 struct TBesideRequest {
     QRect Area;        // the screen's available geometry
     QRect MainFrame;   // the main window's frame on the screen

@@ -1,6 +1,7 @@
 // Fonts, dialog borders and desktop placement of the workbench's windows.
 #include "platform/WindowStyle.h"
 
+#include "platform/Settings.h"
 #include "platform/WindowPlacement.h"
 
 #include <QGuiApplication>
@@ -72,6 +73,29 @@ void MoveToDesktopCentre(QWidget& window) {
     const QRect client = CentredClientRect(window.size(), area, kFrameAllowance);
     // move() places the frame; a window larger than the area keeps its top left corner inside.
     window.move(client.topLeft() - QPoint(kFrameAllowance.left(), kFrameAllowance.top()));
+}
+
+void SaveWindowPlace(const QWidget& window, const QString& group) {
+    const std::unique_ptr<QSettings> settings = WorkbenchSettings();
+    settings->beginGroup(group);
+    settings->setValue(QStringLiteral("Geometry"), window.normalGeometry());
+    settings->setValue(QStringLiteral("Maximized"), window.isMaximized());
+}
+
+bool RestoreWindowPlace(QWidget& window, const QString& group) {
+    const std::unique_ptr<QSettings> settings = WorkbenchSettings();
+    settings->beginGroup(group);
+    const QRect saved = settings->value(QStringLiteral("Geometry")).toRect();
+    if (!saved.isValid())
+        return false;
+    const QScreen* screen = QGuiApplication::screenAt(saved.center());
+    const QRect area = screen ? screen->availableGeometry() : AvailableArea(window);
+    window.setGeometry(area.isValid()
+                           ? FittedClientRect(saved, area, kFrameAllowance, window.minimumSize())
+                           : saved);
+    if (settings->value(QStringLiteral("Maximized")).toBool())
+        window.setWindowState(window.windowState() | Qt::WindowMaximized);
+    return true;
 }
 
 void ShowBesideParent(QWidget& window, bool& placed) {

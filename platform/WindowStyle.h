@@ -24,6 +24,15 @@ void MoveToDesktopCentre(QWidget& window);
 // The largest client size up to wanted that window's screen can show whole.
 QSize FittingWindowSize(const QWidget& window, QSize wanted);
 
+// Saves window's client rectangle (as it is when not maximised) and whether it is maximised in
+// the workbench's settings, under group.
+void SaveWindowPlace(const QWidget& window, const QString& group);
+// Gives window, not shown yet, the place SaveWindowPlace saved under group: fitted on the screen
+// that holds its centre (else the window's own screen), never smaller than the window's minimum
+// size, and maximised again when it was. False, and the window is left alone, when nothing is
+// saved.
+bool RestoreWindowPlace(QWidget& window, const QString& group);
+
 // Shows window in front. The first time (placed records it) it is placed beside its parent's
 // window, title bars level and at least as tall: to its right where the screen has room, else
 // to its left, else where it covers the least of the editor; always wholly on the parent's

@@ -48,6 +48,9 @@ QAction* AddKey(QWidget& window, const QKeySequence& key, std::function<void()> 
 
 constexpr int kLineRole = Qt::UserRole;
 
+// The settings group of the window's place.
+const QString kPlaceGroup = QStringLiteral("BoardWindow");
+
 } // namespace
 
 TBoardWindow::TBoardWindow(TCodeCustomMemo& memo, QWidget* parent)
@@ -154,9 +157,16 @@ TBoardWindow::TBoardWindow(TCodeCustomMemo& memo, QWidget* parent)
     Show();
 }
 
-TBoardWindow::~TBoardWindow() = default;
+TBoardWindow::~TBoardWindow() {
+    // A window that has been shown comes back at its place next time, also after a restart.
+    if (FPlaced)
+        SaveWindowPlace(*this, kPlaceGroup);
+}
 
 void TBoardWindow::ShowBeside() {
+    // Where the user left it last time, else beside the main window.
+    if (!FPlaced)
+        FPlaced = RestoreWindowPlace(*this, kPlaceGroup);
     ShowBesideParent(*this, FPlaced);
 }
 

@@ -32,7 +32,8 @@ public:
     TBoardWindow(TCodeCustomMemo& memo, QWidget* parent);
     ~TBoardWindow() override;
 
-    // Shows the window beside its parent (the first time) and in front.
+    // Shows the window in front. The first time it goes where the user left it last time
+    // (remembered in the settings, also over a restart), else beside its parent.
     void ShowBeside();
     // The editor's text has changed: a run ends.
     void TextChanged();

@@ -13,6 +13,13 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+namespace {
+
+// The settings group of the window's place.
+const QString kPlaceGroup = QStringLiteral("ListingWindow");
+
+} // namespace
+
 TListingWindow::TListingWindow(TListingFollower& follower, const TCodeCustomMemo& memo,
                                QWidget* parent)
     : QWidget(parent, Qt::Window), FFollower(follower) {
@@ -61,10 +68,17 @@ TListingWindow::TListingWindow(TListingFollower& follower, const TCodeCustomMemo
     UpdateFooter(!follower.IsCurrent());
 }
 
-TListingWindow::~TListingWindow() = default;
+TListingWindow::~TListingWindow() {
+    // A window that has been shown comes back at its place next time, also after a restart.
+    if (FPlaced)
+        SaveWindowPlace(*this, kPlaceGroup);
+}
 
 void TListingWindow::ShowBeside() {
     FFollower.ListSoon();
+    // Where the user left it last time, else beside the main window.
+    if (!FPlaced)
+        FPlaced = RestoreWindowPlace(*this, kPlaceGroup);
     ShowBesideParent(*this, FPlaced);
     ShowCaretLine(FCaretLine);
 }

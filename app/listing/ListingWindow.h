@@ -19,7 +19,8 @@ public:
     TListingWindow(TListingFollower& follower, const TCodeCustomMemo& memo, QWidget* parent);
     ~TListingWindow() override;
 
-    // Shows the window beside its parent (the first time) and in front.
+    // Shows the window in front. The first time it goes where the user left it last time
+    // (remembered in the settings, also over a restart), else beside its parent.
     void ShowBeside();
     // Highlights the row of the command on line (0-based); none when line holds no command.
     void ShowCaretLine(int line);

@@ -60,6 +60,7 @@ void TMainWindow::CreateMenu() {
                  {"N8", "Выход", QKeySequence(), &W::Exit},
              });
     FSaveAsAction = findChild<QAction*>(QStringLiteral("N6"));
+    CreateRecentMenu();
 
     FProgramMenu = AddMenu(bar, "N3", "Программа");
     addItems(FProgramMenu,

@@ -31,6 +31,8 @@
 #include <QScrollArea>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace {
 
 const QColor kWindowColour(217, 255, 251);
@@ -38,38 +40,45 @@ const QColor kWindowColour(217, 255, 251);
 constexpr int kClientWidth = 832;
 constexpr int kClientHeight = 393;
 
+// The settings group of the window's place.
+const QString kPlaceGroup = QStringLiteral("MainWindow");
+
 } // namespace
 
 TMainWindow::TMainWindow(Dialogs& dialogs, Shell& shell, QWidget* parent)
     : QMainWindow(parent), FDialogs(dialogs), FShell(shell) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("TOVIX"));
-    // A fixed single border with the system menu and the minimise box; no maximise box.
+    // A sizeable border with the system menu and the minimise and maximise boxes.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(WindowFont(kWindowFontFamily, 11));
 
     CreateControls();
     CreateMenu();
 
-    // The client area is fixed; the menu bar lies above it. A screen too small for the window
-    // (a small one, or a large scale factor) gets the window at the size it can show whole, and
-    // the client area scrolls in it.
-    centralWidget()->setFixedSize(kClientWidth, kClientHeight);
+    // The window opens with the specified client area, the menu bar above it, centred on the
+    // desktop, and that is its minimum size; a larger window gives the editor the room. A
+    // screen too small for it (a small one, or a large scale factor) gets the window at the
+    // size it can show whole, and the client area scrolls in it. The place the user gave the
+    // window last time comes back, fitted on the screen.
     const QSize specified(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     const QSize fitting = FittingWindowSize(*this, specified);
     if (fitting != specified) {
         auto* scroller = new QScrollArea(this);
         scroller->setObjectName(QStringLiteral("ClientScroller"));
         scroller->setFrameShape(QFrame::NoFrame);
+        scroller->setWidgetResizable(true);
         scroller->setWidget(takeCentralWidget());
         setCentralWidget(scroller);
     }
-    FBaseSize = fitting;
-    setFixedSize(fitting);
+    FMinimumSize = fitting;
+    setMinimumSize(fitting);
+    resize(fitting);
     CreateFindBar();
     MoveToDesktopCentre(*this);
+    RestoreWindowPlace(*this, kPlaceGroup);
 
     SetProgramOpen(false);
     FSaveAsAction->setEnabled(false);
@@ -86,7 +95,9 @@ TMainWindow::~TMainWindow() {
 }
 
 void TMainWindow::CreateControls() {
-    auto* client = new QWidget(this);
+    // The editor takes the room of a grown window; the panels and Снять выделение keep their
+    // distance from the right edge, the description line its distance from the bottom.
+    auto* client = new TAnchoredArea(QSize(kClientWidth, kClientHeight), this);
     client->setObjectName(QStringLiteral("Client"));
     SetBackground(client, kWindowColour);
     setCentralWidget(client);
@@ -162,8 +173,13 @@ void TMainWindow::CreateControls() {
     connect(FInsertionPanel, &TInsertionPanel::LcdTextAsked, this,
             Guarded([this] { InsertLcdText(); }));
 
-    PlaceLabel(client, "Label3", QStringLiteral("Описание:"), {8, 368}, 13, true);
+    QLabel* caption = PlaceLabel(client, "Label3", QStringLiteral("Описание:"), {8, 368}, 13, true);
     FDescription = PlaceLabel(client, "Label4", QString(), {104, 368}, 13, true);
+    client->Anchor(FEditor, TAnchor::Grow);
+    for (QWidget* control : std::initializer_list<QWidget*>{clearMarks, portPanel, FInsertionPanel})
+        client->Anchor(control, TAnchor::Right);
+    for (QWidget* control : std::initializer_list<QWidget*>{caption, FDescription})
+        client->Anchor(control, TAnchor::BottomLeft);
     connect(FInsertionPanel, &TInsertionPanel::DescriptionChosen, this,
             [this](const QString& description) {
                 FDescription->setText(description);
@@ -173,8 +189,8 @@ void TMainWindow::CreateControls() {
 
 void TMainWindow::CreateFindBar() {
     // Below the client area, so that every control keeps its place and the editor shows all its
-    // lines; the window grows by the bar's height while it is open and stays on a 1024 × 768
-    // screen.
+    // lines; a window at its minimum size grows by the bar's height while it is open and stays
+    // on a 1024 × 768 screen.
     FFindToolBar = new QToolBar(this);
     FFindToolBar->setObjectName(QStringLiteral("FindToolBar"));
     FFindToolBar->setMovable(false);
@@ -184,13 +200,31 @@ void TMainWindow::CreateFindBar() {
     FFindToolBar->addWidget(FFindBar);
     addToolBar(Qt::BottomToolBarArea, FFindToolBar);
     FFindToolBar->hide();
-    connect(FFindBar, &TFindBar::VisibilityChanged, this, [this] {
-        const bool open = FFindBar->IsOpen();
-        FFindToolBar->setVisible(open);
-        setFixedSize(FBaseSize + QSize(0, open ? FFindToolBar->sizeHint().height() : 0));
-    });
+    connect(FFindBar, &TFindBar::VisibilityChanged, this, [this] { FitFindBar(); });
     Editor().OnFind = [this](TCodeCustomMemo&) { FFindBar->Open(false); };
     Editor().OnReplace = [this](TCodeCustomMemo&) { FFindBar->Open(true); };
+}
+
+void TMainWindow::FitFindBar() {
+    const bool open = FFindBar->IsOpen();
+    FFindToolBar->setVisible(open);
+    const int bar = open ? FFindToolBar->sizeHint().height() : 0;
+    const int minimum = FittingWindowSize(*this, FMinimumSize + QSize(0, bar)).height();
+    const bool normal = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    const int before = height();
+    const bool atMinimum = normal && before <= minimumHeight();
+    setMinimumHeight(minimum);
+    if (!normal)
+        return;
+    int wanted = before;
+    if (atMinimum)
+        wanted = minimum;
+    else if (!open)
+        wanted = before - FFindBarRoom;
+    wanted = std::max(wanted, minimum);
+    if (wanted != height())
+        resize(width(), wanted);
+    FFindBarRoom = open ? std::max(0, FFindBarRoom + wanted - before) : 0;
 }
 
 void TMainWindow::SetHelpWindows(TAboutWindow& about, TTextWindow& commands, TTextWindow& help) {
@@ -225,6 +259,10 @@ void TMainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    // The room the find bar took is not part of the size the window comes back at.
+    if (FFindBar->IsOpen())
+        FFindBar->Close();
+    SaveWindowPlace(*this, kPlaceGroup);
     FRecovery->Finish();
     emit Closed();
 }

@@ -75,8 +75,22 @@ protected:
 private:
     void CreateControls();
     void CreateMenu();
-    // The find bar below the client area: the window grows by its height while it is open.
+    // The find bar below the client area (FitFindBar gives it its room).
     void CreateFindBar();
+    // The find bar has opened, changed its height or closed. A window at its minimum height
+    // grows by the bar's height where the screen has room, and shrinks back when it closes;
+    // otherwise the editor gives the room. The minimum height includes the open bar.
+    void FitFindBar();
+
+    // ---- File > Недавние программы (RecentPrograms.cpp) ---------------------------------------
+    // The submenu, in the File menu before Выход; its items are made each time it opens.
+    void CreateRecentMenu();
+    void FillRecentMenu();
+    // path has been opened or saved: it goes to the front of the list.
+    void RememberProgram(const QString& path);
+    // Opens a program of the list as Open does; one that is gone or cannot be read is reported
+    // and leaves the list.
+    void OpenRecentProgram(const QString& path);
 
     // ---- The menu's commands ------------------------------------------------------------------
     void NewProgram();
@@ -170,6 +184,10 @@ private:
     QAction* FSaveAsAction = nullptr;           // "N6"
     TFindBar* FFindBar = nullptr;               // "FindBar", in the bottom tool bar
     QToolBar* FFindToolBar = nullptr;           // "FindToolBar"
-    // The window's size without the find bar.
-    QSize FBaseSize;
+    QMenu* FRecentMenu = nullptr;               // "NRecent"
+    // The window's minimum size without the find bar: the specified one, or what a small screen
+    // shows whole.
+    QSize FMinimumSize;
+    // How much the window grew when the find bar opened, given back when it closes.
+    int FFindBarRoom = 0;
 };

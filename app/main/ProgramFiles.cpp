@@ -34,6 +34,7 @@ void TMainWindow::SaveProgram(const QString& path) {
     Editor().Lines().SaveToFile(LocalPath(path));
     FProgram.Changed = false;
     FRecovery->Discard(path);
+    RememberProgram(path);
 }
 
 bool TMainWindow::SaveChangesFirst() {
@@ -77,6 +78,7 @@ void TMainWindow::ChooseProgramToOpen() {
 void TMainWindow::OpenProgram(const QString& fileName) {
     Editor().Lines().LoadFromFile(LocalPath(fileName));
     FRecovery->Discard(FProgram.ShownPath());
+    RememberProgram(fileName);
     ForgetStopPoints();
     FProgram.Changed = false;
     FProgram.Path = fileName;

@@ -10,6 +10,8 @@
 
 #include "base/FileIO.h"
 #include "platform/GuardedApplication.h"
+#include "platform/Settings.h"
+#include "tests/support/Permissions.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -20,6 +22,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <filesystem>
 
 using TKind = ScriptedDialogs::TKind;
 using TCall = ScriptedDialogs::TCall;
@@ -40,6 +43,7 @@ const QStringList kMenu{
     "N6 Сохранить программу как",
     "N14 Сохранить",
     "N7 Закрыть",
+    "NRecent Недавние программы",
     "N8 Выход",
     "N3 Программа",
     "N9 Компилировать",
@@ -77,6 +81,15 @@ QStringList ReadmeKeyRows() {
     return rows;
 }
 
+// File > Недавние программы as the user sees it: each item's object name and caption, and
+// whether it can be chosen.
+QStringList RecentItems(const TMainWindow& form) {
+    QStringList items;
+    for (QAction* item : Child<QMenu>(form, "NRecent")->actions())
+        items << item->objectName() + ' ' + item->text() + (item->isEnabled() ? "" : " (off)");
+    return items;
+}
+
 struct StateRow {
     bool Memo, N3, N6, Button2;
     QString Path;
@@ -99,7 +112,8 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // What the user finds at start: a fixed window whose controls neither overlap nor are cut,
+    // What the user finds at start: a window at its minimum size whose controls neither overlap
+    // nor are cut,
     // the disabled editor with one empty line, the catalogue without a selection, the fields'
     // first values and their length limits.
     void StartUp() {
@@ -107,8 +121,8 @@ private slots:
         TMainWindow& f = w.Main;
         QCOMPARE(f.windowTitle(), QString("TOVIX"));
         QCOMPARE(f.centralWidget()->size(), QSize(832, 393));
-        QCOMPARE(f.minimumSize(), f.maximumSize());
-        QVERIFY(!(f.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(f.size(), f.minimumSize());
+        QVERIFY(f.windowFlags() & Qt::WindowMaximizeButtonHint);
         CheckLayout({f.centralWidget(), Child<QFrame>(f, "Panel1"), Child<QFrame>(f, "Panel2")});
 
         QCOMPARE(w.Lines(), Strings({""}));
@@ -216,6 +230,84 @@ private slots:
         Child<QAction>(f, "N15")->trigger();
         QCOMPARE(w.Dialogs.Calls().back(), (TCall{TKind::Information, a}));
         QCOMPARE(dir.Entries(), Strings({"a.tovix", "b.tovix", "c.tovix"}));
+    }
+
+    // Over two starts with one configuration: the programs opened and saved come back in the
+    // menu, newest first, and so does the window's size; a program chosen there opens as Open
+    // opens it, and one that is gone or unreadable is reported and leaves the list. A grown
+    // window gives the editor the room; the rest keeps its distance from the right and bottom.
+    void RecentProgramsAndTheWindowOverTwoStarts() {
+        TempDir dir;
+        const QString folder = QString::fromStdString(dir.Path());
+        WriteBytes(dir.File("a.tovix"), "stop\r\n");
+        WriteBytes(dir.File("b.tovix"), "nop\r\n");
+        WriteBytes(dir.File("locked.tovix"), "nop\r\n");
+        ScratchConfiguration();
+        WorkbenchSettings()->clear(); // what the tests before have opened
+        const QSize grown(1000, 600);
+        {
+            Workbench w;
+            QVERIFY(w.Show());
+            QCOMPARE(RecentItems(w.Main), QStringList{" Нет недавних программ (off)"});
+            w.Open(dir.File("locked.tovix"));
+            w.Open(dir.File("a.tovix"));
+            w.New(dir.File("c"));
+            w.Open(dir.File("b.tovix"));
+
+            const char* const names[] = {"Memo1",  "Button3", "Panel1",
+                                         "Panel2", "Label3",  "Label4"};
+            QMap<QString, QRect> before;
+            for (const char* name : names)
+                before[name] = Child<QWidget>(w.Main, name)->geometry();
+            const QSize client = w.Main.centralWidget()->size();
+            w.Main.resize(grown);
+            QTRY_COMPARE(w.Main.size(), grown);
+            const QSize room = w.Main.centralWidget()->size() - client;
+            QVERIFY(room.width() > 0 && room.height() > 0);
+            const QMap<QString, QRect> after{
+                {"Memo1", before["Memo1"].adjusted(0, 0, room.width(), room.height())},
+                {"Button3", before["Button3"].translated(room.width(), 0)},
+                {"Panel1", before["Panel1"].translated(room.width(), 0)},
+                {"Panel2", before["Panel2"].translated(room.width(), 0)},
+                {"Label3", before["Label3"].translated(0, room.height())},
+                {"Label4", before["Label4"].translated(0, room.height())}};
+            for (const char* name : names)
+                QVERIFY2(Child<QWidget>(w.Main, name)->geometry() == after[name], name);
+            w.Dialogs.AnswerYesNoCancel(TYesNoCancel::Yes);
+            Child<QAction>(w.Main, "N8")->trigger();
+        }
+
+        Workbench w; // the next start
+        QCOMPARE(w.Main.size(), grown);
+        QCOMPARE(
+            RecentItems(w.Main),
+            (QStringList{"NRecent1 1 b.tovix — " + folder, "NRecent2 2 c.tovix — " + folder,
+                         "NRecent3 3 a.tovix — " + folder, "NRecent4 4 locked.tovix — " + folder}));
+        QVERIFY(w.Show());
+        w.Open(dir.File("b.tovix"));
+        QTest::keyClicks(Child<TCodeMemoWidget>(w.Main, "Memo1"), "x");
+        w.Dialogs.AnswerSaveChanges(TSaveChanges::Discard); // asked first, as Open asks
+        Child<QAction>(w.Main, "NRecent3")->trigger();
+        QCOMPARE(w.Lines(), Strings({"stop"}));
+        QCOMPARE(w.Main.ProgramPath(), QString::fromStdString(dir.File("a.tovix")));
+        QVERIFY(w.Dialogs.AllAnswered());
+
+        std::filesystem::remove(dir.File("c.tovix"));
+        Child<QAction>(w.Main, "NRecent3")->trigger();
+        QCOMPARE(w.Messages().back(), "Программа " + QString::fromStdString(dir.File("c.tovix")) +
+                                          " не найдена и убрана из списка недавних.");
+        const ScopedNoPermissionOverride noOverride;
+        std::filesystem::permissions(dir.File("locked.tovix"), std::filesystem::perms::none);
+        if (noOverride.Active()) {
+            Child<QAction>(w.Main, "NRecent3")->trigger();
+            QCOMPARE(w.Messages().value(1),
+                     QString("Cannot open file \"%1\". Permission denied")
+                         .arg(QString::fromStdString(dir.File("locked.tovix"))));
+            QCOMPARE(RecentItems(w.Main), (QStringList{"NRecent1 1 a.tovix — " + folder,
+                                                       "NRecent2 2 b.tovix — " + folder}));
+        }
+        QCOMPARE(w.Lines(), Strings({"stop"})); // what failed to open changed nothing
+        QCOMPARE(w.Errors.Texts, QStringList());
     }
 
     void NewWritesWhatTheEditorHolds() {

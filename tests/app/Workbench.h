@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <string>
@@ -27,7 +28,17 @@ template <typename T> T* Child(const QObject& window, const char* name) {
     return child;
 }
 
+// The test process's configuration folder, empty at its start: nothing the user or another test
+// has saved reaches the windows. Settings saved in the process stay for its later windows, as
+// over a restart. Set before the first QSettings, which fixes the folder for the process.
+inline QString ScratchConfiguration() {
+    static QTemporaryDir folder;
+    static const bool set = qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
+    return set ? folder.path() : QString();
+}
+
 struct Workbench {
+    QString Configuration = ScratchConfiguration();
     ScriptedDialogs Dialogs;
     RecordingShell Shell;
     RecordingErrorBox Errors;

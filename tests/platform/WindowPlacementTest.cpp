@@ -89,4 +89,38 @@ TEST(WindowPlacement, TheMainWindowStartsWhollyOnTheScreen) {
     }
 }
 
+TEST(WindowPlacement, ASavedPlaceComesBackOnTheScreen) {
+    struct TRow {
+        const char* name;
+        QRect saved, area, expected; // client rectangles; the area is the available geometry
+    };
+    const QSize minimum(832, 413);
+    const TRow rows[] = {
+        {"on the screen: as it was",
+         {100, 80, 1000, 600},
+         {0, 0, 1280, 1024},
+         {100, 80, 1000, 600}},
+        {"from a bigger screen: shrunk to the area and moved in",
+         {900, 700, 1800, 1000},
+         {0, 0, 1280, 1024},
+         {1, 24, 1278, 999}},
+        {"off the screen's edge: moved in",
+         {-500, 900, 900, 500},
+         {0, 0, 1280, 1024},
+         {1, 523, 900, 500}},
+        {"smaller than the minimum: the minimum",
+         {10, 30, 300, 200},
+         {0, 0, 1280, 1024},
+         {10, 30, 832, 413}},
+        {"a screen smaller than the minimum: the screen",
+         {10, 30, 1000, 600},
+         {0, 0, 640, 512},
+         {1, 24, 638, 487}},
+    };
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(Text(FittedClientRect(row.saved, row.area, kFrame, minimum)), Text(row.expected));
+    }
+}
+
 } // namespace
