@@ -79,6 +79,8 @@ void TMainWindow::CreateMenu() {
                  {"NJumpTarget", "Перейти к цели перехода", QKeySequence(Qt::Key_F12),
                   &W::GoToJumpTarget},
                  {"NLcdText", "Вставить текст для ЖКИ…", QKeySequence(), &W::InsertLcdText},
+                 {"NWriteEeprom", "Записать в EEPROM", QKeySequence(), &W::WriteEeprom},
+                 {"NProgrammer", "Программатор…", QKeySequence(), &W::ChangeProgrammer},
              });
 
     addItems(AddMenu(bar, "N4", "Помощь"),

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -27,6 +28,7 @@ class TBoardWindow;
 class TCodeMemo;
 class TCodeMemoWidget;
 class TEditorProblems;
+class TEepromWindow;
 class TFindBar;
 class TInsertionPanel;
 class TListingFollower;
@@ -64,6 +66,13 @@ public:
     TListingFollower& ListingFollower() { return *FListingFollower; }
     // The board window, once Program > "Модель платы" has made it; nullptr before.
     TBoardWindow* BoardWindow() const { return FBoardWindow; }
+    // The EEPROM write window, once Записать в EEPROM has run a programmer; nullptr before.
+    TEepromWindow* EepromWindow() const { return FEepromWindow; }
+    // How long Отмена of an EEPROM write waits for the programmer to stop before it kills it;
+    // for the windows made from now on.
+    void SetProgrammerGracePeriod(std::chrono::milliseconds period) {
+        FProgrammerGracePeriod = period;
+    }
 
 signals:
     // The window has closed: the application ends.
@@ -144,6 +153,14 @@ private:
     QString OperandToolTip(int line, int column);
     // "Вставить текст для ЖКИ…": the LCD text dialog's lines above the caret's line.
     void InsertLcdText();
+    // "Записать в EEPROM": compiles as F9 does and runs the programmer's command on the image
+    // (asking for the command first while none is set); "Программатор…" changes the command.
+    // EepromCommands.cpp.
+    void WriteEeprom();
+    void ChangeProgrammer();
+    // The programmer dialog on the saved command; the accepted line is saved. False when the
+    // user cancels.
+    bool AskProgrammerCommand();
     // The messages of the editor's problems at line and column (EditorProblems.cpp).
     QString ProblemToolTip(int line, int column);
     // A new text has come in (Open, New, Close): its stop points are gone.
@@ -171,6 +188,8 @@ private:
     std::unique_ptr<TRecoveryKeeper> FRecovery;
     TListingWindow* FListingWindow = nullptr;
     TBoardWindow* FBoardWindow = nullptr;
+    TEepromWindow* FEepromWindow = nullptr;
+    std::chrono::milliseconds FProgrammerGracePeriod{2000};
     TStopPointImages FStopPointImages;
     TCodePascalMemoStyler FStyler;
     TProgramFile FProgram;

@@ -58,6 +58,8 @@ const QStringList kMenu{
     "NNameJumps Назвать переходы",
     "NJumpTarget Перейти к цели перехода",
     "NLcdText Вставить текст для ЖКИ…",
+    "NWriteEeprom Записать в EEPROM",
+    "NProgrammer Программатор…",
     "N4 Помощь",
     "N10 По командам",
     "N11 По программе",
