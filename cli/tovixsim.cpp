@@ -2,7 +2,8 @@
 // (compiled in memory, or an image taken as it is) as fast as it goes to a limit of virtual time,
 // and reports the board's state.
 //
-//   tovixsim PROGRAM.tovix|IMAGE.bin [--ms N] [--trace] [--json] [--vcd FILE]
+//   tovixsim PROGRAM.tovix|IMAGE.bin [--ms N | --at-us T] [--until-line N] [--trace] [--json]
+//            [--vcd FILE]
 //
 // Exit status: 0 stopped or time reached, 1 the program has errors (compile faults or a run
 // error), 2 usage or input/output error.
@@ -10,6 +11,7 @@
 #include "base/FileIO.h"
 #include "base/TextFile.h"
 #include "board/BoardChanges.h"
+#include "board/BoardMessages.h"
 #include "board/BoardSession.h"
 #include "cli/Arguments.h"
 #include "cli/CompileReport.h"
@@ -37,11 +39,15 @@ constexpr std::uint64_t kMaxRunMs = 1'000'000'000;
 constexpr std::int64_t kMaxImageBytes = 65536;
 
 const char* const kUsage =
-    "использование: tovixsim ПРОГРАММА.tovix|ОБРАЗ.bin [--ms N] [--trace] [--json] [--vcd ФАЙЛ]\n"
+    "использование: tovixsim ПРОГРАММА.tovix|ОБРАЗ.bin [--ms N | --at-us T] [--until-line N]\n"
+    "                [--trace] [--json] [--vcd ФАЙЛ]\n"
     "  ПРОГРАММА.tovix     текст программы (расширение .tovix в любом регистре) компилируется\n"
     "                      в памяти; любой другой файл запускается как образ (байты EEPROM);\n"
     "                      образ Intel HEX (.hex, .ihx) не запускается\n"
     "  --ms N              выполнять до N мс виртуального времени (по умолчанию 10000)\n"
+    "  --at-us T           выполнять до T мкс виртуального времени\n"
+    "  --until-line N      остановиться перед первым выполнением команды строки N\n"
+    "                      (состояние \"paused\")\n"
     "  --trace             строка на каждую команду: время (мкс), адрес, строка, команда,\n"
     "                      изменения (через табуляцию)\n"
     "  --json              в конце один объект JSON с состоянием платы\n"
@@ -52,6 +58,8 @@ const char* const kUsage =
 struct TOptions {
     std::string Program;
     std::uint64_t Ms = kBoard.DefaultRunMs;
+    std::optional<std::uint64_t> AtUs;
+    std::optional<int> UntilLine; // 1-based
     bool Trace = false;
     bool Json = false;
     std::optional<std::string> Vcd;
@@ -71,7 +79,17 @@ bool EndsWithNoCase(const std::string& text, std::string_view tail) {
         [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 
+// A whole number no larger than max, or nothing.
+std::optional<std::uint64_t> Number(const std::string& value, std::uint64_t max) {
+    std::uint64_t n = 0;
+    auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
+    if (value.empty() || ec != std::errc() || end != value.data() + value.size() || n > max)
+        return std::nullopt;
+    return n;
+}
+
 std::optional<int> ParseCommandLine(int argc, char** argv, TOptions& options) {
+    bool msGiven = false;
     const std::vector<TOption> table = {
         {.Name = "--trace", .Take = SetFlag(options.Trace)},
         {.Name = "--json", .Take = SetFlag(options.Json)},
@@ -80,12 +98,33 @@ std::optional<int> ParseCommandLine(int argc, char** argv, TOptions& options) {
          .Twice = "параметр --ms указан дважды",
          .Take =
              [&](const std::string& value) {
-                 std::uint64_t n = 0;
-                 auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
-                 if (value.empty() || ec != std::errc() || end != value.data() + value.size() ||
-                     n > kMaxRunMs)
+                 const std::optional<std::uint64_t> n = Number(value, kMaxRunMs);
+                 if (!n)
                      return "неверное число миллисекунд «" + value + "»";
-                 options.Ms = n;
+                 options.Ms = *n;
+                 msGiven = true;
+                 return std::string();
+             }},
+        {.Name = "--at-us",
+         .NoValue = "после --at-us нужно число микросекунд",
+         .Twice = "параметр --at-us указан дважды",
+         .Take =
+             [&](const std::string& value) {
+                 const std::optional<std::uint64_t> n = Number(value, kMaxRunMs * 1000);
+                 if (!n)
+                     return "неверное число микросекунд «" + value + "»";
+                 options.AtUs = *n;
+                 return std::string();
+             }},
+        {.Name = "--until-line",
+         .NoValue = "после --until-line нужен номер строки",
+         .Twice = "параметр --until-line указан дважды",
+         .Take =
+             [&](const std::string& value) {
+                 const std::optional<std::uint64_t> n = Number(value, INT32_MAX);
+                 if (!n || *n == 0)
+                     return "неверный номер строки «" + value + "»";
+                 options.UntilLine = static_cast<int>(*n);
                  return std::string();
              }},
         {.Name = "--vcd",
@@ -97,6 +136,8 @@ std::optional<int> ParseCommandLine(int argc, char** argv, TOptions& options) {
     TArguments arguments = ParseArguments(std::vector<std::string>(argv + 1, argv + argc), table);
     if (!arguments.Problem.empty())
         return UsageError(arguments.Problem);
+    if (msGiven && options.AtUs)
+        return UsageError("параметры --ms и --at-us вместе не указываются");
     options.Program = arguments.Program;
     options.Help = arguments.Help;
     if (!options.Help &&
@@ -194,10 +235,19 @@ int main(int argc, char** argv) {
         return kExitUsage;
     }
 
-    // As fast as it goes, to the time limit.
+    // As fast as it goes, to the time limit or the line.
     session->SetSpeed(TRunSpeed::Fastest, 0);
-    session->SetTimeLimit(options.Ms * 1000);
-    session->Start(0);
+    session->SetTimeLimit(options.AtUs ? *options.AtUs : options.Ms * 1000);
+    if (options.UntilLine) {
+        session->RunToLine(*options.UntilLine - 1, 0);
+        if (session->Mode() != TRunMode::Running) {
+            std::cerr << options.Program
+                      << ": ошибка: " << BoardText::NoCommandFrom(*options.UntilLine) << "\n";
+            return kExitUsage;
+        }
+    } else {
+        session->Start(0);
+    }
     const TBoard& board = session->Board();
     int vcdFailure = 0;
     if (options.Vcd) {
@@ -223,7 +273,8 @@ int main(int argc, char** argv) {
         std::cerr << EventLine(options.Program, "ошибка", *board.Error());
     if (vcdFailure != 0)
         return VcdFailed(*options.Vcd, vcdFailure);
-    std::cout << (options.Json ? BoardJson(board) : BoardSummary(board));
+    const bool paused = session->Status() == BoardText::PausedRunTo;
+    std::cout << (options.Json ? BoardJson(board, paused) : BoardSummary(board, paused));
     if (!StandardOutputWritten("tovixsim"))
         return kExitUsage;
     return board.Status() == TBoardStatus::Error ? kExitProgramErrors : kExitOk;
