@@ -1,6 +1,6 @@
-// tovixsim end to end: the golden runs of every example program (its JSON and its VCD, byte for
-// byte) and the command line's exit codes and messages. TOVIX_GOLDEN_WRITE=1 rewrites the
-// golden files from the current tovixsim instead of comparing.
+// tovixsim end to end: the golden runs of every example program (its JSON, its VCD and its
+// timeline picture, byte for byte) and the command line's exit codes and messages.
+// TOVIX_GOLDEN_WRITE=1 rewrites the golden files from the current tovixsim instead of comparing.
 #include "support/RunTool.h"
 #include "support/TempDir.h"
 
@@ -27,17 +27,21 @@ TEST(Tovixsim, GoldenRunsOfTheExamples) {
         std::string name = entry.path().stem().string();
         SCOPED_TRACE(name);
         TempDir dir;
-        TRun run = Tovixsim(dir, {entry.path().string(), "--json", "--vcd", "run.vcd"});
+        TRun run = Tovixsim(
+            dir, {entry.path().string(), "--json", "--vcd", "run.vcd", "--svg", "run.svg"});
         EXPECT_LE(run.status, 1) << run.err;
         std::string vcd = ReadBytes(dir.File("run.vcd"));
+        std::string svg = ReadBytes(dir.File("run.svg"));
         std::string golden = std::string(GOLDEN_DIR) + "/" + name;
         if (write) {
             WriteBytes(golden + ".json", run.out);
             WriteBytes(golden + ".vcd", vcd);
+            WriteBytes(golden + ".svg", svg);
             continue;
         }
         EXPECT_EQ(run.out, ReadBytes(golden + ".json"));
         EXPECT_EQ(vcd, ReadBytes(golden + ".vcd"));
+        EXPECT_EQ(svg, ReadBytes(golden + ".svg"));
     }
     EXPECT_GE(examples, 6);
 }
@@ -72,6 +76,16 @@ TEST(Tovixsim, CommandLine) {
         {"VCD over a link to it", {"p.tovix", "--vcd", "./link.tovix"}, 2, "", kNotOverProgram},
         {"VCD over a hard link", {"./p.tovix", "--vcd", "hard.tovix"}, 2, "", kNotOverProgram},
         {"VCD over the image", {"p.bin", "--vcd", "p.bin"}, 2, "", kNotOverProgram},
+        {"SVG over the program",
+         {"p.tovix", "--svg", "p.tovix"},
+         2,
+         "",
+         "ошибка: файл SVG не может заменить файл программы\n"},
+        {"SVG in a missing folder",
+         {"p.tovix", "--svg", "no/such.svg"},
+         2,
+         "",
+         "no/such.svg: ошибка: не удалось записать SVG: Folder \"no\" does not exist"},
         {"VCD to a device", {"p.tovix", "--ms=1", "--vcd=/dev/null"}, 0, "Состояние", ""},
         {"image over 64 KB", {"big.bin"}, 2, "", "big.bin: ошибка: образ больше 64 КБ\n"},
         {"trace to a full disk", {"p.tovix", "--trace"}, 2, "", kStdoutFull, "/dev/full"},
