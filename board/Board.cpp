@@ -65,10 +65,10 @@ void TBoard::Restore(const TBoardState& state, std::span<const TBoardEvent> warn
         FWarned[static_cast<std::size_t>(warning.Offset)] = 1;
 }
 
-TStopReason TBoard::Replay(std::uint64_t maxSteps) {
+TStopReason TBoard::Replay(std::uint64_t maxSteps, std::uint64_t untilUs) {
     if (FState.Status != TBoardStatus::Running)
         return FState.Status == TBoardStatus::Stopped ? TStopReason::Stopped : TStopReason::Error;
-    return Execute<false>(maxSteps, UINT64_MAX, false);
+    return Execute<false>(maxSteps, untilUs, false);
 }
 
 void TBoard::SetStopPoints(const std::vector<int>& offsets) {

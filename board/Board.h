@@ -124,8 +124,9 @@ public:
     // before it and no error. The state must be one this program reached, so that running on
     // from it does what the run did.
     void Restore(const TBoardState& state, std::span<const TBoardEvent> warnings);
-    // Runs up to maxSteps commands past every stop point: a recorded run replayed.
-    TStopReason Replay(std::uint64_t maxSteps);
+    // Runs up to maxSteps commands past every stop point, none starting at or after untilUs: a
+    // recorded run replayed.
+    TStopReason Replay(std::uint64_t maxSteps, std::uint64_t untilUs = UINT64_MAX);
 
     // Stop points: the run pauses before the commands at these offsets. Offsets that are no
     // command start are ignored.

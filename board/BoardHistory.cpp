@@ -98,6 +98,22 @@ std::uint64_t TBoardHistory::Seek(TBoard& board, std::uint64_t step, bool before
     return board.Steps();
 }
 
+std::uint64_t TBoardHistory::SeekTime(TBoard& board, std::uint64_t t) const {
+    if (FSnapshots.empty())
+        return board.Steps();
+    auto after = std::upper_bound(
+        FSnapshots.begin(), FSnapshots.end(), t,
+        [](std::uint64_t time, const TSnapshot& snapshot) { return time < snapshot.State.TimeUs; });
+    const TSnapshot& from = after == FSnapshots.begin() ? FSnapshots.front() : *std::prev(after);
+    board.Restore(from.State, std::span(FWarnings).first(from.Warnings));
+    // Every command that starts by t runs; the state after the last of them lies past t when
+    // that command was still under way at t: the moment is the step before it.
+    board.Replay(FFrontier - board.Steps() + (FError ? 1 : 0), t + 1);
+    if (board.TimeUs() > t && board.Steps() > from.State.Steps)
+        return Seek(board, board.Steps() - 1, true);
+    return board.Steps();
+}
+
 std::optional<std::uint64_t> TBoardHistory::LastStepAt(TBoard& board,
                                                        const std::vector<int>& offsets,
                                                        std::uint64_t before) const {

@@ -43,6 +43,9 @@ public:
     // without a step of its own: the error state is there unless beforeError says to stop
     // just before the failing command. Returns the step reached.
     std::uint64_t Seek(TBoard& board, std::uint64_t step, bool beforeError = false) const;
+    // Puts board at the last step whose time is at most t: the moment t of the run, the command
+    // then under way about to run. Returns the step.
+    std::uint64_t SeekTime(TBoard& board, std::uint64_t t) const;
     // The last step before `before` at which the next command to run was at one of offsets,
     // or nothing. Replays on board and leaves its stop points set to offsets: the caller puts
     // back its own and Seeks.

@@ -201,6 +201,14 @@ void TBoardSession::RunBack() {
         GoBackTo(0, BoardText::PausedRunStart);
 }
 
+void TBoardSession::GoToTime(std::uint64_t t) {
+    if (!CanGoBack())
+        return;
+    FHistory.SeekTime(FBoard, t);
+    FRunTo = -1;
+    Paused(BoardText::Paused);
+}
+
 void TBoardSession::RunBackToLine(int line) {
     if (!CanGoBack())
         return;

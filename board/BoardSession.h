@@ -84,6 +84,8 @@ public:
     // Назад до курсора: to the last time the first command on line (0-based) or after it was
     // about to run; when it never was, it says so and stays.
     void RunBackToLine(int line);
+    // To the moment t of the run's history (a click on its timeline), paused there.
+    void GoToTime(std::uint64_t t);
     // The memory bound and the snapshot interval of the history (set before a run).
     void SetHistoryBound(std::size_t bytes, std::uint64_t interval) {
         FHistory = TBoardHistory(bytes, interval);

@@ -136,8 +136,9 @@ std::string RandomImage(std::mt19937& rng) {
     return image;
 }
 
-// The history gives back every earlier state exactly: seeks back and forth, the last time a
-// command was about to run, and the same with the history thinned to a handful of snapshots.
+// The history gives back every earlier state exactly: seeks back and forth, to a moment of
+// time, the last time a command was about to run, and the same with the history thinned to a
+// handful of snapshots.
 TEST(BoardRun, HistoryGivesBackEveryEarlierState) {
     std::mt19937 rng(21);
     for (int trial = 0; trial < 200; ++trial) {
@@ -185,6 +186,15 @@ TEST(BoardRun, HistoryGivesBackEveryEarlierState) {
                 history.Seek(board, step);
                 ASSERT_EQ(board.State(), states[step]);
                 ASSERT_EQ(board.Warnings(), warningsBefore(step));
+            }
+            // A moment of time: the last state that had got no further than it.
+            for (int seek = 0; seek < 10; ++seek) {
+                const std::uint64_t t = rng() % (states.back().TimeUs + 2);
+                std::size_t expected = 0;
+                while (expected + 1 < states.size() && states[expected + 1].TimeUs <= t)
+                    ++expected;
+                history.SeekTime(board, t);
+                ASSERT_EQ(board.State(), states[expected]) << "t=" << t;
             }
             const auto& starts = board.Program().CommandStarts();
             const int offset = starts[rng() % starts.size()];

@@ -1,8 +1,10 @@
 // The timeline against the VCD of the same run: every example's register, tone and volume
-// changes as tovixsim dumped them (the golden VCD files), then the same run folded into a
-// small memory, whose picture columns must still hold every change.
+// changes as tovixsim dumped them (the golden VCD files), the same built behind a session by
+// replaying its history, and the run folded into a small memory, whose picture columns must
+// still hold every change.
 #include "board/Timeline.h"
 #include "board/BoardProbe.h"
+#include "board/TimelineBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -85,6 +87,20 @@ TEST(Timeline, HoldsWhatTheVcdOfTheSameRunHolds) {
             EXPECT_EQ(drawn, vcd[id]) << "signal " << id;
             total += drawn.size();
         }
+
+        // Built behind a session's run by replaying its history: the same changes.
+        TBoardSession session([&lines] { return lines; });
+        session.SetSpeed(TRunSpeed::Fastest, 0);
+        session.SetTimeLimit(10'000'000);
+        session.Start(0);
+        while (session.Advance(0, 1000).What == TAdvance::Budget) {
+        }
+        TTimelineBuilder builder;
+        while (!builder.Continue(session, 7)) {
+        }
+        ASSERT_TRUE(builder.Timeline());
+        for (const auto& [id, signal] : signals)
+            EXPECT_EQ(builder.Timeline()->Changes(signal), timeline.Changes(signal));
 
         // Folded into a memory for a few dozen changes: the columns of the whole run still
         // count every change and agree on the values where they start and end.
