@@ -183,3 +183,23 @@ std::vector<TTimelineSpan> TTimeline::Columns(TTimelineSignal s, std::uint64_t f
     }
     return spans;
 }
+
+std::uint64_t TimelineTickUs(std::uint64_t spanUs, int pixels, int pixelsPerTick) {
+    const double rough = static_cast<double>(std::max<std::uint64_t>(spanUs, 1)) *
+                         std::max(pixelsPerTick, 1) / std::max(pixels, 1);
+    for (std::uint64_t power = 1;; power *= 10)
+        for (std::uint64_t m : {1, 2, 5})
+            if (static_cast<double>(m * power) >= rough || power > UINT64_MAX / 100)
+                return m * power;
+}
+
+std::string TimelineMsText(std::uint64_t us) {
+    std::string text = std::to_string(us / 1000);
+    if (std::uint64_t rest = us % 1000) {
+        std::string fraction = std::to_string(1000 + rest).substr(1);
+        while (fraction.ends_with('0'))
+            fraction.pop_back();
+        text += "," + fraction;
+    }
+    return text;
+}

@@ -44,6 +44,13 @@ struct TTimelineSpan {
     std::uint32_t Count = 0;
 };
 
+// The step between two ticks of a time axis over spanUs drawn in pixels: 1, 2 or 5 times a
+// power of ten microseconds, about every pixelsPerTick pixels.
+std::uint64_t TimelineTickUs(std::uint64_t spanUs, int pixels, int pixelsPerTick);
+// Microseconds as milliseconds with a decimal comma, as a Russian text writes them: "0,5",
+// "1500", "12,345".
+std::string TimelineMsText(std::uint64_t us);
+
 class TTimeline {
 public:
     static constexpr std::size_t kDefaultBytes = std::size_t{32} << 20;

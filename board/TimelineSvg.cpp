@@ -4,7 +4,6 @@
 
 #include "board/CharacterRom.h"
 
-#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -46,14 +45,6 @@ std::string Num(double v) {
     std::string text = buffer;
     if (text.ends_with(".0"))
         text.resize(text.size() - 2);
-    return text;
-}
-
-// A number of milliseconds as a Russian text writes it: "0,5".
-std::string MsText(double v) {
-    std::string text = Num(v);
-    if (std::size_t dot = text.find('.'); dot != std::string::npos)
-        text[dot] = ',';
     return text;
 }
 
@@ -178,16 +169,6 @@ std::string DisplayRow(const TTimeline& timeline, int y, std::uint64_t endUs) {
     return out + "\n";
 }
 
-// The step between axis ticks: 1, 2 or 5 times a power of ten, about every 100 pixels.
-double TickMs(double totalMs) {
-    const double rough = totalMs / (kColumns / 100.0);
-    const double power = std::pow(10.0, std::floor(std::log10(std::max(rough, 1e-3))));
-    for (double m : {1.0, 2.0, 5.0, 10.0})
-        if (rough <= m * power)
-            return m * power;
-    return 10 * power;
-}
-
 } // namespace
 
 std::string TimelineSvg(const TTimeline& timeline, const std::string& title) {
@@ -207,13 +188,12 @@ std::string TimelineSvg(const TTimeline& timeline, const std::string& title) {
     svg += "<text x=\"4\" y=\"18\" font-weight=\"bold\">" + Escaped(title) + "</text>\n";
 
     // The axis first, under the traces.
-    const double totalMs = static_cast<double>(endUs) / 1000.0;
-    const double tick = TickMs(totalMs);
-    for (int n = 0; n * tick <= totalMs + 1e-9; ++n) {
-        const double x = kLeft + n * tick / totalMs * kColumns;
+    const std::uint64_t tick = TimelineTickUs(endUs, kColumns, 100);
+    for (std::uint64_t at = 0; at <= endUs; at += tick) {
+        const double x = kLeft + static_cast<double>(at) / static_cast<double>(endUs) * kColumns;
         svg += "<path class=\"grid\" d=\"M" + Num(x) + " " + std::to_string(kTop) + "V" +
                std::to_string(axisY) + "\"/><text class=\"small\" x=\"" + Num(x) + "\" y=\"" +
-               std::to_string(axisY + 14) + "\" text-anchor=\"middle\">" + MsText(n * tick) +
+               std::to_string(axisY + 14) + "\" text-anchor=\"middle\">" + TimelineMsText(at) +
                " мс</text>\n";
     }
 
