@@ -55,6 +55,22 @@ void TBoard::Reset() {
     FPoints.resize(static_cast<std::size_t>(FProgram.Size()) + 1, 0);
 }
 
+void TBoard::Restore(const TBoardState& state, std::span<const TBoardEvent> warnings) {
+    FState = state;
+    FError.reset();
+    FWarnings.assign(warnings.begin(), warnings.end());
+    // A warning is raised once per offset: those taken back may be raised again.
+    std::fill(FWarned.begin(), FWarned.end(), 0);
+    for (const TBoardEvent& warning : FWarnings)
+        FWarned[static_cast<std::size_t>(warning.Offset)] = 1;
+}
+
+TStopReason TBoard::Replay(std::uint64_t maxSteps, std::uint64_t untilUs) {
+    if (FState.Status != TBoardStatus::Running)
+        return FState.Status == TBoardStatus::Stopped ? TStopReason::Stopped : TStopReason::Error;
+    return Execute<false>(maxSteps, untilUs, false);
+}
+
 void TBoard::SetStopPoints(const std::vector<int>& offsets) {
     ClearStopPoints();
     for (int offset : offsets) {
@@ -174,6 +190,7 @@ TStopReason TBoard::Execute(std::uint64_t maxSteps, std::uint64_t untilUs, bool 
         case TOpKind::OffPin:
             if (op.X >= kBoard.PinsPerPort) {
                 s.Pc = pc;
+                FEventStep = s.Steps + steps;
                 Warn(BoardText::PinOutOfRange);
             } else if (op.Kind == TOpKind::OnPin) {
                 s.Port[op.Port] |= static_cast<std::uint8_t>(1u << op.X);
@@ -188,6 +205,7 @@ TStopReason TBoard::Execute(std::uint64_t maxSteps, std::uint64_t untilUs, bool 
         case TOpKind::LcdRight:
         case TOpKind::LcdLine:
             s.Pc = pc;
+            FEventStep = s.Steps + steps;
             LcdCommand(op);
             break;
         case TOpKind::Sound:
@@ -204,6 +222,7 @@ TStopReason TBoard::Execute(std::uint64_t maxSteps, std::uint64_t untilUs, bool 
         case TOpKind::OffTheEnd:
         case TOpKind::Inside:
             s.Pc = pc;
+            FEventStep = s.Steps + steps;
             Fail(op);
             reason = TStopReason::Error;
             goto done;
@@ -258,7 +277,7 @@ void TBoard::Warn(const char* message) {
     if (FWarned[at])
         return;
     FWarned[at] = 1;
-    FWarnings.push_back(TBoardEvent{FState.Pc, FProgram.LineOf(FState.Pc), message});
+    FWarnings.push_back(TBoardEvent{FState.Pc, FProgram.LineOf(FState.Pc), message, FEventStep});
 }
 
 void TBoard::Fail(const TOp& op) {
@@ -277,5 +296,5 @@ void TBoard::Fail(const TOp& op) {
         break;
     }
     FState.Status = TBoardStatus::Error;
-    FError = TBoardEvent{FState.Pc, FProgram.LineOf(FState.Pc), message};
+    FError = TBoardEvent{FState.Pc, FProgram.LineOf(FState.Pc), message, FEventStep};
 }

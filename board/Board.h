@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,7 @@ struct TBoardEvent {
     int Offset = 0;
     int Line = 0; // 1-based, 0 when the program has no lines
     std::string Message;
+    std::uint64_t Step = 0; // commands run before the one it belongs to
 
     bool operator==(const TBoardEvent&) const = default;
 };
@@ -117,6 +119,14 @@ public:
     // first command of the call passes the point it starts on unless the limits say otherwise;
     // the step and time limits are checked before every command, the first included.
     TStopReason Run(const TRunLimits& limits);
+
+    // Puts the board back to an earlier state of the same run: state, the warnings raised
+    // before it and no error. The state must be one this program reached, so that running on
+    // from it does what the run did.
+    void Restore(const TBoardState& state, std::span<const TBoardEvent> warnings);
+    // Runs up to maxSteps commands past every stop point, none starting at or after untilUs: a
+    // recorded run replayed.
+    TStopReason Replay(std::uint64_t maxSteps, std::uint64_t untilUs = UINT64_MAX);
 
     // Stop points: the run pauses before the commands at these offsets. Offsets that are no
     // command start are ignored.
@@ -160,4 +170,5 @@ private:
     std::vector<std::uint8_t> FWarned; // per offset: a warning was reported there
     std::vector<std::uint8_t> FPoints; // per offset: kStopPoint, kRunTo
     int FStopPoints = 0;               // offsets marked kStopPoint
+    std::uint64_t FEventStep = 0;      // the step of a warning or error being raised
 };

@@ -28,4 +28,8 @@ std::string NoCommandFrom(int line) {
     return "на строке " + std::to_string(line) + " и после неё нет команд";
 }
 
+std::string NotRunBefore(int line) {
+    return "команда строки " + std::to_string(line) + " раньше не выполнялась";
+}
+
 } // namespace BoardText

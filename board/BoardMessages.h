@@ -28,6 +28,8 @@ inline constexpr const char* PausedStopPoint = "пауза: точка оста�
 inline constexpr const char* PausedRunTo = "пауза: до курсора";
 inline constexpr const char* PausedTimeUp = "пауза: время вышло";
 inline constexpr const char* PausedPrefix = "пауза: ";
+inline constexpr const char* PausedStepBack = "пауза: шаг назад";
+inline constexpr const char* PausedRunStart = "пауза: начало прогона";
 inline constexpr const char* ResetDone = "сброс";
 inline constexpr const char* Stopped = "остановлено";
 inline constexpr const char* StoppedByStop = "остановлено: stop";
@@ -36,5 +38,7 @@ inline constexpr const char* StoppedTextChanged = "остановлено: те�
 std::string RunError(const std::string& message, int line);
 // "на строке N и после неё нет команд", N 1-based.
 std::string NoCommandFrom(int line);
+// "команда строки N раньше не выполнялась", N 1-based.
+std::string NotRunBefore(int line);
 
 } // namespace BoardText

@@ -34,6 +34,7 @@ bool TBoardSession::Load(TCompiledProgram compiled) {
     FLoaded = true;
     FRunTo = -1;
     ApplyStopLines();
+    FHistory.Begin(FBoard);
     return true;
 }
 
@@ -67,6 +68,7 @@ void TBoardSession::Stop() {
 
 void TBoardSession::Unload() {
     FBoard.Load(TBoardProgram());
+    FHistory.Clear();
     FLoaded = false;
     FCompile = {};
     ++FLoads;
@@ -77,7 +79,10 @@ void TBoardSession::Step() {
     if (!EnsureLoaded())
         return;
     FRunTo = -1;
-    TStopReason reason = FBoard.Step();
+    TRunLimits one;
+    one.MaxSteps = 1;
+    one.PassPointAtStart = true;
+    TStopReason reason = RunRecorded(one);
     if (reason == TStopReason::Stopped || reason == TStopReason::Error)
         AfterStop(reason);
     else
@@ -126,20 +131,101 @@ void TBoardSession::StopLinesChanged() {
         ApplyStopLines();
 }
 
-void TBoardSession::ApplyStopLines() {
+std::vector<int> TBoardSession::StopOffsets() const {
     std::vector<int> offsets;
     for (int line : FStopLines ? FStopLines() : std::vector<int>())
         if (std::optional<int> offset = FBoard.Program().OffsetOfLine(line + 1))
             offsets.push_back(*offset);
-    FBoard.SetStopPoints(offsets);
+    return offsets;
+}
+
+void TBoardSession::ApplyStopLines() {
+    FBoard.SetStopPoints(StopOffsets());
 }
 
 void TBoardSession::TextChanged() {
     if (!FLoaded)
         return;
     FLoaded = false;
+    FHistory.Clear();
     if (FMode != TRunMode::Idle)
         End(BoardText::StoppedTextChanged);
+}
+
+TStopReason TBoardSession::RunRecorded(TRunLimits limits) {
+    for (;;) {
+        TRunLimits part = limits;
+        part.MaxSteps = std::min(limits.MaxSteps, FHistory.Room(FBoard));
+        const std::uint64_t before = FBoard.Steps();
+        const TStopReason reason = FBoard.Run(part);
+        FHistory.Note(FBoard);
+        const std::uint64_t ran = FBoard.Steps() - before;
+        if (reason != TStopReason::Budget || ran >= limits.MaxSteps)
+            return reason;
+        limits.MaxSteps -= ran;
+        if (ran > 0)
+            limits.PassPointAtStart = false;
+    }
+}
+
+void TBoardSession::GoBackTo(std::uint64_t step, std::string status) {
+    FHistory.Seek(FBoard, step, true);
+    FRunTo = -1;
+    Paused(std::move(status));
+}
+
+void TBoardSession::StepBack() {
+    if (!CanGoBack())
+        return;
+    // From an error: the state before the command that failed, which ran no step.
+    if (FBoard.Status() == TBoardStatus::Error) {
+        GoBackTo(FBoard.Steps(), BoardText::PausedStepBack);
+        return;
+    }
+    if (FBoard.Steps() == 0) {
+        Paused(BoardText::PausedRunStart);
+        return;
+    }
+    GoBackTo(FBoard.Steps() - 1, BoardText::PausedStepBack);
+}
+
+void TBoardSession::RunBack() {
+    if (!CanGoBack())
+        return;
+    const std::uint64_t now = FBoard.Steps();
+    const std::optional<std::uint64_t> last = FHistory.LastStepAt(FBoard, StopOffsets(), now);
+    ApplyStopLines();
+    if (last)
+        GoBackTo(*last, BoardText::PausedStopPoint);
+    else
+        GoBackTo(0, BoardText::PausedRunStart);
+}
+
+void TBoardSession::GoToTime(std::uint64_t t) {
+    if (!CanGoBack())
+        return;
+    FHistory.SeekTime(FBoard, t);
+    FRunTo = -1;
+    Paused(BoardText::Paused);
+}
+
+void TBoardSession::RunBackToLine(int line) {
+    if (!CanGoBack())
+        return;
+    const std::uint64_t now = FBoard.Steps();
+    std::optional<int> offset = FBoard.Program().FirstOffsetFrom(line + 1);
+    std::optional<std::uint64_t> last;
+    if (offset)
+        last = FHistory.LastStepAt(FBoard, {*offset}, now);
+    ApplyStopLines();
+    if (last) {
+        GoBackTo(*last, BoardText::PausedRunTo);
+        return;
+    }
+    // Stays where it was, paused.
+    GoBackTo(now,
+             std::string(BoardText::PausedPrefix) +
+                 (offset ? BoardText::NotRunBefore(line + 1) : BoardText::NoCommandFrom(line + 1)));
 }
 
 double TBoardSession::Factor() const {
@@ -176,7 +262,7 @@ TAdvance TBoardSession::Advance(std::uint64_t wallUs, std::uint64_t maxCommands)
         limits.UntilTimeUs = std::min(limits.UntilTimeUs, target + 1);
     }
     const std::uint64_t steps = FBoard.Steps();
-    const TStopReason reason = FBoard.Run(limits);
+    const TStopReason reason = RunRecorded(limits);
     if (FBoard.Steps() != steps)
         FResumed = false;
     switch (reason) {

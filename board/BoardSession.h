@@ -6,6 +6,7 @@
 #pragma once
 
 #include "board/Board.h"
+#include "board/BoardHistory.h"
 #include "compiler/Compiler.h"
 
 #include <cstdint>
@@ -72,8 +73,24 @@ public:
     // время вышло"). None at first.
     void SetTimeLimit(std::uint64_t untilUs) { FTimeLimitUs = untilUs; }
     void StopLinesChanged();
-    // The text has changed: the run ends.
+    // The text has changed: the run ends and its history goes.
     void TextChanged();
+
+    // Back in the run's history, paused afterwards; nothing while no run has been loaded.
+    // Шаг назад: the state before the last command.
+    void StepBack();
+    // Назад: to the last step before this one that stood at a stop point, or to the start.
+    void RunBack();
+    // Назад до курсора: to the last time the first command on line (0-based) or after it was
+    // about to run; when it never was, it says so and stays.
+    void RunBackToLine(int line);
+    // To the moment t of the run's history (a click on its timeline), paused there.
+    void GoToTime(std::uint64_t t);
+    // The memory bound and the snapshot interval of the history (set before a run).
+    void SetHistoryBound(std::size_t bytes, std::uint64_t interval) {
+        FHistory = TBoardHistory(bytes, interval);
+    }
+    const TBoardHistory& History() const { return FHistory; }
 
     // Runs on by the wall clock (every command due by wallUs, in real time and ×10) or, at the
     // fastest speed, as many as maxCommands.
@@ -105,6 +122,13 @@ private:
     void Paused(std::string status);
     void End(std::string status);
     void ApplyStopLines();
+    std::vector<int> StopOffsets() const;
+    // FBoard.Run with the history kept: the run cut where snapshots fall due.
+    TStopReason RunRecorded(TRunLimits limits);
+    // Puts the board at step of the history and pauses there with status.
+    void GoBackTo(std::uint64_t step, std::string status);
+    // A run is loaded whose history can be gone back in.
+    bool CanGoBack() const { return FLoaded && !FHistory.Empty(); }
     double Factor() const;
     // Where a paced run's virtual time has got to by the wall clock.
     std::uint64_t PacedUs(std::uint64_t wallUs) const;
@@ -112,6 +136,7 @@ private:
     std::function<TCompiledProgram()> FSource; // the program of every load
     std::function<std::vector<int>()> FStopLines;
     TBoard FBoard;
+    TBoardHistory FHistory;
     bool FLoaded = false;
     TRunMode FMode = TRunMode::Idle;
     TRunSpeed FSpeed = TRunSpeed::RealTime;

@@ -34,13 +34,13 @@ std::string EventJson(const TBoardEvent& event) {
 
 } // namespace
 
-std::string BoardJson(const TBoard& board) {
+std::string BoardJson(const TBoard& board, bool paused) {
     const TBoardState& s = board.State();
     std::string j = "{\n";
     auto field = [&](const char* name, const std::string& value, bool last = false) {
         j += "  \"" + std::string(name) + "\": " + value + (last ? "\n" : ",\n");
     };
-    field("status", Quoted(StatusName(s.Status)));
+    field("status", Quoted(paused ? std::string("paused") : StatusName(s.Status)));
     field("time_us", std::to_string(s.TimeUs));
     field("steps", std::to_string(s.Steps));
     field("pc", std::to_string(s.Pc));
@@ -80,12 +80,13 @@ std::string BoardJson(const TBoard& board) {
     return j + "}\n";
 }
 
-std::string BoardSummary(const TBoard& board) {
+std::string BoardSummary(const TBoard& board, bool paused) {
     const TBoardState& s = board.State();
     std::string out;
     switch (s.Status) {
     case TBoardStatus::Running:
-        out += "Состояние: выполняется (время вышло)\n";
+        out += paused ? "Состояние: пауза перед строкой " + std::to_string(board.PcLine()) + "\n"
+                      : "Состояние: выполняется (время вышло)\n";
         break;
     case TBoardStatus::Stopped:
         out += "Состояние: остановлено командой stop\n";

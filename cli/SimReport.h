@@ -8,11 +8,12 @@
 #include <string>
 
 // The one JSON object: status, time_us, steps, pc, line, the four registers, lcd, sound,
-// warnings and error, in that order; status "running" when the run ended at its time limit.
-std::string BoardJson(const TBoard& board);
+// warnings and error, in that order; status "running" when the run ended at its time limit,
+// "paused" when it stopped before a line's command (paused).
+std::string BoardJson(const TBoard& board, bool paused = false);
 
 // The summary for a person: state, time and steps, pc, registers, the LCD's four lines, sound.
-std::string BoardSummary(const TBoard& board);
+std::string BoardSummary(const TBoard& board, bool paused = false);
 
 // "TIME\tOFFSET\tLINE\tTEXT\tCHANGES" for the command that started at offset at time; LINE is
 // "-" without lines. note, when not empty, follows the changes after "; ".

@@ -2,7 +2,8 @@
 // (compiled in memory, or an image taken as it is) as fast as it goes to a limit of virtual time,
 // and reports the board's state.
 //
-//   tovixsim PROGRAM.tovix|IMAGE.bin [--ms N] [--trace] [--json] [--vcd FILE]
+//   tovixsim PROGRAM.tovix|IMAGE.bin [--ms N | --at-us T] [--until-line N] [--trace] [--json]
+//            [--vcd FILE] [--svg FILE]
 //
 // Exit status: 0 stopped or time reached, 1 the program has errors (compile faults or a run
 // error), 2 usage or input/output error.
@@ -10,7 +11,9 @@
 #include "base/FileIO.h"
 #include "base/TextFile.h"
 #include "board/BoardChanges.h"
+#include "board/BoardMessages.h"
 #include "board/BoardSession.h"
+#include "board/TimelineSvg.h"
 #include "cli/Arguments.h"
 #include "cli/CompileReport.h"
 #include "cli/SimReport.h"
@@ -37,24 +40,32 @@ constexpr std::uint64_t kMaxRunMs = 1'000'000'000;
 constexpr std::int64_t kMaxImageBytes = 65536;
 
 const char* const kUsage =
-    "использование: tovixsim ПРОГРАММА.tovix|ОБРАЗ.bin [--ms N] [--trace] [--json] [--vcd ФАЙЛ]\n"
+    "использование: tovixsim ПРОГРАММА.tovix|ОБРАЗ.bin [--ms N | --at-us T] [--until-line N]\n"
+    "                [--trace] [--json] [--vcd ФАЙЛ] [--svg ФАЙЛ]\n"
     "  ПРОГРАММА.tovix     текст программы (расширение .tovix в любом регистре) компилируется\n"
     "                      в памяти; любой другой файл запускается как образ (байты EEPROM);\n"
     "                      образ Intel HEX (.hex, .ihx) не запускается\n"
     "  --ms N              выполнять до N мс виртуального времени (по умолчанию 10000)\n"
+    "  --at-us T           выполнять до T мкс виртуального времени\n"
+    "  --until-line N      остановиться перед первым выполнением команды строки N\n"
+    "                      (состояние \"paused\")\n"
     "  --trace             строка на каждую команду: время (мкс), адрес, строка, команда,\n"
     "                      изменения (через табуляцию)\n"
     "  --json              в конце один объект JSON с состоянием платы\n"
     "  --vcd ФАЙЛ          записать изменения портов и звука в формате VCD (IEEE 1364)\n"
+    "  --svg ФАЙЛ          нарисовать прогон во времени (выводы, звук, ЖКИ) в формате SVG\n"
     "Код выхода: 0 остановлена или время вышло, 1 ошибка в программе, 2 ошибка вызова или "
     "файла.\n";
 
 struct TOptions {
     std::string Program;
     std::uint64_t Ms = kBoard.DefaultRunMs;
+    std::optional<std::uint64_t> AtUs;
+    std::optional<int> UntilLine; // 1-based
     bool Trace = false;
     bool Json = false;
     std::optional<std::string> Vcd;
+    std::optional<std::string> Svg;
     bool Help = false;
 };
 
@@ -71,7 +82,17 @@ bool EndsWithNoCase(const std::string& text, std::string_view tail) {
         [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 
+// A whole number no larger than max, or nothing.
+std::optional<std::uint64_t> Number(const std::string& value, std::uint64_t max) {
+    std::uint64_t n = 0;
+    auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
+    if (value.empty() || ec != std::errc() || end != value.data() + value.size() || n > max)
+        return std::nullopt;
+    return n;
+}
+
 std::optional<int> ParseCommandLine(int argc, char** argv, TOptions& options) {
+    bool msGiven = false;
     const std::vector<TOption> table = {
         {.Name = "--trace", .Take = SetFlag(options.Trace)},
         {.Name = "--json", .Take = SetFlag(options.Json)},
@@ -80,12 +101,33 @@ std::optional<int> ParseCommandLine(int argc, char** argv, TOptions& options) {
          .Twice = "параметр --ms указан дважды",
          .Take =
              [&](const std::string& value) {
-                 std::uint64_t n = 0;
-                 auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
-                 if (value.empty() || ec != std::errc() || end != value.data() + value.size() ||
-                     n > kMaxRunMs)
+                 const std::optional<std::uint64_t> n = Number(value, kMaxRunMs);
+                 if (!n)
                      return "неверное число миллисекунд «" + value + "»";
-                 options.Ms = n;
+                 options.Ms = *n;
+                 msGiven = true;
+                 return std::string();
+             }},
+        {.Name = "--at-us",
+         .NoValue = "после --at-us нужно число микросекунд",
+         .Twice = "параметр --at-us указан дважды",
+         .Take =
+             [&](const std::string& value) {
+                 const std::optional<std::uint64_t> n = Number(value, kMaxRunMs * 1000);
+                 if (!n)
+                     return "неверное число микросекунд «" + value + "»";
+                 options.AtUs = *n;
+                 return std::string();
+             }},
+        {.Name = "--until-line",
+         .NoValue = "после --until-line нужен номер строки",
+         .Twice = "параметр --until-line указан дважды",
+         .Take =
+             [&](const std::string& value) {
+                 const std::optional<std::uint64_t> n = Number(value, INT32_MAX);
+                 if (!n || *n == 0)
+                     return "неверный номер строки «" + value + "»";
+                 options.UntilLine = static_cast<int>(*n);
                  return std::string();
              }},
         {.Name = "--vcd",
@@ -93,10 +135,17 @@ std::optional<int> ParseCommandLine(int argc, char** argv, TOptions& options) {
          .EmptyIsNoValue = true,
          .Twice = "параметр --vcd указан дважды",
          .Take = KeepValue(options.Vcd)},
+        {.Name = "--svg",
+         .NoValue = "после --svg нужно имя файла",
+         .EmptyIsNoValue = true,
+         .Twice = "параметр --svg указан дважды",
+         .Take = KeepValue(options.Svg)},
     };
     TArguments arguments = ParseArguments(std::vector<std::string>(argv + 1, argv + argc), table);
     if (!arguments.Problem.empty())
         return UsageError(arguments.Problem);
+    if (msGiven && options.AtUs)
+        return UsageError("параметры --ms и --at-us вместе не указываются");
     options.Program = arguments.Program;
     options.Help = arguments.Help;
     if (!options.Help &&
@@ -135,9 +184,9 @@ std::optional<int> LoadProgram(const std::string& path, std::optional<TBoardSess
     return std::nullopt;
 }
 
-// Runs command by command, for the trace and the VCD: each command's state before and after.
-// Stops early when an output cannot be written any more.
-void RunTraced(TBoardSession& session, bool trace, TVcdRecorder* vcd) {
+// Runs command by command, for the trace, the VCD and the timeline: each command's state
+// before and after. Stops early when an output cannot be written any more.
+void RunTraced(TBoardSession& session, bool trace, TVcdRecorder* vcd, TTimeline* timeline) {
     const TBoard& board = session.Board();
     std::size_t warningsSeen = 0;
     for (;;) {
@@ -158,7 +207,12 @@ void RunTraced(TBoardSession& session, bool trace, TVcdRecorder* vcd) {
         if (board.Warnings().size() > warningsSeen) {
             note = "предупреждение: " + board.Warnings().back().Message;
             warningsSeen = board.Warnings().size();
+            if (timeline)
+                timeline->Warning(board.Warnings().back(), before.TimeUs);
         }
+        if (timeline)
+            timeline->Command(before, after, board.Program().Op(before.Pc),
+                              board.Program().LineOf(before.Pc));
         if (trace)
             std::cout << TraceLine(board.Program(), before.TimeUs, before.Pc,
                                    Changes(before, after), note);
@@ -169,10 +223,16 @@ void RunTraced(TBoardSession& session, bool trace, TVcdRecorder* vcd) {
     }
 }
 
-int VcdFailed(const std::string& path, int err) {
-    std::cerr << path << ": ошибка: не удалось записать VCD: " << WriteError(err, path).what()
-              << "\n";
+int OutputFailed(const std::string& path, const char* kind, int err) {
+    std::cerr << path << ": ошибка: не удалось записать " << kind << ": "
+              << WriteError(err, path).what() << "\n";
     return kExitUsage;
+}
+
+// The file name of a path, for the picture's title.
+std::string FileName(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 } // namespace
@@ -193,12 +253,29 @@ int main(int argc, char** argv) {
         std::cerr << *options.Vcd << ": ошибка: файл VCD не может заменить файл программы\n";
         return kExitUsage;
     }
+    if (options.Svg && SameFile(*options.Svg, options.Program)) {
+        std::cerr << *options.Svg << ": ошибка: файл SVG не может заменить файл программы\n";
+        return kExitUsage;
+    }
 
-    // As fast as it goes, to the time limit.
+    // As fast as it goes, to the time limit or the line.
     session->SetSpeed(TRunSpeed::Fastest, 0);
-    session->SetTimeLimit(options.Ms * 1000);
-    session->Start(0);
+    session->SetTimeLimit(options.AtUs ? *options.AtUs : options.Ms * 1000);
+    if (options.UntilLine) {
+        session->RunToLine(*options.UntilLine - 1, 0);
+        if (session->Mode() != TRunMode::Running) {
+            std::cerr << options.Program
+                      << ": ошибка: " << BoardText::NoCommandFrom(*options.UntilLine) << "\n";
+            return kExitUsage;
+        }
+    } else {
+        session->Start(0);
+    }
     const TBoard& board = session->Board();
+    std::optional<TTimeline> timeline;
+    if (options.Svg)
+        timeline.emplace(board.State());
+    TTimeline* drawn = timeline ? &*timeline : nullptr;
     int vcdFailure = 0;
     if (options.Vcd) {
         // The dump goes to its file as the run goes; the file takes the target's name only when
@@ -206,12 +283,12 @@ int main(int argc, char** argv) {
         vcdFailure = WriteFileAtomically(*options.Vcd, [&](AtomicFileWriter& file) {
             TVcdRecorder vcd(board.State(),
                              [&](std::string_view text) { return file.Write(text); });
-            RunTraced(*session, options.Trace, &vcd);
+            RunTraced(*session, options.Trace, &vcd, drawn);
             vcd.Finish(board.TimeUs());
             return vcd.Error();
         });
-    } else if (options.Trace) {
-        RunTraced(*session, true, nullptr);
+    } else if (options.Trace || drawn) {
+        RunTraced(*session, options.Trace, nullptr, drawn);
     } else {
         while (session->Advance(0, UINT64_MAX).What == TAdvance::Budget) {
         }
@@ -222,8 +299,16 @@ int main(int argc, char** argv) {
     if (board.Error())
         std::cerr << EventLine(options.Program, "ошибка", *board.Error());
     if (vcdFailure != 0)
-        return VcdFailed(*options.Vcd, vcdFailure);
-    std::cout << (options.Json ? BoardJson(board) : BoardSummary(board));
+        return OutputFailed(*options.Vcd, "VCD", vcdFailure);
+    if (timeline) {
+        timeline->Finish(board.TimeUs());
+        const std::string svg = TimelineSvg(*timeline, FileName(options.Program));
+        if (int err = WriteFileAtomically(*options.Svg,
+                                          [&](AtomicFileWriter& file) { return file.Write(svg); }))
+            return OutputFailed(*options.Svg, "SVG", err);
+    }
+    const bool paused = session->Status() == BoardText::PausedRunTo;
+    std::cout << (options.Json ? BoardJson(board, paused) : BoardSummary(board, paused));
     if (!StandardOutputWritten("tovixsim"))
         return kExitUsage;
     return board.Status() == TBoardStatus::Error ? kExitProgramErrors : kExitOk;

@@ -72,6 +72,30 @@ void TBoardRunner::Reset() {
     Show();
 }
 
+void TBoardRunner::StepBack() {
+    FTimer.stop();
+    FSession.StepBack();
+    Show();
+}
+
+void TBoardRunner::RunBack() {
+    FTimer.stop();
+    FSession.RunBack();
+    Show();
+}
+
+void TBoardRunner::RunBackToLine(int line) {
+    FTimer.stop();
+    FSession.RunBackToLine(line);
+    Show();
+}
+
+void TBoardRunner::GoToTime(std::uint64_t t) {
+    FTimer.stop();
+    FSession.GoToTime(t);
+    Show();
+}
+
 void TBoardRunner::SetSpeed(TSpeed speed) {
     FSession.SetSpeed(speed, WallUs());
 }

@@ -39,6 +39,12 @@ public:
     void Step();
     void RunToLine(int line);
     void Reset();
+    // Back in the run's history: Шаг назад, Назад (to the stop point passed or the start),
+    // Назад до курсора, and a moment chosen on the timeline.
+    void StepBack();
+    void RunBack();
+    void RunBackToLine(int line);
+    void GoToTime(std::uint64_t t);
     void SetSpeed(TSpeed speed);
     void SetStopLineSource(std::function<std::vector<int>()> source) {
         FSession.SetStopLineSource(std::move(source));
@@ -53,6 +59,7 @@ public:
     const std::vector<TCompileFault>& Faults() const { return FSession.Faults(); }
     int Loads() const { return FSession.Loads(); }
     std::uint64_t NowUs() const { return FSession.NowUs(WallUs()); }
+    const TBoardSession& Session() const { return FSession; }
 
 signals:
     // Something the window shows has changed.

@@ -3,8 +3,10 @@
 #include "app/board/BoardWindow.h"
 
 #include "app/board/BoardWidgets.h"
+#include "app/board/TimelineView.h"
 #include "base/Cp1251.h"
 #include "board/BoardFormat.h"
+#include "board/TimelineBuilder.h"
 #include "compiler/CompileMessages.h"
 #include "editor/CodeMemo.h"
 #include "platform/ErrorGuard.h"
@@ -17,6 +19,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -51,6 +54,10 @@ constexpr int kLineRole = Qt::UserRole;
 // The settings group of the window's place.
 const QString kPlaceGroup = QStringLiteral("BoardWindow");
 
+// Commands the timeline replays per slice between two looks at the clock, and the slice's length.
+constexpr std::uint64_t kTimelineStepsPerCall = 20'000;
+constexpr int kTimelineSliceMs = 6;
+
 } // namespace
 
 TBoardWindow::TBoardWindow(TCodeCustomMemo& memo, QWidget* parent)
@@ -64,6 +71,12 @@ TBoardWindow::TBoardWindow(TCodeCustomMemo& memo, QWidget* parent)
     StepButton = new QPushButton(QString::fromUtf8("Шаг (F8)"), this);
     RunToCursorButton = new QPushButton(QString::fromUtf8("До курсора (F4)"), this);
     ResetButton = new QPushButton(QString::fromUtf8("Сброс (Ctrl+F2)"), this);
+    StepBackButton = new QPushButton(QString::fromUtf8("Шаг назад (Shift+F8)"), this);
+    StepBackButton->setObjectName(QStringLiteral("BoardStepBack"));
+    RunBackButton = new QPushButton(QString::fromUtf8("Назад (Shift+F5)"), this);
+    RunBackButton->setObjectName(QStringLiteral("BoardRunBack"));
+    BackToCursorButton = new QPushButton(QString::fromUtf8("Назад до курсора (Shift+F4)"), this);
+    BackToCursorButton->setObjectName(QStringLiteral("BoardBackToCursor"));
     SpeedBox = new QComboBox(this);
     SpeedBox->addItems({QString::fromUtf8("реальное время"), QString::fromUtf8("×10"),
                         QString::fromUtf8("как можно быстрее")});
@@ -78,6 +91,11 @@ TBoardWindow::TBoardWindow(TCodeCustomMemo& memo, QWidget* parent)
     buttons->addWidget(SpeedBox);
     buttons->addWidget(SoundBox);
     buttons->addStretch();
+    auto* backButtons = new QHBoxLayout;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{StepBackButton, RunBackButton, BackToCursorButton})
+        backButtons->addWidget(w);
+    backButtons->addStretch();
 
     FStatus = new QLabel(this);
     FStatus->setObjectName(QStringLiteral("BoardStatus"));
@@ -113,10 +131,43 @@ TBoardWindow::TBoardWindow(TCodeCustomMemo& memo, QWidget* parent)
     FMessages = new QListWidget(this);
     FMessages->setObjectName(QStringLiteral("BoardMessages"));
 
+    // The timeline, which the check box hides and shows.
+    TimelineBox = new QCheckBox(QString::fromUtf8("Временная диаграмма"), this);
+    TimelineBox->setObjectName(QStringLiteral("BoardTimelineShown"));
+    TimelineBox->setChecked(true);
+    FTimelinePane = new QWidget(this);
+    auto* pane = new QVBoxLayout(FTimelinePane);
+    pane->setContentsMargins(0, 0, 0, 0);
+    FTimeline = new TTimelineView(FTimelinePane);
+    auto* fit = new QPushButton(QString::fromUtf8("весь прогон"), FTimelinePane);
+    fit->setObjectName(QStringLiteral("BoardTimelineFit"));
+    FDelta = new QLabel(FTimelinePane);
+    FDelta->setObjectName(QStringLiteral("BoardTimelineDelta"));
+    auto* paneButtons = new QHBoxLayout;
+    paneButtons->addWidget(fit);
+    paneButtons->addWidget(FDelta);
+    paneButtons->addStretch();
+    pane->addWidget(FTimeline);
+    pane->addLayout(paneButtons);
+    FBuilder = std::make_unique<TTimelineBuilder>();
+    FBuildTimer.setSingleShot(true);
+    connect(&FBuildTimer, &QTimer::timeout, this, Guarded([this] { BuildTimeline(); }));
+    connect(TimelineBox, &QCheckBox::toggled, this, [this](bool on) {
+        FTimelinePane->setVisible(on);
+        if (on)
+            BuildTimeline();
+    });
+    connect(fit, &QPushButton::clicked, this, [this] { FTimeline->FitWholeRun(); });
+    connect(FTimeline, &TTimelineView::MomentChosen, this,
+            Guarded([this](std::uint64_t t) { FRunner->GoToTime(t); }));
+    connect(FTimeline, &TTimelineView::ViewChanged, this,
+            [this] { FDelta->setText(FTimeline->DeltaText()); });
+
     // The content scrolls in a window smaller than it, as on a small screen or a large scale.
     auto* content = new QWidget(this);
     auto* layout = new QVBoxLayout(content);
     layout->addLayout(buttons);
+    layout->addLayout(backButtons);
     layout->addWidget(FStatus);
     layout->addWidget(FPosition);
     layout->addWidget(ports);
@@ -124,6 +175,8 @@ TBoardWindow::TBoardWindow(TCodeCustomMemo& memo, QWidget* parent)
     layout->addWidget(FSound);
     layout->addWidget(new QLabel(QString::fromUtf8("Предупреждения и ошибки:"), this));
     layout->addWidget(FMessages, 1);
+    layout->addWidget(TimelineBox);
+    layout->addWidget(FTimelinePane);
     auto* scroller = new QScrollArea(this);
     scroller->setObjectName(QStringLiteral("BoardScroller"));
     scroller->setFrameShape(QFrame::NoFrame);
@@ -138,6 +191,10 @@ TBoardWindow::TBoardWindow(TCodeCustomMemo& memo, QWidget* parent)
     connect(StepButton, &QPushButton::clicked, this, Guarded([this] { Step(); }));
     connect(RunToCursorButton, &QPushButton::clicked, this, Guarded([this] { RunToCaretLine(); }));
     connect(ResetButton, &QPushButton::clicked, this, Guarded([this] { Reset(); }));
+    connect(StepBackButton, &QPushButton::clicked, this, Guarded([this] { FRunner->StepBack(); }));
+    connect(RunBackButton, &QPushButton::clicked, this, Guarded([this] { FRunner->RunBack(); }));
+    connect(BackToCursorButton, &QPushButton::clicked, this,
+            Guarded([this] { FRunner->RunBackToLine(FMemo.CurY()); }));
     connect(SpeedBox, &QComboBox::currentIndexChanged, this,
             [this](int index) { FRunner->SetSpeed(static_cast<TBoardRunner::TSpeed>(index)); });
     connect(SoundBox, &QCheckBox::toggled, this, [this](bool on) { FTone->SetEnabled(on); });
@@ -151,6 +208,10 @@ TBoardWindow::TBoardWindow(TCodeCustomMemo& memo, QWidget* parent)
         AddKey(*this, QKeySequence(Qt::Key_F8), [this] { Step(); }),
         AddKey(*this, QKeySequence(Qt::Key_F4), [this] { RunToCaretLine(); }),
         AddKey(*this, QKeySequence(Qt::CTRL | Qt::Key_F2), [this] { Reset(); }),
+        AddKey(*this, QKeySequence(Qt::SHIFT | Qt::Key_F8), [this] { FRunner->StepBack(); }),
+        AddKey(*this, QKeySequence(Qt::SHIFT | Qt::Key_F5), [this] { FRunner->RunBack(); }),
+        AddKey(*this, QKeySequence(Qt::SHIFT | Qt::Key_F4),
+               [this] { FRunner->RunBackToLine(FMemo.CurY()); }),
     };
     connect(FRunner, &TBoardRunner::Changed, this, &TBoardWindow::Show);
     FRunner->SetStopLineSource([this] { return StopPointLines(FMemo); });
@@ -182,7 +243,8 @@ void TBoardWindow::ProgramReplaced(bool open) {
     FRunner->Unload();
     FTone->Silence();
     for (QWidget* control :
-         std::initializer_list<QWidget*>{RunButton, StepButton, RunToCursorButton, ResetButton})
+         std::initializer_list<QWidget*>{RunButton, StepButton, RunToCursorButton, ResetButton,
+                                         StepBackButton, RunBackButton, BackToCursorButton})
         control->setEnabled(open);
     for (QAction* key : FKeys)
         key->setEnabled(open);
@@ -269,21 +331,50 @@ void TBoardWindow::Show() {
         FTone->Play(period, raised);
 
     ShowMessages();
+    if (FTimelinePane->isVisible() && !FBuildTimer.isActive())
+        FBuildTimer.start(0);
+}
+
+void TBoardWindow::BuildTimeline() {
+    const TBoardSession& session = FRunner->Session();
+    QElapsedTimer slice;
+    slice.start();
+    bool done = false;
+    do {
+        done = FBuilder->Continue(session, kTimelineStepsPerCall);
+    } while (!done && slice.elapsed() < kTimelineSliceMs);
+    FTimeline->SetTimeline(FBuilder->Timeline(), &session.Board().Program(),
+                           session.Board().TimeUs());
+    FDelta->setText(FTimeline->DeltaText());
+    if (!done)
+        FBuildTimer.start(0);
 }
 
 void TBoardWindow::ShowMessages() {
     const TBoard& board = FRunner->Board();
-    // Warnings only grow during a run: the list is rebuilt when they or the error change.
-    std::tuple shown{FRunner->Loads(), FRunner->Faults().size(), board.Warnings().size(),
-                     board.Error().has_value()};
+    const TBoardHistory& history = FRunner->Session().History();
+    // The run's messages up to the furthest moment it reached: those after the moment shown
+    // are greyed. The list is rebuilt when they, the error or that moment change.
+    const std::vector<TBoardEvent>& warnings =
+        history.Empty() ? board.Warnings() : history.Warnings();
+    const std::optional<TBoardEvent>& error = history.Empty() ? board.Error() : history.Error();
+    std::size_t happened = 0;
+    while (happened < warnings.size() && warnings[happened].Step < board.Steps())
+        ++happened;
+    const bool errorNow = board.Error().has_value();
+    std::tuple shown{FRunner->Loads(), FRunner->Faults().size(),
+                     warnings.size(),  error.has_value(),
+                     happened,         errorNow};
     if (shown == FShownMessages)
         return;
     FShownMessages = shown;
     FMessages->clear();
-    auto add = [this](int line, const QString& text, bool red) {
+    auto add = [this](int line, const QString& text, bool red, bool ahead = false) {
         auto* item = new QListWidgetItem(text, FMessages);
         item->setData(kLineRole, line);
-        if (red)
+        if (ahead)
+            item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+        else if (red)
             item->setForeground(QColor(0xC0, 0, 0));
     };
     for (const TCompileFault& fault : FRunner->Faults())
@@ -298,8 +389,8 @@ void TBoardWindow::ShowMessages() {
         return where + QString::fromUtf8(": %1%2").arg(QString::fromUtf8(kind),
                                                        QString::fromStdString(e.Message));
     };
-    for (const TBoardEvent& warning : board.Warnings())
-        add(warning.Line - 1, event(warning, "предупреждение: "), false);
-    if (board.Error())
-        add(board.Error()->Line - 1, event(*board.Error(), "ошибка: "), true);
+    for (std::size_t i = 0; i < warnings.size(); ++i)
+        add(warnings[i].Line - 1, event(warnings[i], "предупреждение: "), false, i >= happened);
+    if (error)
+        add(error->Line - 1, event(*error, "ошибка: "), true, !errorNow);
 }

@@ -1,14 +1,18 @@
 // Program > "Модель платы": a modeless window that runs the editor's program on the board model
 // and shows the two ports' LEDs and registers, the LCD, the sound pin, the virtual time and the
-// running command, with the warnings and errors of the run. Пуск/Пауза (F5), Шаг (F8), До
-// курсора (F4) and Сброс (Ctrl+F2) work from the editor too while the window is shown.
+// running command, with the warnings and errors of the run, and the run's timeline. Пуск/Пауза
+// (F5), Шаг (F8), До курсора (F4), Сброс (Ctrl+F2) and back in the run's history, Шаг назад
+// (Shift+F8), Назад (Shift+F5) and Назад до курсора (Shift+F4), work from the editor too while
+// the window is shown. The messages of moments after the one shown are greyed.
 #pragma once
 
 #include "app/board/BoardRunner.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 #include <tuple>
 #include <vector>
@@ -22,6 +26,8 @@ class QPushButton;
 class TCodeCustomMemo;
 class TLcdView;
 class TLedRow;
+class TTimelineBuilder;
+class TTimelineView;
 class TTonePlayer;
 
 class TBoardWindow : public QWidget {
@@ -51,12 +57,17 @@ public:
     TLedRow* PortBLeds() const { return FLedB; }
     QLabel* StatusLabel() const { return FStatus; }
     QListWidget* Messages() const { return FMessages; }
+    TTimelineView* Timeline() const { return FTimeline; }
 
     // The buttons and the speed and sound choices.
     QPushButton* RunButton;
     QPushButton* StepButton;
     QPushButton* RunToCursorButton;
     QPushButton* ResetButton;
+    QPushButton* StepBackButton;
+    QPushButton* RunBackButton;
+    QPushButton* BackToCursorButton;
+    QCheckBox* TimelineBox;
     QComboBox* SpeedBox;
     QCheckBox* SoundBox;
 
@@ -76,6 +87,8 @@ private:
     void BeforeNewRun();
     void Show();
     void ShowMessages();
+    // Builds the timeline behind the run in slices and shows it.
+    void BuildTimeline();
 
     TCodeCustomMemo& FMemo;
     TBoardRunner* FRunner;
@@ -90,8 +103,14 @@ private:
     QLabel* FStatus;
     QLabel* FPosition;
     QListWidget* FMessages;
+    QWidget* FTimelinePane;
+    TTimelineView* FTimeline;
+    QLabel* FDelta;
+    std::unique_ptr<TTimelineBuilder> FBuilder;
+    QTimer FBuildTimer;
     // What the message list shows: the run's compile, its faults, warnings and error.
-    std::tuple<int, std::size_t, std::size_t, bool> FShownMessages{-1, 0, 0, false};
-    std::vector<QAction*> FKeys; // F5, F8, F4, Ctrl+F2
+    std::tuple<int, std::size_t, std::size_t, bool, std::size_t, bool> FShownMessages{
+        -1, 0, 0, false, 0, false};
+    std::vector<QAction*> FKeys; // F5, F8, F4, Ctrl+F2, Shift+F8, Shift+F5, Shift+F4
     bool FPlaced = false;
 };

@@ -151,16 +151,17 @@ TEST(BoardCommands, EveryCommandAndItsEdges) {
     }
 }
 
-// The texts of warnings and errors, with the offset and the line they come from.
+// The texts of warnings and errors, with the offset, the line and the step they come from.
 TEST(BoardCommands, EventsCarryOffsetLineAndText) {
     TBoard board(Compiled({"// pins", "onpinb_09", "", "lcdl1", "goto_0001"}));
     board.Run(TRunLimits{UINT64_MAX, 100'000, -1});
-    EXPECT_EQ(board.Warnings(), (std::vector<TBoardEvent>{{0, 2, "номер вывода больше 7"},
+    EXPECT_EQ(board.Warnings(), (std::vector<TBoardEvent>{{0, 2, "номер вывода больше 7", 0},
                                                           {2, 4,
                                                            "ЖКИ не подключён (нет initlcdd "
-                                                           "или initlcdb)"}}));
+                                                           "или initlcdb)",
+                                                           1}}));
     ASSERT_TRUE(board.Error());
-    EXPECT_EQ(*board.Error(), (TBoardEvent{3, 5, "переход внутрь команды (0001)"}));
+    EXPECT_EQ(*board.Error(), (TBoardEvent{3, 5, "переход внутрь команды (0001)", 2}));
 }
 
 // The display's dots: a few characters drawn out, and the ROM's ASCII half only.

@@ -1,5 +1,6 @@
 // The run call the board window drives: why it stops, and that any way of slicing a run ends in
 // the state that one command at a time reaches.
+#include "board/BoardHistory.h"
 #include "board/BoardProbe.h"
 #include "compiler/CommandSet.h"
 
@@ -133,6 +134,81 @@ std::string RandomImage(std::mt19937& rng) {
         image[static_cast<std::size_t>(at) + 2] = static_cast<char>(target & 0xFF);
     }
     return image;
+}
+
+// The history gives back every earlier state exactly: seeks back and forth, to a moment of
+// time, the last time a command was about to run, and the same with the history thinned to a
+// handful of snapshots.
+TEST(BoardRun, HistoryGivesBackEveryEarlierState) {
+    std::mt19937 rng(21);
+    for (int trial = 0; trial < 200; ++trial) {
+        const std::string image = RandomImage(rng);
+        SCOPED_TRACE(trial);
+        // The reference: the state after every step, one by one.
+        TBoard reference{TBoardProgram(image)};
+        std::vector<TBoardState> states{reference.State()};
+        while (states.size() < 3000) {
+            const TStopReason reason = reference.Step();
+            // An error is no step of its own: the state before it takes its status.
+            if (reference.Steps() < states.size())
+                states.back() = reference.State();
+            else
+                states.push_back(reference.State());
+            if (reason != TStopReason::Budget)
+                break;
+        }
+        const std::uint64_t last = reference.Steps();
+        const auto warningsBefore = [&](std::uint64_t step) {
+            std::vector<TBoardEvent> before;
+            for (const TBoardEvent& warning : reference.Warnings())
+                if (warning.Step < step)
+                    before.push_back(warning);
+            return before;
+        };
+
+        for (const std::size_t bytes : {TBoardHistory::kDefaultBytes, std::size_t{2000}}) {
+            TBoard board{TBoardProgram(image)};
+            TBoardHistory history(bytes, 7);
+            history.Begin(board);
+            // Recorded in random slices up to where the reference got, its error included.
+            const bool error = reference.Status() == TBoardStatus::Error;
+            while (board.Status() == TBoardStatus::Running && (board.Steps() < last || error)) {
+                TRunLimits limits;
+                limits.MaxSteps = std::min({history.Room(board), std::uint64_t{1} + rng() % 40,
+                                            std::max<std::uint64_t>(last - board.Steps(), 1)});
+                board.Run(limits);
+                history.Note(board);
+            }
+            ASSERT_EQ(history.Frontier(), last);
+            EXPECT_EQ(history.Warnings(), reference.Warnings());
+            for (int seek = 0; seek < 30; ++seek) {
+                const std::uint64_t step = rng() % (last + 1);
+                history.Seek(board, step);
+                ASSERT_EQ(board.State(), states[step]);
+                ASSERT_EQ(board.Warnings(), warningsBefore(step));
+            }
+            // A moment of time: the last state that had got no further than it.
+            for (int seek = 0; seek < 10; ++seek) {
+                const std::uint64_t t = rng() % (states.back().TimeUs + 2);
+                std::size_t expected = 0;
+                while (expected + 1 < states.size() && states[expected + 1].TimeUs <= t)
+                    ++expected;
+                history.SeekTime(board, t);
+                ASSERT_EQ(board.State(), states[expected]) << "t=" << t;
+            }
+            const auto& starts = board.Program().CommandStarts();
+            const int offset = starts[rng() % starts.size()];
+            const std::uint64_t before = rng() % (last + 1);
+            std::optional<std::uint64_t> expected;
+            for (std::uint64_t step = 0; step < before; ++step)
+                if (states[step].Pc == offset && states[step].Status == TBoardStatus::Running)
+                    expected = step;
+            EXPECT_EQ(history.LastStepAt(board, {offset}, before), expected);
+            if (bytes < TBoardHistory::kDefaultBytes) {
+                EXPECT_LE(history.Bytes(), bytes + 200);
+            }
+        }
+    }
 }
 
 TEST(BoardRun, SlicedRunsReachTheStateOfSteppingOneByOne) {

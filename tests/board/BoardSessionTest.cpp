@@ -12,9 +12,9 @@ namespace {
 
 // Plays script on a session of lines: "speed=rt|x10|fast", "stops=L,L" (0-based lines),
 // "limit=MS" (of virtual time), "start", "pause", "step", "reset", "runto=L", "edit", "run" (the
-// wall clock in 1 ms ticks until the run halts, at most 10 s) and "wait=N" (N such ticks). Each
-// "run" and "runto" logs "status @line wall-ms", "pause", "step" and "reset" log the status and
-// line.
+// wall clock in 1 ms ticks until the run halts, at most 10 s), "wait=N" (N such ticks), "back"
+// (Шаг назад), "runback" and "backto=L". Each "run" logs "status @line wall-ms", the other
+// commands log the status and line.
 std::string Play(const std::vector<std::string>& lines, const std::string& script) {
     TBoardSession session([&lines] { return lines; });
     std::vector<int> stops;
@@ -47,6 +47,12 @@ std::string Play(const std::vector<std::string>& lines, const std::string& scrip
             session.Start(wallUs);
         } else if (word == "pause" || word == "step" || word == "reset") {
             word == "pause" ? session.Pause() : word == "step" ? session.Step() : session.Reset();
+            note(false);
+        } else if (word == "back" || word == "runback") {
+            word == "back" ? session.StepBack() : session.RunBack();
+            note(false);
+        } else if (word.starts_with("backto=")) {
+            session.RunBackToLine(std::stoi(value));
             note(false);
         } else if (word.starts_with("runto=")) {
             session.RunToLine(std::stoi(value), wallUs);
@@ -127,6 +133,27 @@ TEST(BoardSession, RunsAsTheWindowDrivesIt) {
          {"pause_6", "stop"},
          "start run",
          "не запущено: ошибки в программе @-1 0ms; "},
+        {"Шаг назад after steps, and forward again the same way", program,
+         "step step step back back step",
+         "пауза: шаг @1; пауза: шаг @2; пауза: шаг @3; пауза: шаг назад @2; "
+         "пауза: шаг назад @1; пауза: шаг @2; "},
+        {"Шаг назад at the start stays there", program, "reset back",
+         "сброс @0; пауза: начало прогона @0; "},
+        {"back from the end of a run, then on to the same end", program,
+         "speed=fast start run back back start run",
+         "остановлено: stop @-1 0ms; пауза: шаг назад @5; пауза: шаг назад @4; "
+         "остановлено: stop @-1 0ms; "},
+        {"back to the stop point passed, then to the start", program,
+         "speed=fast stops=2 start run start run runback runback",
+         "пауза: точка остановки @2 0ms; остановлено: stop @-1 0ms; "
+         "пауза: точка остановки @2; пауза: начало прогона @0; "},
+        {"back to the cursor's line, and a line not run yet", program,
+         "speed=fast runto=4 run backto=2 backto=4",
+         "работает @0; пауза: до курсора @4 0ms; пауза: до курсора @2; "
+         "пауза: команда строки 5 раньше не выполнялась @2; "},
+        {"an edit clears the history", program, "step step edit back",
+         "пауза: шаг @1; пауза: шаг @2; остановлено: текст изменён @-1; "
+         "остановлено: текст изменён @-1; "},
         {"a run error is the status",
          {"goto_0001", "stop"},
          "start run",

@@ -1,6 +1,6 @@
-// tovixsim end to end: the golden runs of every example program (its JSON and its VCD, byte for
-// byte) and the command line's exit codes and messages. TOVIX_GOLDEN_WRITE=1 rewrites the
-// golden files from the current tovixsim instead of comparing.
+// tovixsim end to end: the golden runs of every example program (its JSON, its VCD and its
+// timeline picture, byte for byte) and the command line's exit codes and messages.
+// TOVIX_GOLDEN_WRITE=1 rewrites the golden files from the current tovixsim instead of comparing.
 #include "support/RunTool.h"
 #include "support/TempDir.h"
 
@@ -27,17 +27,21 @@ TEST(Tovixsim, GoldenRunsOfTheExamples) {
         std::string name = entry.path().stem().string();
         SCOPED_TRACE(name);
         TempDir dir;
-        TRun run = Tovixsim(dir, {entry.path().string(), "--json", "--vcd", "run.vcd"});
+        TRun run = Tovixsim(
+            dir, {entry.path().string(), "--json", "--vcd", "run.vcd", "--svg", "run.svg"});
         EXPECT_LE(run.status, 1) << run.err;
         std::string vcd = ReadBytes(dir.File("run.vcd"));
+        std::string svg = ReadBytes(dir.File("run.svg"));
         std::string golden = std::string(GOLDEN_DIR) + "/" + name;
         if (write) {
             WriteBytes(golden + ".json", run.out);
             WriteBytes(golden + ".vcd", vcd);
+            WriteBytes(golden + ".svg", svg);
             continue;
         }
         EXPECT_EQ(run.out, ReadBytes(golden + ".json"));
         EXPECT_EQ(vcd, ReadBytes(golden + ".vcd"));
+        EXPECT_EQ(svg, ReadBytes(golden + ".svg"));
     }
     EXPECT_GE(examples, 6);
 }
@@ -72,6 +76,16 @@ TEST(Tovixsim, CommandLine) {
         {"VCD over a link to it", {"p.tovix", "--vcd", "./link.tovix"}, 2, "", kNotOverProgram},
         {"VCD over a hard link", {"./p.tovix", "--vcd", "hard.tovix"}, 2, "", kNotOverProgram},
         {"VCD over the image", {"p.bin", "--vcd", "p.bin"}, 2, "", kNotOverProgram},
+        {"SVG over the program",
+         {"p.tovix", "--svg", "p.tovix"},
+         2,
+         "",
+         "ошибка: файл SVG не может заменить файл программы\n"},
+        {"SVG in a missing folder",
+         {"p.tovix", "--svg", "no/such.svg"},
+         2,
+         "",
+         "no/such.svg: ошибка: не удалось записать SVG: Folder \"no\" does not exist"},
         {"VCD to a device", {"p.tovix", "--ms=1", "--vcd=/dev/null"}, 0, "Состояние", ""},
         {"image over 64 KB", {"big.bin"}, 2, "", "big.bin: ошибка: образ больше 64 КБ\n"},
         {"trace to a full disk", {"p.tovix", "--trace"}, 2, "", kStdoutFull, "/dev/full"},
@@ -93,6 +107,32 @@ TEST(Tovixsim, CommandLine) {
          1,
          "Состояние: ошибка",
          "err.img: ошибка: байт FF не является командой (смещение 0001)"},
+        {"until a line: paused before its command",
+         {"p.tovix", "--until-line", "3", "--json"},
+         0,
+         "\"status\": \"paused\",\n  \"time_us\": 300,\n  \"steps\": 2,\n  \"pc\": 3,\n  "
+         "\"line\": 3,",
+         ""},
+        {"until a line, the summary",
+         {"p.tovix", "--until-line=2"},
+         0,
+         "Состояние: пауза перед строкой 2\n",
+         ""},
+        {"until a line without commands",
+         {"p.tovix", "--until-line", "9"},
+         2,
+         "",
+         "p.tovix: ошибка: на строке 9 и после неё нет команд\n"},
+        {"until a time in microseconds",
+         {"p.tovix", "--at-us", "650", "--json"},
+         0,
+         "\"status\": \"running\",\n  \"time_us\": 700,\n  \"steps\": 4,",
+         ""},
+        {"--ms and --at-us together",
+         {"p.tovix", "--ms=1", "--at-us=5"},
+         2,
+         "",
+         "параметры --ms и --at-us вместе не указываются"},
         {"trace",
          {"p.tovix", "--trace", "--ms", "1"},
          0,
