@@ -2,6 +2,8 @@
 // summed up per column for a picture.
 #include "board/Timeline.h"
 
+#include "board/CharacterRom.h"
+
 #include <algorithm>
 
 TTimeline::TTimeline(const TBoardState& s, std::size_t maxBytes) : FMaxBytes(maxBytes) {
@@ -202,4 +204,23 @@ std::string TimelineMsText(std::uint64_t us) {
         text += "," + fraction;
     }
     return text;
+}
+
+std::string DisplayColumnText(const TTimelineSpan& span) {
+    std::string text;
+    switch (span.Last & 0xFF00) {
+    case dmChar:
+        if (span.Count > 1)
+            return "…";
+        AppendUtf8(text, LcdCharacter(static_cast<std::uint8_t>(span.Last & 0xFF)));
+        return text;
+    case dmLeft:
+        return "←";
+    case dmRight:
+        return "→";
+    case dmLine:
+        return "↵";
+    default:
+        return "×";
+    }
 }

@@ -51,6 +51,10 @@ std::uint64_t TimelineTickUs(std::uint64_t spanUs, int pixels, int pixelsPerTick
 // "1500", "12,345".
 std::string TimelineMsText(std::uint64_t us);
 
+// What a column of the Display signal shows: the character written, "×" for a clear or an
+// initialisation, "←" "→" for a shift, "↵" for a line move (UTF-8); "…" for several characters.
+std::string DisplayColumnText(const TTimelineSpan& span);
+
 class TTimeline {
 public:
     static constexpr std::size_t kDefaultBytes = std::size_t{32} << 20;

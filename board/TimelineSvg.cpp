@@ -2,8 +2,6 @@
 // band and the picture's size does not grow with the run.
 #include "board/TimelineSvg.h"
 
-#include "board/CharacterRom.h"
-
 #include <cstdio>
 
 namespace {
@@ -141,27 +139,7 @@ std::string DisplayRow(const TTimeline& timeline, int y, std::uint64_t endUs) {
                "V" + std::to_string(y + 16) + "\"/>";
         if (x - lastText < 9)
             continue;
-        std::string text;
-        switch (span.Last & 0xFF00) {
-        case dmChar:
-            AppendUtf8(text, LcdCharacter(static_cast<std::uint8_t>(span.Last & 0xFF)));
-            break;
-        case dmClear:
-        case dmInit:
-            text = "×";
-            break;
-        case dmLeft:
-            text = "←";
-            break;
-        case dmRight:
-            text = "→";
-            break;
-        case dmLine:
-            text = "↵";
-            break;
-        }
-        if (span.Count > 1 && (span.Last & 0xFF00) == dmChar)
-            text = "…";
+        const std::string text = DisplayColumnText(span);
         out += "<text class=\"small\" x=\"" + std::to_string(x + 1) + "\" y=\"" +
                std::to_string(y + 13) + "\">" + Escaped(text) + "</text>";
         lastText = x;

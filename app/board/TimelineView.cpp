@@ -2,7 +2,6 @@
 #include "app/board/TimelineView.h"
 
 #include "board/BoardProgram.h"
-#include "board/CharacterRom.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -35,28 +34,6 @@ TTimelineSignal RowSignal(int row) {
 
 QString Ms(std::uint64_t us) {
     return QString::fromStdString(TimelineMsText(us)) + QString::fromUtf8(" мс");
-}
-
-QString DisplayMarkText(std::uint32_t mark) {
-    std::string text;
-    switch (mark & 0xFF00) {
-    case dmChar:
-        AppendUtf8(text, LcdCharacter(static_cast<std::uint8_t>(mark & 0xFF)));
-        break;
-    case dmLeft:
-        text = "←";
-        break;
-    case dmRight:
-        text = "→";
-        break;
-    case dmLine:
-        text = "↵";
-        break;
-    default:
-        text = "×";
-        break;
-    }
-    return QString::fromStdString(text);
 }
 
 } // namespace
@@ -240,8 +217,7 @@ void TTimelineView::paintEvent(QPaintEvent*) {
         const int x = left + j;
         p.drawLine(x, displayY + 1, x, displayY + kRow - 2);
         if (x - lastText >= 9) {
-            p.drawText(x + 1, displayY + kRow - 2,
-                       span.Count > 1 ? QString::fromUtf8("…") : DisplayMarkText(span.Last));
+            p.drawText(x + 1, displayY + kRow - 2, QString::fromStdString(DisplayColumnText(span)));
             lastText = x;
         }
     }
