@@ -4,6 +4,7 @@
 
 #include "app/board/BoardWidgets.h"
 #include "app/board/BoardWindow.h"
+#include "app/board/TimelineView.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -150,6 +151,44 @@ private slots:
         b.window->close();
         QCOMPARE(b.Status(), "остановлено");
         QCOMPARE(b.ActiveLine(), -1);
+        QCOMPARE(b.w.Errors.Texts, QStringList());
+    }
+
+    // Back in time: a run to its end, three steps back with the pins falling back, back to the
+    // start, then a click on the timeline in the middle of the tone and a second marker.
+    void BackInTime() {
+        TempDir dir;
+        WriteBytes(dir.File("p.tovix"), "configd_FF\r\npause_05\r\nportdwrite_01\r\n"
+                                        "sound_02_10\r\nportdwrite_02\r\nstop\r\n");
+        Board b;
+        QVERIFY(b.Open(dir.File("p.tovix")));
+        b.window->SpeedBox->setCurrentIndex(2);
+        b.Key(Qt::Key_F5);
+        QTRY_COMPARE(b.Status(), "остановлено: stop");
+        QCOMPARE(b.PortD(), 0x02);
+        for (int line : {5, 4, 3}) {
+            b.Key(Qt::Key_F8, Qt::ShiftModifier);
+            QCOMPARE(b.Status(), "пауза: шаг назад");
+            QCOMPARE(b.ActiveLine(), line);
+        }
+        QCOMPARE(b.PortD(), 0x01);
+        b.Key(Qt::Key_F5, Qt::ShiftModifier);
+        QCOMPARE(b.Status(), "пауза: начало прогона");
+        QCOMPARE(b.ActiveLine(), 0);
+
+        // The tone sounds from about 5.5 ms for 20 ms: a click at 15 ms is the sound command
+        // under way.
+        auto* timeline = Child<TTimelineView>(*b.window, "BoardTimeline");
+        QTRY_VERIFY(timeline->ToUs() > 25'000);
+        QTest::mouseClick(timeline, Qt::LeftButton, {},
+                          QPoint(static_cast<int>(timeline->XOf(15'000)), 20));
+        QCOMPARE(b.Status(), "пауза");
+        QCOMPARE(b.ActiveLine(), 3);
+        QCOMPARE(b.PortD(), 0x01);
+        QTest::mouseClick(timeline, Qt::LeftButton, Qt::ShiftModifier,
+                          QPoint(static_cast<int>(timeline->XOf(0)), 20));
+        QTRY_VERIFY2(timeline->DeltaText().startsWith(QString::fromUtf8("Δt = 5,")),
+                     qPrintable(timeline->DeltaText()));
         QCOMPARE(b.w.Errors.Texts, QStringList());
     }
 };
