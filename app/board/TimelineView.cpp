@@ -107,6 +107,14 @@ void TTimelineView::Zoom(double factor, int x) {
     SetView(from, from + static_cast<std::uint64_t>(std::max(span, 1.0)));
 }
 
+void TTimelineView::Pan(double fraction) {
+    FFollowEnd = false;
+    const std::uint64_t span = FToUs - FFromUs;
+    const double from =
+        std::max(static_cast<double>(FFromUs) + fraction * static_cast<double>(span), 0.0);
+    SetView(static_cast<std::uint64_t>(from), static_cast<std::uint64_t>(from) + span);
+}
+
 QString TTimelineView::DeltaText() const {
     if (!FMarker)
         return QString();
@@ -252,12 +260,7 @@ void TTimelineView::wheelEvent(QWheelEvent* e) {
     if (e->modifiers() & Qt::ControlModifier) {
         Zoom(std::pow(1.25, steps / 120.0), x);
     } else {
-        FFollowEnd = false;
-        const auto span = static_cast<double>(FToUs - FFromUs);
-        const double shift = -span * 0.1 * steps / 120.0;
-        const double from = std::max(static_cast<double>(FFromUs) + shift, 0.0);
-        SetView(static_cast<std::uint64_t>(from),
-                static_cast<std::uint64_t>(from) + (FToUs - FFromUs));
+        Pan(-0.1 * steps / 120.0);
     }
     e->accept();
 }

@@ -32,6 +32,8 @@ public:
     std::uint64_t ToUs() const { return FToUs; }
     // Zooms by factor (> 1: in) round the moment at x.
     void Zoom(double factor, int x);
+    // Moves the view later by fraction of its width (earlier when negative), not before 0.
+    void Pan(double fraction);
     std::optional<std::uint64_t> Marker() const { return FMarker; }
     // The moment under x, and the x of a moment.
     std::uint64_t TimeAt(int x) const;
