@@ -150,6 +150,7 @@ TBoardWindow::TBoardWindow(TCodeCustomMemo& memo, QWidget* parent)
     pane->addWidget(FTimeline);
     pane->addLayout(paneButtons);
     FBuilder = std::make_unique<TTimelineBuilder>();
+    FDetail = std::make_unique<TTimelineDetail>();
     FBuildTimer.setSingleShot(true);
     connect(&FBuildTimer, &QTimer::timeout, this, Guarded([this] { BuildTimeline(); }));
     connect(TimelineBox, &QCheckBox::toggled, this, [this](bool on) {
@@ -160,8 +161,11 @@ TBoardWindow::TBoardWindow(TCodeCustomMemo& memo, QWidget* parent)
     connect(fit, &QPushButton::clicked, this, [this] { FTimeline->FitWholeRun(); });
     connect(FTimeline, &TTimelineView::MomentChosen, this,
             Guarded([this](std::uint64_t t) { FRunner->GoToTime(t); }));
-    connect(FTimeline, &TTimelineView::ViewChanged, this,
-            [this] { FDelta->setText(FTimeline->DeltaText()); });
+    connect(FTimeline, &TTimelineView::ViewChanged, this, [this] {
+        FDelta->setText(FTimeline->DeltaText());
+        if (!FBuildTimer.isActive())
+            FBuildTimer.start(0);
+    });
 
     // The content scrolls in a window smaller than it, as on a small screen or a large scale.
     auto* content = new QWidget(this);
@@ -345,9 +349,37 @@ void TBoardWindow::BuildTimeline() {
     } while (!done && slice.elapsed() < kTimelineSliceMs);
     FTimeline->SetTimeline(FBuilder->Timeline(), &session.Board().Program(),
                            session.Board().TimeUs());
+    if (done)
+        done = BuildDetail(slice);
     FDelta->setText(FTimeline->DeltaText());
     if (!done)
         FBuildTimer.start(0);
+}
+
+bool TBoardWindow::BuildDetail(const QElapsedTimer& slice) {
+    const TBoardSession& session = FRunner->Session();
+    const TTimeline* whole = FBuilder->Timeline();
+    const std::uint64_t from = FTimeline->FromUs(), to = FTimeline->ToUs();
+    // Only a view finer than the buckets of the folded part needs the exact changes.
+    const bool needed =
+        whole && from < whole->FoldedUntil() &&
+        (to - from) / static_cast<std::uint64_t>(FTimeline->width() + 1) < whole->BucketUs();
+    if (!needed) {
+        FTimeline->SetDetail(nullptr);
+        return true;
+    }
+    if (FDetailLoads != session.Loads() || from < FDetail->FromUs() || to > FDetail->ToUs()) {
+        // A stretch three views wide, so that panning a little needs no new one.
+        const std::uint64_t span = to - from;
+        FDetail->Start(session, from - std::min(from, span), to + span);
+        FDetailLoads = session.Loads();
+    }
+    bool done = false;
+    do {
+        done = FDetail->Continue(kTimelineStepsPerCall);
+    } while (!done && slice.elapsed() < kTimelineSliceMs);
+    FTimeline->SetDetail(FDetail->Covers(from, to) ? FDetail->Timeline() : nullptr);
+    return done;
 }
 
 void TBoardWindow::ShowMessages() {

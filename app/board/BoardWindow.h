@@ -27,6 +27,7 @@ class TCodeCustomMemo;
 class TLcdView;
 class TLedRow;
 class TTimelineBuilder;
+class TTimelineDetail;
 class TTimelineView;
 class TTonePlayer;
 
@@ -87,8 +88,10 @@ private:
     void BeforeNewRun();
     void Show();
     void ShowMessages();
-    // Builds the timeline behind the run in slices and shows it.
+    // Builds the timeline behind the run in slices and shows it; false while there is more.
     void BuildTimeline();
+    // The exact stretch for a view zoomed into the folded part, in slices; true when done.
+    bool BuildDetail(const QElapsedTimer& slice);
 
     TCodeCustomMemo& FMemo;
     TBoardRunner* FRunner;
@@ -107,6 +110,9 @@ private:
     TTimelineView* FTimeline;
     QLabel* FDelta;
     std::unique_ptr<TTimelineBuilder> FBuilder;
+    // The exact stretch of a view zoomed into the folded part, and the run it belongs to.
+    std::unique_ptr<TTimelineDetail> FDetail;
+    int FDetailLoads = -1;
     QTimer FBuildTimer;
     // What the message list shows: the run's compile, its faults, warnings and error.
     std::tuple<int, std::size_t, std::size_t, bool, std::size_t, bool> FShownMessages{

@@ -72,8 +72,10 @@ double TTimelineView::XOf(std::uint64_t t) const {
 
 void TTimelineView::SetTimeline(const TTimeline* timeline, const TBoardProgram* program,
                                 std::uint64_t nowUs) {
-    if (timeline != FTimeline)
+    if (timeline != FTimeline) {
         FMarker.reset();
+        FDetail = nullptr;
+    }
     FTimeline = timeline;
     FProgram = program;
     FNowUs = nowUs;
@@ -160,8 +162,8 @@ void TTimelineView::paintEvent(QPaintEvent*) {
     } ports[] = {{TTimelineSignal::PortD, TTimelineSignal::DdrD, 0},
                  {TTimelineSignal::PortB, TTimelineSignal::DdrB, 8}};
     for (const auto& port : ports) {
-        const auto levels = FTimeline->Columns(port.Port, FFromUs, FToUs, columns);
-        const auto directions = FTimeline->Columns(port.Ddr, FFromUs, FToUs, columns);
+        const auto levels = Shown().Columns(port.Port, FFromUs, FToUs, columns);
+        const auto directions = Shown().Columns(port.Ddr, FFromUs, FToUs, columns);
         // Lines gathered per style and drawn together: a run of columns with one level and
         // one direction is one line.
         QVector<QLine> bold, thin;
@@ -194,7 +196,7 @@ void TTimelineView::paintEvent(QPaintEvent*) {
     }
 
     // The sound pin: a bar while a tone plays, its frequency where there is room.
-    const auto tones = FTimeline->Columns(TTimelineSignal::ToneHz, FFromUs, FToUs, columns);
+    const auto tones = Shown().Columns(TTimelineSignal::ToneHz, FFromUs, FToUs, columns);
     const int soundY = 16 * kRow;
     for (int j = 0; j < columns;) {
         const std::uint32_t hz = tones[static_cast<std::size_t>(j)].Last;
@@ -214,7 +216,7 @@ void TTimelineView::paintEvent(QPaintEvent*) {
     }
 
     // The display: a tick for every command, the character where there is room.
-    const auto marks = FTimeline->Columns(TTimelineSignal::Display, FFromUs, FToUs, columns);
+    const auto marks = Shown().Columns(TTimelineSignal::Display, FFromUs, FToUs, columns);
     const int displayY = 17 * kRow;
     int lastText = -100;
     p.setPen(QColor(0x26, 0xA2, 0x69));
@@ -234,7 +236,7 @@ void TTimelineView::paintEvent(QPaintEvent*) {
     const int warnY = 18 * kRow;
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xC0, 0x1C, 0x28));
-    for (const TTimeline::TWarningMark& mark : FTimeline->Warnings()) {
+    for (const TTimeline::TWarningMark& mark : Shown().Warnings()) {
         if (mark.TimeUs < FFromUs || mark.TimeUs > FToUs)
             continue;
         const double x = XOf(mark.TimeUs);
@@ -324,7 +326,7 @@ QString TTimelineView::HoverText(const QPoint& at) const {
     if (row < 0 || row >= kRows - 1)
         return QString();
     // The change nearest the mouse within three pixels.
-    const auto& changes = FTimeline->Changes(RowSignal(row));
+    const auto& changes = Shown().Changes(RowSignal(row));
     const std::uint64_t t = TimeAt(at.x());
     const double usPerPixel = static_cast<double>(FToUs - FFromUs) / TraceWidth();
     auto after = std::lower_bound(

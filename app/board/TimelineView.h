@@ -25,6 +25,12 @@ public:
     // What to draw (nullptr: nothing yet), the program for the hover's command texts, and the
     // moment the board is at.
     void SetTimeline(const TTimeline* timeline, const TBoardProgram* program, std::uint64_t nowUs);
+    // The exact changes of a stretch the timeline keeps only in buckets, drawn instead of it
+    // while the view lies within that stretch; nullptr: none.
+    void SetDetail(const TTimeline* detail) {
+        FDetail = detail;
+        update();
+    }
     // "весь прогон": the whole run in the width.
     void FitWholeRun();
     // The shown stretch of virtual time.
@@ -63,8 +69,11 @@ private:
     int TraceWidth() const;
     void SetView(std::uint64_t from, std::uint64_t to);
     QString HoverText(const QPoint& at) const;
+    // What is drawn: the exact stretch where there is one, else the timeline.
+    const TTimeline& Shown() const { return FDetail ? *FDetail : *FTimeline; }
 
     const TTimeline* FTimeline = nullptr;
+    const TTimeline* FDetail = nullptr;
     const TBoardProgram* FProgram = nullptr;
     std::uint64_t FNowUs = 0;
     std::uint64_t FFromUs = 0;

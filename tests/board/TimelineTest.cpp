@@ -1,7 +1,7 @@
 // The timeline against the VCD of the same run: every example's register, tone and volume
 // changes as tovixsim dumped them (the golden VCD files), the same built behind a session by
-// replaying its history, and the run folded into a small memory, whose picture columns must
-// still hold every change.
+// replaying its history, a stretch of it rebuilt exactly, and the run folded into a small memory,
+// whose picture columns must still hold every change.
 #include "board/Timeline.h"
 #include "board/BoardProbe.h"
 #include "board/TimelineBuilder.h"
@@ -101,6 +101,24 @@ TEST(Timeline, HoldsWhatTheVcdOfTheSameRunHolds) {
         ASSERT_TRUE(builder.Timeline());
         for (const auto& [id, signal] : signals)
             EXPECT_EQ(builder.Timeline()->Changes(signal), timeline.Changes(signal));
+
+        // A stretch rebuilt exactly from the history: the changes dated within it.
+        const std::uint64_t from = timeline.EndUs() / 3, to = timeline.EndUs() / 2;
+        TTimelineDetail detail;
+        detail.Start(session, from, to);
+        while (!detail.Continue(5)) {
+        }
+        ASSERT_TRUE(detail.Covers(from, to));
+        for (const auto& [id, signal] : signals) {
+            const auto within = [&](const TTimeline& t) {
+                std::vector<TTimelineChange> changes;
+                for (const TTimelineChange& change : t.Changes(signal))
+                    if (change.TimeUs >= from && change.TimeUs < to)
+                        changes.push_back(change);
+                return std::pair(changes, t.ValueBefore(signal, from));
+            };
+            EXPECT_EQ(within(*detail.Timeline()), within(timeline)) << "signal " << id;
+        }
 
         // Folded into a memory for a few dozen changes: the columns of the whole run still
         // count every change and agree on the values where they start and end.
