@@ -31,6 +31,10 @@ std::uint8_t TLcdState::Visible(int row, int column) const {
     return Ddram[static_cast<std::size_t>((row % 2) * cells + along)];
 }
 
+std::uint32_t ToneFrequencyHz(std::uint32_t periodUs) {
+    return periodUs == 0 ? 0 : (1'000'000 + periodUs / 2) / periodUs;
+}
+
 TBoard::TBoard() {
     Reset();
 }

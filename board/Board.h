@@ -49,6 +49,9 @@ struct TTone {
     bool operator==(const TTone&) const = default;
 };
 
+// The frequency of a tone's period in Hz, rounded; 0 for silence.
+std::uint32_t ToneFrequencyHz(std::uint32_t periodUs);
+
 struct TSoundState {
     bool Raised = false;     // volume "raised" after outsound, "normal" before
     std::uint64_t Tones = 0; // sound commands run

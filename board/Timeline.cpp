@@ -6,15 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// The frequency of a period, rounded as the VCD writes it; 0 for silence.
-std::uint32_t ToneHz(std::uint32_t periodUs) {
-    return periodUs == 0 ? 0 : (1'000'000 + periodUs / 2) / periodUs;
-}
-
-} // namespace
-
 TTimeline::TTimeline(const TBoardState& s, std::size_t maxBytes) : FMaxBytes(maxBytes) {
     FInitial = {s.Port[0], s.Ddr[0], s.Port[1], s.Ddr[1], 0, s.Sound.Raised ? 1u : 0u, 0};
     FCurrent = FInitial;
@@ -23,7 +14,7 @@ TTimeline::TTimeline(const TBoardState& s, std::size_t maxBytes) : FMaxBytes(max
     // A stretch that starts while a tone sounds: it sounds from the start, and ends in time.
     if (const std::optional<TTone>& tone = s.Sound.Last;
         tone && tone->PeriodUs != 0 && tone->StartUs + tone->DurationUs > s.TimeUs) {
-        FInitial[Index(TTimelineSignal::ToneHz)] = ToneHz(tone->PeriodUs);
+        FInitial[Index(TTimelineSignal::ToneHz)] = ToneFrequencyHz(tone->PeriodUs);
         FCurrent = FInitial;
         FAtFold = FInitial;
         Set(TTimelineSignal::ToneHz, tone->StartUs + tone->DurationUs, 0, 0, false);
@@ -53,7 +44,7 @@ void TTimeline::Command(const TBoardState& before, const TBoardState& after, con
     if (after.Sound.Tones != before.Sound.Tones && after.Sound.Last &&
         after.Sound.Last->DurationUs > 0) {
         const TTone& tone = *after.Sound.Last;
-        Set(TTimelineSignal::ToneHz, tone.StartUs, ToneHz(tone.PeriodUs), line, false);
+        Set(TTimelineSignal::ToneHz, tone.StartUs, ToneFrequencyHz(tone.PeriodUs), line, false);
         Set(TTimelineSignal::ToneHz, tone.StartUs + tone.DurationUs, 0, line, false);
     }
     // A display command that reached an attached display: every one is a mark.

@@ -36,10 +36,6 @@ constexpr std::size_t kPassSize = 1 << 14;
 
 } // namespace
 
-std::uint32_t TVcdRecorder::FrequencyHz(std::uint32_t periodUs) {
-    return periodUs == 0 ? 0 : (1'000'000 + periodUs / 2) / periodUs;
-}
-
 TVcdRecorder::TVcdRecorder(const TBoardState& s, TSink sink) : FSink(std::move(sink)) {
     FCurrent[kPortD] = s.Port[0];
     FCurrent[kDdrD] = s.Ddr[0];
@@ -84,7 +80,7 @@ void TVcdRecorder::Command(const TBoardState& before, const TBoardState& after, 
     if (after.Sound.Tones != before.Sound.Tones && after.Sound.Last &&
         after.Sound.Last->DurationUs > 0) {
         const TTone& tone = *after.Sound.Last;
-        Set(tone.StartUs, kTone, FrequencyHz(tone.PeriodUs));
+        Set(tone.StartUs, kTone, ToneFrequencyHz(tone.PeriodUs));
         Set(tone.StartUs + tone.DurationUs, kTone, 0);
     }
     if (FPending.size() >= kPassSize)

@@ -30,9 +30,6 @@ public:
     // The sink's first failure, or 0.
     int Error() const { return FError; }
 
-    // The frequency written for a period: 1,000,000 / period rounded, 0 for silence.
-    static std::uint32_t FrequencyHz(std::uint32_t periodUs);
-
 private:
     enum TSignal : int { kPortD, kDdrD, kPortB, kDdrB, kTone, kVolume, kSignals };
 
